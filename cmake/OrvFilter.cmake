@@ -1,0 +1,51 @@
+# orv_add_filter(NAME SOURCES file... [RC resources/NAME.rc])
+#
+# Makes two targets:
+#   NAME_objs  the filter's code and resources, linked by the filter's tests
+#   NAME       the deliverable: a shared library (NAME.so / NAME.dll) exporting GetFunctionInfo
+# Resources come from the UTF-8 resource script: on Linux rcgen turns it into tables compiled
+# into the module, on Windows windres compiles it.
+function(orv_add_filter name)
+  cmake_parse_arguments(F "" "RC" "SOURCES" ${ARGN})
+  if(NOT F_RC)
+    set(F_RC ${CMAKE_SOURCE_DIR}/resources/${name}.rc)
+  endif()
+  add_library(${name}_objs OBJECT ${F_SOURCES})
+  target_link_libraries(${name}_objs PUBLIC orv_core)
+  orv_add_resources(${name}_objs ${F_RC})
+
+  add_library(${name} SHARED $<TARGET_OBJECTS:${name}_objs>)
+  set_target_properties(${name} PROPERTIES PREFIX "")
+  target_link_libraries(${name} PRIVATE orv_core)
+  orv_module_link_options(${name})
+endfunction()
+
+# Attaches the resources of script RC to TARGET (an object library or executable).
+function(orv_add_resources target rc)
+  if(WIN32)
+    orv_win32_add_resources(${target} ${rc})
+  else()
+    get_filename_component(base ${rc} NAME_WE)
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_${base}_resources.cpp)
+    add_custom_command(
+      OUTPUT ${out}
+      COMMAND rcgen ${rc} ${out}
+      DEPENDS rcgen ${rc}
+      COMMENT "Generating resource tables from ${base}.rc"
+      VERBATIM)
+    target_sources(${target} PRIVATE ${out})
+  endif()
+endfunction()
+
+function(orv_module_link_options target)
+  if(WIN32)
+    orv_win32_module_link_options(${target})
+  else()
+    # Keep the static runtime pieces of orv_core private to each module.
+    target_link_options(${target} PRIVATE -Wl,--exclude-libs,ALL -Wl,--no-undefined)
+  endif()
+endfunction()
+
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/OrvWin32.cmake OPTIONAL)
+endif()

@@ -1,0 +1,22 @@
+# GoogleTest: the system's prebuilt library natively; built from Debian's googletest source for
+# the cross build (the Windows toolchain file sets ORV_GTEST_FROM_SOURCE).
+if(ORV_GTEST_FROM_SOURCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  set(ORV_GTEST_LIBS GTest::gtest GTest::gmock GTest::gtest_main)
+else()
+  find_package(GTest REQUIRED)
+  set(ORV_GTEST_LIBS GTest::gtest GTest::gmock GTest::gtest_main)
+endif()
+include(GoogleTest)
+
+# orv_add_test(NAME SOURCES file... LIBS target...)
+function(orv_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} orv_core ${ORV_GTEST_LIBS})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "ORV_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+endfunction()

@@ -1,0 +1,119 @@
+// Message boxes and modal dialogs.
+//
+// Every dialog is logic over a model of its controls (DialogModel). The Windows build creates the
+// dialog from the module's resource template and binds the model to the real controls: the model
+// is filled from the controls before each call into the logic and written back after it. The
+// Linux build builds the model from the generated template and shows it in the terminal, or
+// answers it from the answers file ($ORVHOST_ANSWERS). Tests drive the same logic on a model.
+#ifndef ORV_PLATFORM_UI_H
+#define ORV_PLATFORM_UI_H
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv::ui {
+
+enum : int { kIdOk = 1, kIdCancel = 2 };
+
+enum class ControlKind {
+  kLabel,      // LTEXT, RTEXT, CTEXT
+  kGroupBox,
+  kEdit,
+  kCheckBox,
+  kRadioButton,
+  kComboBox,   // drop-down list
+  kButton,     // push buttons, OK and Cancel included
+  kTimePicker, // date-time picker showing a time
+  kListView,   // report-style list view
+};
+
+struct ListColumn {
+  std::string title;
+  int width = 80;
+};
+
+struct Control {
+  int id = 0;
+  ControlKind kind = ControlKind::kLabel;
+  std::string text;        // label, caption, or the edit box's text (user's code page)
+  bool groupStart = false; // WS_GROUP: a radio group starts here
+  bool enabled = true;
+  int checked = 0;                 // check box, radio button
+  std::vector<std::string> items;  // combo box entries
+  int selection = -1;              // combo box selection, -1 none
+  int hour = 0, minute = 0, second = 0;  // time picker
+  std::vector<ListColumn> columns;       // list view
+  std::vector<std::vector<std::string>> rows;
+  std::vector<int> selectedRows;  // list view selection, 0-based
+};
+
+class DialogModel {
+ public:
+  int id = 0;
+  std::string caption;
+  std::vector<Control> controls;
+
+  Control* Find(int controlId);
+  const Control* Find(int controlId) const;
+
+  // Helpers do nothing (or give the empty value) for an id the dialog does not have.
+  std::string Text(int controlId) const;
+  void SetText(int controlId, std::string_view text);
+  int Checked(int controlId) const;
+  void SetChecked(int controlId, int checked);
+  void SetItems(int controlId, std::vector<std::string> items);
+  int Selection(int controlId) const;
+  void Select(int controlId, int index);
+  // Radio group of `count` buttons with consecutive ids from firstId: the 0-based position of the
+  // checked one (0 when none is checked), and checking one position (the others cleared).
+  int RadioPosition(int firstId, int count) const;
+  void SetRadioPosition(int firstId, int count, int position);
+  // Checking a radio button clears the other buttons of its group (by groupStart).
+  void CheckRadio(int controlId);
+};
+
+class DialogLogic {
+ public:
+  virtual ~DialogLogic() = default;
+  // The model holds the template's controls; fill lists and set values here.
+  virtual void OnInit(DialogModel& model) { (void)model; }
+  // The model holds the controls as the user left them. Return false to refuse OK: the dialog
+  // stays open.
+  virtual bool OnOk(DialogModel& model) {
+    (void)model;
+    return true;
+  }
+  // A push button other than OK and Cancel was pressed.
+  virtual void OnCommand(DialogModel& model, int controlId) {
+    (void)model;
+    (void)controlId;
+  }
+};
+
+enum class DialogResult { kOk, kCancel };
+
+// Shows dialog `dialogId` of the module's resources, modal. Cancel when it cannot be shown.
+DialogResult RunModalDialog(int dialogId, DialogLogic& logic);
+
+// The model of dialog `dialogId` as the template makes it (controls with their labels and
+// initial states), before any logic ran. Empty model (id 0) when there is no such dialog.
+DialogModel LoadDialogModel(int dialogId);
+
+enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel, kRetryCancel, kAbortRetryIgnore };
+enum class MessageIcon { kNone, kInformation, kExclamation, kError, kQuestion };
+enum class MessageAnswer { kOk, kCancel, kYes, kNo, kAbort, kRetry, kIgnore };
+
+MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
+                          MessageIcon icon);
+
+// The system's file-open dialog; `filter` is "Label|pattern|Label|pattern|" as resource
+// strings write it. Nothing when the user cancels.
+std::optional<std::string> AskOpenFile(std::string_view title, std::string_view filter);
+// The shell folder browser (file-system folders only). Nothing when the user cancels.
+std::optional<std::string> AskFolder(std::string_view title);
+
+}  // namespace orv::ui
+
+#endif  // ORV_PLATFORM_UI_H
