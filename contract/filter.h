@@ -73,12 +73,12 @@ class FilterExports {
     return 1;
   }
 
- private:
   static F& Instance() {
     static F filter;  // module-wide state: lives as long as the library is loaded
     return filter;
   }
 
+ private:
   template <class Call>
   static int32_t Guard(int32_t failure, Call&& call) noexcept {
     try {
@@ -113,10 +113,11 @@ class FilterExports {
     int32_t& kind = itemKind ? *itemKind : ignoredKind;
     kind = 0;
     if (!item) return -1;
-    const int32_t result = Guard(-2, [&] { return Instance().ProcessItem(*item, kind); });
-    if (result != -2) {
+    try {
+      const int32_t result = Instance().ProcessItem(*item, kind);
       failuresInARow = 0;
       return result;
+    } catch (...) {
     }
     kind = 0;
     return ++failuresInARow >= kMaxFailuresInARow ? -1 : 0;
