@@ -1,0 +1,40 @@
+#include "filmcard/integer_value.h"
+
+#include <limits>
+
+namespace orv::filmcard {
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::optional<int32_t> LeadingInteger(std::string_view text) {
+  size_t at = 0;
+  while (at < text.size() && IsBlank(text[at])) ++at;
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    negative = text[at] == '-';
+    ++at;
+  }
+  if (at >= text.size() || !IsDigit(text[at])) return std::nullopt;
+  // Accumulate in 64 bits and stop growing once past the 32-bit range, so any run of digits
+  // is safe.
+  constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+  int64_t value = 0;
+  for (; at < text.size() && IsDigit(text[at]); ++at) {
+    if (value <= kLimit) value = value * 10 + (text[at] - '0');
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(value);
+}
+
+int32_t IntegerValue(std::string_view text) { return LeadingInteger(text).value_or(0); }
+
+}  // namespace orv::filmcard

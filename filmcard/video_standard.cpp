@@ -1,0 +1,45 @@
+#include "filmcard/video_standard.h"
+
+#include <string>
+
+#include "contract/list_piece.h"
+#include "filmcard/resource_ids.h"
+#include "platform/resources.h"
+
+namespace orv::filmcard {
+namespace {
+
+std::string AsciiUpper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
+bool AnyPieceOccurs(std::string_view list, const std::string& line) {
+  bool found = false;
+  WalkList(list, ",", EmptyPiece::kEmptyText, [&](int, const std::string& piece) {
+    found = line.find(piece) != std::string::npos;
+    return !found;
+  });
+  return found;
+}
+
+}  // namespace
+
+int32_t VideoStandardOf(std::string_view countryLine, int32_t current, std::string_view palList,
+                        std::string_view ntscList) {
+  const std::string line = AsciiUpper(countryLine);
+  int32_t standard = current;
+  if (AnyPieceOccurs(palList, line)) standard = kFormatPal;
+  if (AnyPieceOccurs(ntscList, line)) standard = kFormatNtsc;
+  return standard;
+}
+
+int32_t VideoStandardOf(std::string_view countryLine, int32_t current) {
+  return VideoStandardOf(countryLine, current, platform::LoadResourceString(kStringPalCountries),
+                         platform::LoadResourceString(kStringNtscCountries));
+}
+
+}  // namespace orv::filmcard
