@@ -1,10 +1,11 @@
 // The profile: where filters keep their options.
 //
-// On Windows a location is a registry key under HKEY_CURRENT_USER ("Software\<key>\<profile>\
-// <section>") with REG_DWORD integers and REG_SZ texts, or a section of an initialisation file
-// read and written through the private-profile functions. On Linux a file-backed store with the
-// same semantics stands in (one file per key path or ini file, under $ORVHOST_CONFIG_DIR, else
-// $XDG_CONFIG_HOME/orvhost, else ~/.config/orvhost; writes are atomic).
+// On Windows a location is a registry key under HKEY_CURRENT_USER
+// ("Software\<key>\<profile>\<section>") with REG_DWORD integers and REG_SZ texts, or a
+// section of an initialisation file read and written through the private-profile functions.
+// On Linux a file-backed store with the same semantics stands in (one file per key path or ini
+// file, under $ORVHOST_CONFIG_DIR, else $XDG_CONFIG_HOME/orvhost, else ~/.config/orvhost;
+// writes are atomic).
 //
 // Value names are case-insensitive. Reads are lenient across kinds: an integer stored as text is
 // parsed (its leading decimal integer), a text stored as an integer reads as its decimal text.

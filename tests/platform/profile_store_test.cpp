@@ -1,0 +1,234 @@
+// The Linux profile store: registry keys and initialisation files as files under the store root.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "platform/profile.h"
+#include "tests/platform/temp_folder.h"
+
+namespace orv::platform {
+namespace {
+
+namespace fs = std::filesystem;
+using orv::testing::ReadFile;
+
+ProfileValue Int(const std::string& name, int32_t integer) {
+  ProfileValue value;
+  value.name = name;
+  value.isInteger = true;
+  value.integer = integer;
+  return value;
+}
+
+ProfileValue Text(const std::string& name, const std::string& text) {
+  ProfileValue value;
+  value.name = name;
+  value.text = text;
+  return value;
+}
+
+class ProfileStoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override { setenv("ORVHOST_CONFIG_DIR", root_.Path().c_str(), 1); }
+  void TearDown() override { unsetenv("ORVHOST_CONFIG_DIR"); }
+
+  std::string KeyFile() const {
+    return root_ / "registry/software/kelvard/orvella premium/filmcard.reg";
+  }
+
+  orv::testing::TempFolder root_;
+  ProfileLocation key_ = OptionLocation("Orvella Premium", "Kelvard", "filmcard");
+};
+
+TEST_F(ProfileStoreTest, LocationFollowsTheRegistryKeyOrTheIniFile) {
+  EXPECT_FALSE(key_.useIniFile);
+  EXPECT_EQ(key_.keyPath, "Software\\Kelvard\\Orvella Premium\\filmcard");
+  const ProfileLocation ini = OptionLocation("films.ini", nullptr, "pagebuilder");
+  EXPECT_TRUE(ini.useIniFile);
+  EXPECT_EQ(ini.iniFile, "films.ini");
+  EXPECT_EQ(ini.section, "pagebuilder");
+}
+
+TEST_F(ProfileStoreTest, MissingStoreGivesNothing) {
+  EXPECT_FALSE(ReadProfileInt(key_, "DefSound"));
+  EXPECT_FALSE(ReadProfileText(key_, "DefTime"));
+  EXPECT_TRUE(ListProfileValues(key_).empty());
+  const ProfileLocation ini = OptionLocation("absent.ini", nullptr, "filmcard");
+  EXPECT_FALSE(ReadProfileText(ini, "DefTime"));
+  // Reading never creates anything.
+  EXPECT_TRUE(fs::is_empty(root_.Path()));
+}
+
+TEST_F(ProfileStoreTest, TypedValuesRoundTripThroughOneKeyFile) {
+  const std::string awkward = "a\\b\nc\rd=e;f";
+  ASSERT_TRUE(WriteProfileValues(key_, {Int("DefSound", 7), Text("DefTime", "01:30:00"),
+                                        Int("Negative", -2147483647 - 1), Text("Odd", awkward),
+                                        Text("Empty", "")}));
+  EXPECT_EQ(ReadProfileInt(key_, "DefSound"), 7);
+  EXPECT_EQ(ReadProfileText(key_, "DefTime"), "01:30:00");
+  EXPECT_EQ(ReadProfileInt(key_, "Negative"), -2147483647 - 1);
+  EXPECT_EQ(ReadProfileText(key_, "Odd"), awkward);
+  EXPECT_EQ(ReadProfileText(key_, "Empty"), "");
+
+  const std::string stored = ReadFile(KeyFile());
+  EXPECT_NE(stored.find("\nDefSound=dword:7\n"), std::string::npos) << stored;
+  EXPECT_NE(stored.find("\nDefTime=sz:01:30:00\n"), std::string::npos) << stored;
+
+  const std::vector<ProfileValue> listed = ListProfileValues(key_);
+  ASSERT_EQ(listed.size(), 5u);
+  EXPECT_EQ(listed[0].name, "DefSound");
+  EXPECT_TRUE(listed[0].isInteger);
+  EXPECT_EQ(listed[1].name, "DefTime");
+  EXPECT_FALSE(listed[1].isInteger);
+}
+
+TEST_F(ProfileStoreTest, LaterWritesKeepOtherValuesAndTheFirstSpellingOfNames) {
+  ASSERT_TRUE(WriteProfileValues(key_, {Int("DefSound", 7), Text("Other", "kept")}));
+  const ProfileLocation shouting = OptionLocation("ORVELLA premium", "KELVARD", "FilmCard");
+  ASSERT_TRUE(WriteProfileValues(shouting, {Int("DEFSOUND", 3), Int("New", 1)}));
+
+  EXPECT_EQ(ReadProfileInt(key_, "defsound"), 3);
+  EXPECT_EQ(ReadProfileText(key_, "OTHER"), "kept");
+  const std::vector<ProfileValue> listed = ListProfileValues(key_);
+  ASSERT_EQ(listed.size(), 3u);
+  EXPECT_EQ(listed[0].name, "DefSound");
+  EXPECT_EQ(listed[2].name, "New");
+  // Both spellings of the key path are the one file.
+  EXPECT_TRUE(fs::exists(KeyFile()));
+}
+
+TEST_F(ProfileStoreTest, ReadsAreLenientAcrossKinds) {
+  ASSERT_TRUE(WriteProfileValues(key_, {Text("Signed", "  -12 apples"), Text("Plus", "+5"),
+                                        Text("Words", "beaucoup"), Text("Huge", "99999999999"),
+                                        Int("Number", -40)}));
+  EXPECT_EQ(ReadProfileInt(key_, "Signed"), -12);
+  EXPECT_EQ(ReadProfileInt(key_, "Plus"), 5);
+  EXPECT_EQ(ReadProfileInt(key_, "Words"), 0);
+  EXPECT_EQ(ReadProfileInt(key_, "Huge"), 2147483647);
+  EXPECT_EQ(ReadProfileText(key_, "Number"), "-40");
+}
+
+TEST_F(ProfileStoreTest, MalformedLinesAreSkippedAndSurviveRewrites) {
+  const char kGarbage[] = "\x01\x02\xff garbage\0zero";
+  const std::string garbage(kGarbage, sizeof kGarbage - 1);
+  root_.Write("registry/software/kelvard/orvella premium/filmcard.reg",
+              "no equals sign\n"
+              "Bad=dword:12z\n"
+              "Huge=dword:99999999999\n"
+              "Kind=float:1.5\n"
+              "Trailing=sz:abc\\\n" +
+                  garbage +
+                  "\n"
+                  "; a comment\n"
+                  "Good=dword:4294967295\n"
+                  "good=sz:shadowed\n");
+  EXPECT_EQ(ReadProfileInt(key_, "Good"), -1);
+  EXPECT_FALSE(ReadProfileInt(key_, "Bad"));
+  EXPECT_FALSE(ReadProfileInt(key_, "Huge"));
+  EXPECT_FALSE(ReadProfileText(key_, "Kind"));
+  EXPECT_FALSE(ReadProfileText(key_, "Trailing"));
+  EXPECT_EQ(ListProfileValues(key_).size(), 1u);
+
+  ASSERT_TRUE(WriteProfileValues(key_, {Int("Bad", 1), Int("Good", 2)}));
+  EXPECT_EQ(ReadProfileInt(key_, "Bad"), 1);
+  EXPECT_EQ(ReadProfileInt(key_, "Good"), 2);
+  const std::string stored = ReadFile(KeyFile());
+  EXPECT_NE(stored.find("; a comment\n"), std::string::npos);
+  EXPECT_NE(stored.find(garbage), std::string::npos);
+  EXPECT_EQ(stored.find("shadowed"), std::string::npos);
+}
+
+TEST_F(ProfileStoreTest, KeyNamesCannotLeaveTheStore) {
+  const ProfileLocation sneaky = OptionLocation("..", "../..", "a/b");
+  ASSERT_TRUE(WriteProfileValues(sneaky, {Int("X", 1)}));
+  EXPECT_EQ(ReadProfileInt(sneaky, "X"), 1);
+  EXPECT_TRUE(fs::exists(root_ / "registry/software/%2E.%2F../%2E./a%2Fb.reg"));
+}
+
+TEST_F(ProfileStoreTest, WritesReplaceTheFileAtomically) {
+  ASSERT_TRUE(WriteProfileValues(key_, {Int("A", 1)}));
+  ASSERT_TRUE(WriteProfileValues(key_, {Int("B", 2)}));
+  const fs::path folder = fs::path(KeyFile()).parent_path();
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.push_back(entry.path().filename());
+  }
+  EXPECT_EQ(names, std::vector<std::string>{"filmcard.reg"});
+  // New profile files are private to the user: they may hold proxy passwords.
+  struct stat info;
+  ASSERT_EQ(stat(KeyFile().c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0077, 0u);
+}
+
+TEST_F(ProfileStoreTest, AStoreThatCannotBeReadIsNotReplaced) {
+  // A folder where the key file should be: the write must fail, not clobber it.
+  fs::create_directories(KeyFile());
+  EXPECT_FALSE(WriteProfileValues(key_, {Int("A", 1)}));
+  EXPECT_TRUE(fs::is_directory(KeyFile()));
+  EXPECT_FALSE(ReadProfileInt(key_, "A"));
+}
+
+TEST_F(ProfileStoreTest, IniFilesKeepTheirOtherSectionsAndReadLikePrivateProfiles) {
+  const std::string ini = root_.Write("orvella.ini",
+                                      "; settings\r\n"
+                                      "[Other]\r\n"
+                                      "DefSound=99\r\n"
+                                      "\r\n"
+                                      "[FILMCARD]\r\n"
+                                      "  defsound = 5 \r\n"
+                                      "Quoted=\" padded \"\r\n"
+                                      "\r\n"
+                                      "[Last]\r\n"
+                                      "x=1\r\n");
+  const ProfileLocation where = OptionLocation("orvella.ini", nullptr, "filmcard");
+  EXPECT_EQ(ReadProfileInt(where, "DefSound"), 5);
+  EXPECT_EQ(ReadProfileText(where, "quoted"), " padded ");
+
+  ASSERT_TRUE(WriteProfileValues(
+      where, {Int("DefSound", 7), Text("DefTime", "01:30:00"), Text("Blanks", " x "),
+              Text("Broken", "line1\nline2")}));
+  EXPECT_EQ(ReadFile(ini),
+            "; settings\r\n"
+            "[Other]\r\n"
+            "DefSound=99\r\n"
+            "\r\n"
+            "[FILMCARD]\r\n"
+            "defsound=7\r\n"
+            "Quoted=\" padded \"\r\n"
+            "DefTime=01:30:00\r\n"
+            "Blanks=\" x \"\r\n"
+            "Broken=line1 line2\r\n"
+            "\r\n"
+            "[Last]\r\n"
+            "x=1\r\n");
+  EXPECT_EQ(ReadProfileText(where, "Blanks"), " x ");
+  // Ini files hold text: every value lists as text.
+  for (const ProfileValue& value : ListProfileValues(where)) EXPECT_FALSE(value.isInteger);
+}
+
+TEST_F(ProfileStoreTest, IniSectionsAreAddedAndAbsolutePathsUsedAsGiven) {
+  const std::string elsewhere = root_ / "sub/dir/own.ini";
+  const ProfileLocation where = OptionLocation(elsewhere.c_str(), nullptr, "pagebuilder");
+  ASSERT_TRUE(WriteProfileValues(where, {Int("MediaType", 4)}));
+  EXPECT_EQ(ReadFile(elsewhere), "[pagebuilder]\nMediaType=4\n");
+  ASSERT_TRUE(WriteProfileValues(OptionLocation(elsewhere.c_str(), nullptr, "filmcard"),
+                                 {Int("AllFiles", 0)}));
+  EXPECT_EQ(ReadFile(elsewhere), "[pagebuilder]\nMediaType=4\n\n[filmcard]\nAllFiles=0\n");
+  // A key an ini line cannot hold is refused rather than written half.
+  EXPECT_FALSE(WriteProfileValues(where, {Int("A=B", 1)}));
+  EXPECT_FALSE(WriteProfileValues(OptionLocation("", nullptr, "x"), {Int("A", 1)}));
+}
+
+TEST_F(ProfileStoreTest, RootFallsBackToTheXdgFolders) {
+  unsetenv("ORVHOST_CONFIG_DIR");
+  const std::string xdg = root_ / "xdg";
+  setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+  ASSERT_TRUE(WriteProfileValues(key_, {Int("A", 1)}));
+  EXPECT_TRUE(fs::exists(xdg + "/orvhost/registry/software/kelvard/orvella premium/filmcard.reg"));
+  unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
+}  // namespace orv::platform
