@@ -156,6 +156,7 @@ Token RcLexer::ReadString() {
       ++pos_;
       break;
     }
+    if (c == '\0') return MakeError(line_, "a string cannot hold a NUL character");
     if (c != '\\') {
       out += c;
       ++pos_;
