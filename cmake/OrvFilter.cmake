@@ -25,12 +25,15 @@ function(orv_add_resources target rc)
   if(WIN32)
     orv_win32_add_resources(${target} ${rc})
   else()
+    get_filename_component(rc ${rc} ABSOLUTE)
     get_filename_component(base ${rc} NAME_WE)
     set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_${base}_resources.cpp)
+    # The depfile lists the icons the script embeds, so changing one regenerates the table.
     add_custom_command(
       OUTPUT ${out}
-      COMMAND rcgen ${rc} ${out}
+      COMMAND rcgen ${rc} ${out} ${out}.d
       DEPENDS rcgen ${rc}
+      DEPFILE ${out}.d
       COMMENT "Generating resource tables from ${base}.rc"
       VERBATIM)
     target_sources(${target} PRIVATE ${out})

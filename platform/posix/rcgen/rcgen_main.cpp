@@ -1,8 +1,9 @@
-// rcgen INPUT.rc OUTPUT.cpp
+// rcgen INPUT.rc OUTPUT.cpp [DEPFILE]
 //
 // Build tool: turns a module's UTF-8 resource script into the C++ resource table linked into
 // that module on Linux. Errors are printed as "INPUT:LINE: error: message" and fail the build;
-// nothing is written then.
+// nothing is written then. The optional DEPFILE (make syntax) names the icon files read, so
+// that the build regenerates the table when an icon changes.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -61,7 +62,43 @@ bool LooksLikeIcon(const std::string& bytes) {
          (bytes[4] != 0 || bytes[5] != 0);
 }
 
-int Run(const fs::path& input, const fs::path& output) {
+// Make-syntax depfile escaping: spaces, '#' and '$' are the characters that break a rule.
+std::string DepfilePath(const std::string& path) {
+  std::string out;
+  for (char c : path) {
+    if (c == ' ' || c == '#') out += '\\';
+    if (c == '$') out += '$';
+    out += c;
+  }
+  return out;
+}
+
+// Written beside the target, then renamed: an interrupted run leaves no half file behind.
+bool WriteWhole(const fs::path& path, const std::string& text) {
+  fs::path temporary = path;
+  temporary += ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out) {
+      std::cerr << "rcgen: cannot write " << temporary.string() << "\n";
+      std::error_code ignored;
+      fs::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code ec;
+  fs::rename(temporary, path, ec);
+  if (ec) {
+    std::cerr << "rcgen: cannot write " << path.string() << ": " << ec.message() << "\n";
+    fs::remove(temporary, ec);
+    return false;
+  }
+  return true;
+}
+
+int Run(const fs::path& input, const fs::path& output, const fs::path& depfile) {
   std::string source, error;
   if (!ReadFile(input, source, error)) {
     std::cerr << "rcgen: " << error << "\n";
@@ -75,9 +112,12 @@ int Run(const fs::path& input, const fs::path& output) {
     return 1;
   }
   std::map<int, std::string> iconData;
+  std::string depends = DepfilePath(output.string()) + ":";
   for (const auto& [id, icon] : script.icons) {
     std::string bytes;
-    if (!ReadFile(IconPath(input.parent_path(), icon.fileName), bytes, error)) {
+    const fs::path iconPath = IconPath(input.parent_path(), icon.fileName);
+    depends += " " + DepfilePath(iconPath.string());
+    if (!ReadFile(iconPath, bytes, error)) {
       std::cerr << input.string() << ":" << icon.line << ": error: icon " << id << ": " << error
                 << "\n";
       return 1;
@@ -91,40 +131,20 @@ int Run(const fs::path& input, const fs::path& output) {
   }
   const std::string text =
       orv::rcgen::WriteResourceTable(script, iconData, input.filename().string());
-
-  // Written beside the target, then renamed: an interrupted run leaves no half file behind.
-  fs::path temporary = output;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      std::cerr << "rcgen: cannot write " << temporary.string() << "\n";
-      std::error_code ignored;
-      fs::remove(temporary, ignored);
-      return 1;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporary, output, ec);
-  if (ec) {
-    std::cerr << "rcgen: cannot write " << output.string() << ": " << ec.message() << "\n";
-    fs::remove(temporary, ec);
-    return 1;
-  }
+  if (!WriteWhole(output, text)) return 1;
+  if (!depfile.empty() && !WriteWhole(depfile, depends + "\n")) return 1;
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: rcgen INPUT.rc OUTPUT.cpp\n";
+  if (argc != 3 && argc != 4) {
+    std::cerr << "usage: rcgen INPUT.rc OUTPUT.cpp [DEPFILE]\n";
     return 2;
   }
   try {
-    return Run(argv[1], argv[2]);
+    return Run(argv[1], argv[2], argc == 4 ? fs::path(argv[3]) : fs::path());
   } catch (const std::exception& e) {
     std::cerr << "rcgen: " << e.what() << "\n";
     return 1;
