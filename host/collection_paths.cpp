@@ -1,0 +1,36 @@
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "host/collection.h"
+
+namespace orv::host {
+
+namespace fs = std::filesystem;
+
+std::string DefaultCollectionPath() {
+  fs::path base;
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
+    base = data;
+  } else if (const char* home = std::getenv("HOME"); home && *home) {
+    base = fs::path(home) / ".local" / "share";
+  } else {
+    base = ".";
+  }
+  return (base / "orvhost" / "collection.db").u8string();
+}
+
+std::string PictureFolder(const CollectionSettings& settings, const std::string& databasePath,
+                          int category) {
+  if (category < 1 || category > kCategoryCount) return "";
+  std::error_code ignored;
+  if (!settings.pictureDirs[category].empty()) {
+    return fs::absolute(fs::u8path(settings.pictureDirs[category]), ignored)
+        .lexically_normal()
+        .u8string();
+  }
+  const fs::path database = fs::absolute(fs::u8path(databasePath), ignored).lexically_normal();
+  return (database.parent_path() / "pictures" / CategoryName(category)).u8string();
+}
+
+}  // namespace orv::host

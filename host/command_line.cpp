@@ -1,0 +1,266 @@
+#include "host/command_line.h"
+
+#include <cstdlib>
+#include <string_view>
+
+namespace orv::host {
+
+namespace {
+
+struct OptionSpec {
+  const char* name;
+  bool takesValue;
+  std::vector<CommandName> commands;
+};
+
+using C = CommandName;
+
+bool Fail(std::string& error, std::string text) {
+  error = std::move(text);
+  return false;
+}
+
+const std::vector<OptionSpec>& OptionSpecs() {
+  static const std::vector<OptionSpec> specs = {
+      {"collection", true, {C::kImport, C::kExport, C::kList, C::kCollection}},
+      {"answers", true, {C::kImport, C::kExport, C::kConfigure}},
+      {"trace", false, {C::kImport, C::kExport}},
+      {"dialog", false, {C::kConfigure}},
+      {"set", true, {C::kConfigure}},
+      {"show", false, {C::kConfigure}},
+      {"category", true, {C::kList}},
+      {"json", false, {C::kList}},
+      {"owner", true, {C::kCollection}},
+      {"title", true, {C::kCollection}},
+      {"currency", true, {C::kCollection}},
+      {"picture-dir", true, {C::kCollection}},
+      {"code-list", true, {C::kCollection}},
+      {"proxy", true, {C::kCollection}},
+      {"proxy-user", true, {C::kCollection}},
+      {"proxy-password", true, {C::kCollection}},
+  };
+  return specs;
+}
+
+std::optional<CommandName> ParseCommandName(std::string_view word) {
+  if (word == "info") return C::kInfo;
+  if (word == "configure") return C::kConfigure;
+  if (word == "import") return C::kImport;
+  if (word == "export") return C::kExport;
+  if (word == "list") return C::kList;
+  if (word == "collection") return C::kCollection;
+  if (word == "help" || word == "--help" || word == "-h") return C::kHelp;
+  return std::nullopt;
+}
+
+bool Allowed(const OptionSpec& spec, CommandName command) {
+  for (CommandName c : spec.commands) {
+    if (c == command) return true;
+  }
+  return false;
+}
+
+// "NAME=VALUE" with a non-empty name.
+bool SplitAssignment(const std::string& text, std::string& name, std::string& value) {
+  const size_t equals = text.find('=');
+  if (equals == std::string::npos || equals == 0) return false;
+  name = text.substr(0, equals);
+  value = text.substr(equals + 1);
+  return true;
+}
+
+std::optional<uint16_t> ParsePort(const std::string& text) {
+  if (text.empty() || text.size() > 5) return std::nullopt;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+  }
+  const long port = std::strtol(text.c_str(), nullptr, 10);
+  if (port < 1 || port > 65535) return std::nullopt;
+  return static_cast<uint16_t>(port);
+}
+
+// Applies one option with its value; false with `error` set when the value is not acceptable.
+bool ApplyOption(Command& command, const std::string& name, const std::string& value,
+                 std::string& error) {
+  if (name == "collection") {
+    if (value.empty()) return Fail(error, "--collection needs a path");
+    command.collection = value;
+  } else if (name == "answers") {
+    if (value.empty()) return Fail(error, "--answers needs a file");
+    command.answers = value;
+  } else if (name == "trace") {
+    command.trace = true;
+  } else if (name == "dialog") {
+    command.dialog = true;
+  } else if (name == "show") {
+    command.show = true;
+  } else if (name == "json") {
+    command.json = true;
+  } else if (name == "set") {
+    std::string key, text;
+    if (!SplitAssignment(value, key, text)) return Fail(error, "--set needs KEY=VALUE");
+    command.sets.emplace_back(key, text);
+  } else if (name == "category") {
+    command.category = ParseCategory(value);
+    if (!command.category) return Fail(error, "unknown category " + value);
+  } else if (name == "owner") {
+    command.owner = value;
+  } else if (name == "title") {
+    command.title = value;
+  } else if (name == "currency") {
+    command.currency = value;
+  } else if (name == "picture-dir") {
+    std::string category, folder;
+    if (!SplitAssignment(value, category, folder)) {
+      return Fail(error, "--picture-dir needs CATEGORY=DIR");
+    }
+    const std::optional<int> parsed = ParseCategory(category);
+    if (!parsed) return Fail(error, "unknown category " + category);
+    command.pictureDirs.emplace_back(*parsed, folder);
+  } else if (name == "code-list") {
+    std::string listName, list;
+    if (!SplitAssignment(value, listName, list)) {
+      return Fail(error, "--code-list needs NAME=LIST");
+    }
+    CodeListSetting setting;
+    // "format1" means the video list; "audio.sound" names the category.
+    const size_t dot = listName.find('.');
+    if (dot != std::string::npos) {
+      const std::optional<int> category = ParseCategory(listName.substr(0, dot));
+      if (!category) return Fail(error, "unknown category in " + listName);
+      setting.category = *category;
+      listName = listName.substr(dot + 1);
+    }
+    const std::optional<CodeList> which = ParseCodeListName(listName);
+    if (!which) return Fail(error, "unknown code list " + listName + " (format1, sound, format2)");
+    setting.list = *which;
+    setting.value = list;
+    command.codeLists.push_back(std::move(setting));
+  } else if (name == "proxy" && value.empty()) {
+    command.proxyHost = "";  // no proxy
+    command.proxyPort = 0;
+  } else if (name == "proxy") {
+    const size_t colon = value.rfind(':');
+    std::optional<uint16_t> port;
+    if (colon != std::string::npos && colon > 0) port = ParsePort(value.substr(colon + 1));
+    if (!port) return Fail(error, "--proxy needs HOST:PORT with a port from 1 to 65535");
+    command.proxyHost = value.substr(0, colon);
+    command.proxyPort = port;
+  } else if (name == "proxy-user") {
+    command.proxyUser = value;
+  } else if (name == "proxy-password") {
+    command.proxyPassword = value;
+  }
+  return true;
+}
+
+bool CheckOperands(Command& command, const std::vector<std::string>& operands,
+                   std::string& error) {
+  size_t least = 0, most = 0;
+  switch (command.name) {
+    case C::kHelp: return true;
+    case C::kInfo:
+    case C::kConfigure: least = most = 1; break;
+    case C::kImport: least = 1, most = 2; break;
+    case C::kExport: least = most = 2; break;
+    case C::kList:
+    case C::kCollection: break;
+  }
+  if (operands.size() < least) {
+    error = command.name == C::kExport && operands.size() == 1 ? "export needs an OUTPUT file"
+                                                                : "missing FILTER";
+    return false;
+  }
+  if (operands.size() > most) {
+    error = "unexpected argument " + operands[most];
+    return false;
+  }
+  if (!operands.empty()) command.filter = operands[0];
+  if (operands.size() > 1) command.path = operands[1];
+  if (command.filter.empty() && least > 0) return Fail(error, "missing FILTER");
+  if (command.name == C::kExport && command.path.empty()) {
+    return Fail(error, "export needs an OUTPUT file");
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<Command> ParseCommandLine(const std::vector<std::string>& args, std::string& error) {
+  if (args.empty()) {
+    error = "missing command";
+    return std::nullopt;
+  }
+  const std::optional<CommandName> name = ParseCommandName(args[0]);
+  if (!name) {
+    error = "unknown command " + args[0];
+    return std::nullopt;
+  }
+  Command command;
+  command.name = *name;
+  std::vector<std::string> operands;
+  bool optionsEnded = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+      operands.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (arg == "--help") {
+      command.name = C::kHelp;
+      return command;
+    }
+    std::string optionName = arg.substr(2);
+    std::optional<std::string> inlineValue;
+    if (const size_t equals = optionName.find('='); equals != std::string::npos) {
+      inlineValue = optionName.substr(equals + 1);
+      optionName.resize(equals);
+    }
+    const OptionSpec* spec = nullptr;
+    for (const OptionSpec& candidate : OptionSpecs()) {
+      if (optionName == candidate.name) spec = &candidate;
+    }
+    if (!spec || !Allowed(*spec, command.name)) {
+      error = "unknown option " + arg + " for " + args[0];
+      return std::nullopt;
+    }
+    std::string value;
+    if (spec->takesValue) {
+      if (inlineValue) {
+        value = *inlineValue;
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      } else {
+        error = arg + " needs a value";
+        return std::nullopt;
+      }
+    } else if (inlineValue) {
+      error = "--" + optionName + " takes no value";
+      return std::nullopt;
+    }
+    if (!ApplyOption(command, optionName, value, error)) return std::nullopt;
+  }
+  if (!CheckOperands(command, operands, error)) return std::nullopt;
+  return command;
+}
+
+const char* UsageText() {
+  return "usage:\n"
+         "  orvhost info FILTER\n"
+         "  orvhost configure FILTER [--dialog] [--set KEY=VALUE]... [--show] [--answers FILE]\n"
+         "  orvhost import FILTER [PATH] [--collection DB] [--answers FILE] [--trace]\n"
+         "  orvhost export FILTER OUTPUT [--collection DB] [--answers FILE] [--trace]\n"
+         "  orvhost list [--collection DB] [--category N] [--json]\n"
+         "  orvhost collection [--collection DB] [--owner T] [--title T] [--currency T]\n"
+         "                     [--picture-dir CATEGORY=DIR]... [--code-list NAME=LIST]...\n"
+         "                     [--proxy HOST:PORT] [--proxy-user U] [--proxy-password P]\n"
+         "FILTER is a filter name (looked up beside orvhost) or the path of a filter library.\n"
+         "CATEGORY is 1 to 5 or video, audio, software, book, collectible.\n"
+         "NAME is format1, sound or format2, for video, or prefixed by a category: audio.sound.\n";
+}
+
+}  // namespace orv::host

@@ -1,0 +1,63 @@
+// orvhost import: runs an import filter and files every produced item in the collection.
+#include <cstdio>
+#include <memory>
+
+#include "host/collection.h"
+#include "host/commands.h"
+#include "host/filter_library.h"
+#include "host/filter_run.h"
+#include "host/host_document.h"
+#include "text/codepage.h"
+
+namespace orv::host {
+
+int RunImport(const Command& command) {
+  // The library first: a wrong filter leaves no collection file behind.
+  FilterLibrary library;
+  std::string error;
+  if (!library.Load(command.filter, error)) return Fail(kExitUnavailable, error);
+  const std::string databasePath = CollectionPathOf(command);
+  std::unique_ptr<Collection> collection =
+      OpenCollection(databasePath, OpenMode::kCreateWhenMissing, error);
+  if (!collection) return Fail(kExitUnavailable, error);
+  if (!ApplyAnswersFile(command)) return Fail(kExitUsage, "cannot pass on --answers");
+
+  Transcript transcript(command.trace, stdout);
+  FilterRun run(library.functions(), transcript);
+  run.Configure(0);
+  const FilterInfo info = run.GetInfo();
+  if (info.isExport) return Fail(kExitUsage, library.name() + " is an export filter: use export");
+  if (command.path.empty() && info.sourceKind != ORV_SOURCE_NONE) {
+    return Fail(kExitUsage, library.name() + " needs a " +
+                                (info.sourceKind == ORV_SOURCE_FOLDER ? "folder" : "file") +
+                                " to import from");
+  }
+  // Filters expect a full path, as the host always hands them one.
+  const std::string path =
+      command.path.empty() ? std::string() : text::Utf8ToUser(AbsolutePath(command.path));
+
+  HostDocumentHolder document(collection->Settings(), databasePath, info.category);
+  ItemList items{};
+  std::string storeError;
+  const RunOutcome outcome =
+      run.Run(path, document.get(), &items, [&](const StoredItem& item) {
+        return collection->AddItem(item, storeError);
+      });
+  if (outcome == RunOutcome::kOpenFailed) {
+    return Fail(kExitOpenFailed, library.name() + " could not open " +
+                                     (command.path.empty() ? "its source" : command.path));
+  }
+  if (outcome == RunOutcome::kStopped) {
+    return Fail(kExitUnavailable,
+                "the collection could not keep an item" +
+                    (storeError.empty() ? std::string() : ": " + storeError) +
+                    "; the items stored before it are kept");
+  }
+  if (!command.trace) {
+    std::printf("%lld item(s) stored in %s\n", static_cast<long long>(run.produced()),
+                databasePath.c_str());
+  }
+  return kExitOk;
+}
+
+}  // namespace orv::host

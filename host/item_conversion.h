@@ -1,0 +1,32 @@
+// MediaItem records <-> StoredItem values.
+//
+// The host makes every text of the records it hands out (hs_make, empty for a fresh item) and
+// releases every text of a record when done with it, whichever module made it: each text carries
+// its own release function.
+#ifndef ORV_HOST_ITEM_CONVERSION_H
+#define ORV_HOST_ITEM_CONVERSION_H
+
+#include <cstdint>
+
+#include "contract/abi.h"
+#include "host/stored_item.h"
+
+namespace orv::host {
+
+// A record as the host prepares it for ProcessItem: empty texts, zeroed fixed texts, numbers 0.
+// False when a text could not be made (the record then holds no text).
+bool MakeFreshItem(MediaItem& item);
+
+// Reads every field (texts converted to UTF-8, fixed texts read only up to their field's end).
+StoredItem FromMediaItem(const MediaItem& item, int32_t itemKind);
+
+// Fills a record from a stored item: texts made by the host in the user's code page, fixed texts
+// truncated so that their terminator fits. False when a text could not be made.
+bool ToMediaItem(const StoredItem& stored, MediaItem& item);
+
+// Releases every text of the record and leaves the fields null.
+void ReleaseItemTexts(MediaItem& item);
+
+}  // namespace orv::host
+
+#endif  // ORV_HOST_ITEM_CONVERSION_H

@@ -1,0 +1,30 @@
+// orvhost: the stand-in host that loads a filter library, drives it in the host's calling order
+// and keeps the collection.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host/command_line.h"
+#include "host/commands.h"
+
+int main(int argc, char** argv) {
+  using namespace orv::host;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  std::string error;
+  const std::optional<Command> command = ParseCommandLine(args, error);
+  if (!command) {
+    Fail(kExitUsage, error);
+    std::fputs(UsageText(), stderr);
+    return kExitUsage;
+  }
+  switch (command->name) {
+    case CommandName::kHelp: std::fputs(UsageText(), stdout); return kExitOk;
+    case CommandName::kInfo: return RunInfo(*command);
+    case CommandName::kConfigure: return RunConfigure(*command);
+    case CommandName::kImport: return RunImport(*command);
+    case CommandName::kExport: return RunExport(*command);
+    case CommandName::kList: return RunList(*command);
+    case CommandName::kCollection: return RunCollection(*command);
+  }
+  return kExitUsage;
+}

@@ -1,0 +1,246 @@
+// The collection as a SQLite database: a marker table that says the file is ours, one table of
+// items (every MediaItem field, the itemKind, the insertion order) and one of settings.
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "host/collection.h"
+
+namespace orv::host {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kFormatName = "orvhost collection";
+constexpr int kSchemaVersion = 1;
+
+// A prepared statement, finalized on every exit path.
+class Statement {
+ public:
+  Statement(sqlite3* db, const std::string& sql) {
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement_, nullptr) != SQLITE_OK) {
+      statement_ = nullptr;
+    }
+  }
+  ~Statement() { sqlite3_finalize(statement_); }
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  bool ok() const { return statement_ != nullptr; }
+  sqlite3_stmt* get() const { return statement_; }
+
+  void BindText(int index, const std::string& text) {
+    sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()),
+                      SQLITE_TRANSIENT);
+  }
+  std::string ColumnText(int column) const {
+    const auto* bytes = sqlite3_column_text(statement_, column);
+    const int n = sqlite3_column_bytes(statement_, column);
+    return bytes ? std::string(reinterpret_cast<const char*>(bytes), static_cast<size_t>(n))
+                 : std::string();
+  }
+  int32_t ColumnInt(int column) const {
+    const sqlite3_int64 value = sqlite3_column_int64(statement_, column);
+    return value < INT32_MIN || value > INT32_MAX ? 0 : static_cast<int32_t>(value);
+  }
+
+ private:
+  sqlite3_stmt* statement_ = nullptr;
+};
+
+std::string ItemColumns() {
+  std::string columns;
+  for (const ItemField& field : ItemFields()) {
+    columns += ", \"";
+    columns += field.name;
+    columns += '"';
+  }
+  return columns;
+}
+
+class SqliteCollection : public Collection {
+ public:
+  explicit SqliteCollection(sqlite3* db) : db_(db) {}
+  ~SqliteCollection() override { sqlite3_close(db_); }
+
+  bool AddItem(const StoredItem& item, std::string& error) override {
+    std::string sql = "INSERT INTO items (itemKind" + ItemColumns() + ") VALUES (?";
+    for (size_t i = 0; i < ItemFields().size(); ++i) sql += ", ?";
+    sql += ")";
+    Statement insert(db_, sql);
+    if (!insert.ok()) return Failed(error);
+    int index = 1;
+    sqlite3_bind_int(insert.get(), index++, item.itemKind);
+    for (const ItemField& field : ItemFields()) {
+      switch (field.kind) {
+        case FieldKind::kText: insert.BindText(index++, item.*field.text); break;
+        case FieldKind::kInteger: sqlite3_bind_int(insert.get(), index++, item.*field.integer); break;
+        case FieldKind::kPrice: sqlite3_bind_double(insert.get(), index++, item.price); break;
+      }
+    }
+    // Autocommit: the item is on disk when the statement is done.
+    if (sqlite3_step(insert.get()) != SQLITE_DONE) return Failed(error);
+    return true;
+  }
+
+  bool Items(std::optional<int> category, std::vector<StoredItem>& items,
+             std::string& error) override {
+    Statement select(db_, "SELECT id, itemKind" + ItemColumns() + " FROM items ORDER BY id");
+    if (!select.ok()) return Failed(error);
+    items.clear();
+    int step;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+      StoredItem item;
+      item.order = sqlite3_column_int64(select.get(), 0);
+      item.itemKind = select.ColumnInt(1);
+      int column = 2;
+      for (const ItemField& field : ItemFields()) {
+        switch (field.kind) {
+          case FieldKind::kText: item.*field.text = select.ColumnText(column++); break;
+          case FieldKind::kInteger: item.*field.integer = select.ColumnInt(column++); break;
+          case FieldKind::kPrice:
+            item.price = static_cast<float>(sqlite3_column_double(select.get(), column++));
+            break;
+        }
+      }
+      if (!category || CollectionCategory(item) == *category) items.push_back(std::move(item));
+    }
+    if (step != SQLITE_DONE) return Failed(error);
+    return true;
+  }
+
+  CollectionSettings Settings() override {
+    CollectionSettings settings = DefaultSettings();
+    Statement select(db_, "SELECT name, value FROM settings");
+    if (!select.ok()) return settings;
+    while (sqlite3_step(select.get()) == SQLITE_ROW) {
+      ApplySetting(settings, select.ColumnText(0), select.ColumnText(1));
+    }
+    return settings;
+  }
+
+  bool SaveSettings(const CollectionSettings& settings, std::string& error) override {
+    if (!Execute("BEGIN")) return Failed(error);
+    bool ok = true;
+    ForEachSetting(settings, [&](const std::string& name, const std::string& value) {
+      Statement upsert(db_, "INSERT OR REPLACE INTO settings (name, value) VALUES (?, ?)");
+      if (!upsert.ok()) {
+        ok = false;
+        return;
+      }
+      upsert.BindText(1, name);
+      upsert.BindText(2, value);
+      if (sqlite3_step(upsert.get()) != SQLITE_DONE) ok = false;
+    });
+    if (!ok) {
+      Failed(error);
+      Execute("ROLLBACK");
+      return false;
+    }
+    return Execute("COMMIT") || Failed(error);
+  }
+
+  bool Execute(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+  bool Failed(std::string& error) {
+    error = sqlite3_errmsg(db_);
+    return false;
+  }
+
+ private:
+  sqlite3* db_;
+};
+
+bool CreateSchema(sqlite3* db) {
+  // id is the insertion order: AUTOINCREMENT never hands out a number twice.
+  std::string items =
+      "CREATE TABLE items (id INTEGER PRIMARY KEY AUTOINCREMENT, itemKind INTEGER NOT NULL";
+  for (const ItemField& field : ItemFields()) {
+    items += ", \"";
+    items += field.name;
+    items += field.kind == FieldKind::kText ? "\" TEXT NOT NULL DEFAULT ''"
+             : field.kind == FieldKind::kPrice ? "\" REAL NOT NULL DEFAULT 0"
+                                               : "\" INTEGER NOT NULL DEFAULT 0";
+  }
+  items += ")";
+  const std::string script =
+      "BEGIN;"
+      "CREATE TABLE orvhost (key TEXT PRIMARY KEY, value TEXT NOT NULL);"
+      "INSERT INTO orvhost VALUES ('format', '" + std::string(kFormatName) + "');"
+      "INSERT INTO orvhost VALUES ('version', '" + std::to_string(kSchemaVersion) + "');"
+      "CREATE TABLE settings (name TEXT PRIMARY KEY, value TEXT NOT NULL);" +
+      items + ";COMMIT;";
+  return sqlite3_exec(db, script.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+// True when the open database carries our marker with a version we understand. Only reads.
+bool IsOurCollection(sqlite3* db, std::string& error) {
+  Statement select(db, "SELECT key, value FROM orvhost");
+  if (!select.ok()) {
+    error = "is not an orvhost collection";
+    return false;
+  }
+  bool named = false;
+  int version = 0;
+  while (sqlite3_step(select.get()) == SQLITE_ROW) {
+    const std::string key = select.ColumnText(0);
+    if (key == "format") named = select.ColumnText(1) == kFormatName;
+    if (key == "version") version = select.ColumnInt(1);
+  }
+  if (!named) {
+    error = "is not an orvhost collection";
+    return false;
+  }
+  if (version != kSchemaVersion) {
+    error = "is a collection of another orvhost version (" + std::to_string(version) + ")";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mode,
+                                           std::string& error) {
+  const fs::path file = fs::u8path(path);
+  std::error_code code;
+  const bool exists = fs::exists(file, code);
+  if (exists && !fs::is_regular_file(file, code)) {
+    error = path + " is not a file";
+    return nullptr;
+  }
+  if (!exists && mode == OpenMode::kExistingOnly) {
+    error = "no collection at " + path;
+    return nullptr;
+  }
+  if (!exists && file.has_parent_path()) fs::create_directories(file.parent_path(), code);
+
+  sqlite3* db = nullptr;
+  // An existing file is opened without the create flag so that a wrong path is never replaced.
+  const int flags = exists ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    error = "cannot open collection " + path + ": " + (db ? sqlite3_errmsg(db) : "out of memory");
+    sqlite3_close(db);
+    return nullptr;
+  }
+  sqlite3_busy_timeout(db, 5000);
+  if (exists) {
+    std::string why;
+    if (!IsOurCollection(db, why)) {
+      sqlite3_close(db);
+      error = path + " " + why;
+      return nullptr;
+    }
+  } else if (!CreateSchema(db)) {
+    error = "cannot create collection " + path + ": " + sqlite3_errmsg(db);
+    sqlite3_close(db);
+    fs::remove(file, code);  // ours, just made, and holding nothing
+    return nullptr;
+  }
+  return std::make_unique<SqliteCollection>(db);
+}
+
+}  // namespace orv::host

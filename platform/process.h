@@ -1,0 +1,22 @@
+// The running program: where its file lives, its environment, whether a person watches stderr.
+// Used by orvhost to find the filters beside itself, to hand --answers to the filters' dialogs
+// and to decide whether to draw a progress line.
+#ifndef ORV_PLATFORM_PROCESS_H
+#define ORV_PLATFORM_PROCESS_H
+
+#include <string>
+
+namespace orv::platform {
+
+// The folder of the running executable, without a trailing separator; "" when unknown.
+std::string ProgramFolder();
+
+// Sets a variable of the process environment, seen by every module of the process afterwards.
+bool SetEnvironmentValue(const std::string& name, const std::string& value);
+
+// True when standard error is a terminal (a console on Windows).
+bool StandardErrorIsTerminal();
+
+}  // namespace orv::platform
+
+#endif  // ORV_PLATFORM_PROCESS_H

@@ -1,0 +1,28 @@
+#include "platform/process.h"
+
+#include <io.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <windows.h>
+
+namespace orv::platform {
+
+std::string ProgramFolder() {
+  char path[MAX_PATH + 1];
+  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return "";
+  std::string folder(path, n);
+  const size_t cut = folder.find_last_of("\\/");
+  return cut == std::string::npos ? std::string() : folder.substr(0, cut);
+}
+
+bool SetEnvironmentValue(const std::string& name, const std::string& value) {
+  // Both the C runtime's copy (getenv) and the process block (GetEnvironmentVariable).
+  const bool runtime = _putenv_s(name.c_str(), value.c_str()) == 0;
+  const bool process = SetEnvironmentVariableA(name.c_str(), value.c_str()) != 0;
+  return runtime && process;
+}
+
+bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
+
+}  // namespace orv::platform
