@@ -1,0 +1,146 @@
+#include "platform/files.h"
+
+#include <windows.h>
+
+#include <climits>
+
+// windows.h maps CopyFile to CopyFileA; ours is the platform function of that name.
+#undef CopyFile
+
+namespace orv::platform {
+
+const char kPathSeparator = '\\';
+
+bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+
+namespace {
+
+DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsDotEntry(const char* name) {
+  return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+}  // namespace
+
+bool PathExists(const std::string& path) {
+  return !path.empty() && Attributes(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsRegularFile(const std::string& path) {
+  const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WildcardMatch(std::string_view pattern, std::string_view name) {
+  // A final ".*" also matches a name without any extension, so "*.*" matches every name.
+  if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
+      WildcardMatch(pattern.substr(0, pattern.size() - 2), name)) {
+    return true;
+  }
+  // Greedy, backtracking only to the last star: time bounded by pattern size times name size.
+  size_t p = 0, n = 0;
+  size_t starP = std::string_view::npos, starN = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == '*') {
+      starP = p++;
+      starN = n;
+    } else if (p < pattern.size() &&
+               (pattern[p] == '?' || LowerAscii(pattern[p]) == LowerAscii(name[n]))) {
+      ++p;
+      ++n;
+    } else if (starP != std::string_view::npos) {
+      p = starP + 1;
+      n = ++starN;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+struct FileEnumeration::State {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+};
+
+FileEnumeration::FileEnumeration() : state_(std::make_unique<State>()) {}
+
+FileEnumeration::~FileEnumeration() { End(); }
+
+bool FileEnumeration::Start(const std::string& pattern, std::string& name) {
+  End();
+  if (pattern.empty()) return false;
+  WIN32_FIND_DATAA found;
+  HANDLE handle = FindFirstFileA(pattern.c_str(), &found);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  state_->handle = handle;
+  if (!IsDotEntry(found.cFileName)) {
+    name = found.cFileName;
+    return true;
+  }
+  if (Next(name)) return true;
+  End();
+  return false;
+}
+
+bool FileEnumeration::Next(std::string& name) {
+  if (state_->handle == INVALID_HANDLE_VALUE) return false;
+  WIN32_FIND_DATAA found;
+  while (FindNextFileA(state_->handle, &found)) {
+    if (IsDotEntry(found.cFileName)) continue;
+    name = found.cFileName;
+    return true;
+  }
+  return false;
+}
+
+void FileEnumeration::End() {
+  if (state_ && state_->handle != INVALID_HANDLE_VALUE) FindClose(state_->handle);
+  if (state_) state_->handle = INVALID_HANDLE_VALUE;
+}
+
+bool FileEnumeration::IsOpen() const { return state_->handle != INVALID_HANDLE_VALUE; }
+
+bool CopyFile(const std::string& from, const std::string& to, bool overwrite) {
+  if (from.empty() || to.empty()) return false;
+  return CopyFileA(from.c_str(), to.c_str(), overwrite ? FALSE : TRUE) != 0;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) {
+  if (path.empty()) return false;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER size;
+  bool ok = GetFileSizeEx(file, &size) && size.QuadPart >= 0 &&
+            static_cast<unsigned long long>(size.QuadPart) <= maxBytes;
+  std::string content;
+  if (ok) {
+    content.resize(static_cast<size_t>(size.QuadPart));
+    size_t done = 0;
+    // The file may shrink while we read it: stop at its end, whatever the size said.
+    while (ok && done < content.size()) {
+      const size_t chunk = content.size() - done;
+      DWORD got = 0;
+      ok = ReadFile(file, &content[done], chunk > (1u << 30) ? (1u << 30) : static_cast<DWORD>(chunk),
+                    &got, nullptr) != 0;
+      if (ok && got == 0) break;
+      done += got;
+    }
+    content.resize(done);
+  }
+  CloseHandle(file);
+  if (!ok) return false;
+  bytes = std::move(content);
+  return true;
+}
+
+}  // namespace orv::platform

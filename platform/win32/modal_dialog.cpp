@@ -1,0 +1,118 @@
+// Modal dialogs from the module's templates, driven by the shared dialog logic.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/ui.h"
+#include "platform/win32/dialog_binding.h"
+#include "platform/win32/dialog_template.h"
+#include "platform/win32/module.h"
+
+namespace orv::ui {
+
+namespace {
+
+struct DialogRun {
+  int dialogId = 0;
+  DialogLogic* logic = nullptr;
+  platform::win32::DialogBinding binding;
+};
+
+void InitCommonControls() {
+  static bool done = false;
+  if (done) return;
+  INITCOMMONCONTROLSEX classes{};
+  classes.dwSize = sizeof classes;
+  classes.dwICC = ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES;
+  done = InitCommonControlsEx(&classes) != FALSE;
+}
+
+// The logic runs inside a window procedure called by the system: nothing may be thrown
+// through it, so a failing logic cancels the dialog instead.
+template <class Call>
+bool Guarded(HWND dialog, Call&& call) {
+  try {
+    call();
+    return true;
+  } catch (...) {
+    EndDialog(dialog, IDCANCEL);
+    return false;
+  }
+}
+
+void OnCommand(HWND dialog, DialogRun& run, int id, int code, HWND from) {
+  if (id == IDCANCEL) {
+    EndDialog(dialog, IDCANCEL);
+    return;
+  }
+  if (id == IDOK) {
+    // Enter also sends IDOK, without a control: the same path.
+    DialogModel model = run.binding.Read();
+    bool accepted = false;
+    if (!Guarded(dialog, [&] { accepted = run.logic->OnOk(model); })) return;
+    if (accepted) {
+      EndDialog(dialog, IDOK);
+    } else {
+      run.binding.Apply(model);
+    }
+    return;
+  }
+  if (code != BN_CLICKED || !from) return;
+  const Control* control = run.binding.ControlOf(from);
+  if (!control || control->kind != ControlKind::kButton) return;
+  DialogModel model = run.binding.Read();
+  if (Guarded(dialog, [&] { run.logic->OnCommand(model, id); })) run.binding.Apply(model);
+}
+
+INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* run = reinterpret_cast<DialogRun*>(lParam);
+    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    run->binding.Collect(dialog, run->dialogId);
+    DialogModel model = run->binding.Read();
+    if (Guarded(dialog, [&] { run->logic->OnInit(model); })) run->binding.Apply(model);
+    return TRUE;
+  }
+  auto* run = reinterpret_cast<DialogRun*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  if (!run) return FALSE;
+  if (message == WM_COMMAND) {
+    OnCommand(dialog, *run, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    return TRUE;
+  }
+  return FALSE;
+}
+
+bool HasDialog(HMODULE module, int dialogId) {
+  return dialogId > 0 && dialogId <= 0xFFFF &&
+         FindResourceA(module, MAKEINTRESOURCEA(dialogId), MAKEINTRESOURCEA(5)) != nullptr;
+}
+
+}  // namespace
+
+DialogResult RunModalDialog(int dialogId, DialogLogic& logic) {
+  const HMODULE module = platform::win32::ThisModule();
+  if (!HasDialog(module, dialogId)) return DialogResult::kCancel;
+  InitCommonControls();
+  DialogRun run;
+  run.dialogId = dialogId;
+  run.logic = &logic;
+  // Owned by the caller's active window, so the host's window waits for the dialog.
+  const INT_PTR result = DialogBoxParamA(module, MAKEINTRESOURCEA(dialogId), GetActiveWindow(),
+                                         &DialogProc, reinterpret_cast<LPARAM>(&run));
+  return result == IDOK ? DialogResult::kOk : DialogResult::kCancel;
+}
+
+DialogModel LoadDialogModel(int dialogId) {
+  const HMODULE module = platform::win32::ThisModule();
+  if (!HasDialog(module, dialogId)) return DialogModel();
+  HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(dialogId), MAKEINTRESOURCEA(5));
+  HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  const DWORD size = resource ? SizeofResource(module, resource) : 0;
+  std::optional<DialogModel> model = platform::win32::ParseDialogTemplate(
+      static_cast<const unsigned char*>(bytes), bytes ? size : 0);
+  if (!model) return DialogModel();
+  model->id = dialogId;
+  return *model;
+}
+
+}  // namespace orv::ui
