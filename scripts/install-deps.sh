@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a job needs, when some are missing.
+#
+#   scripts/install-deps.sh native    build, tests and sanitizers on Linux
+#   scripts/install-deps.sh windows   the 32-bit Windows cross build and Wine to run its tests
+#
+# As root it runs apt-get itself; otherwise it prints the exact command to run and fails.
+set -euo pipefail
+
+native=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libsqlite3-dev pkg-config)
+windows=(g++-mingw-w64-i686 wine wine32:i386 xvfb)
+
+case "${1:-}" in
+  native) wanted=("${native[@]}") ;;
+  windows) wanted=("${windows[@]}") ;;
+  *) echo "usage: $0 native|windows" >&2; exit 2 ;;
+esac
+
+installed() {
+  [[ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" == "install ok installed" ]]
+}
+
+missing=()
+for package in "${wanted[@]}"; do
+  installed "$package" || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+needs_i386=false
+if [[ "$1" == windows ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  needs_i386=true
+fi
+
+if [[ $(id -u) -ne 0 ]]; then
+  echo "Missing packages: ${missing[*]}. Run as root:" >&2
+  $needs_i386 && echo "  dpkg --add-architecture i386" >&2
+  echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+$needs_i386 && dpkg --add-architecture i386
+echo "Installing ${missing[*]}" >&2
+apt-get update -q >&2
+apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
