@@ -25,7 +25,10 @@ struct Token {
 
 class RcLexer {
  public:
-  explicit RcLexer(std::string_view source) : source_(source) {}
+  // A UTF-8 byte-order mark at the start, as Windows editors write one, is skipped.
+  explicit RcLexer(std::string_view source) : source_(source) {
+    if (source_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
+  }
 
   // The next token; kEnd at the end (again on every later call), kError with a message on
   // malformed input (an unterminated string or comment, an invalid byte).
