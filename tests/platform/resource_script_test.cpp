@@ -245,9 +245,9 @@ TEST(ResourceScriptErrors, ReportTheLineOfTheFault) {
 }
 
 TEST(ResourceScriptStrings, ByteOrderMarkAndWindowsLineEnds) {
-  const ResourceScript script =
-      MustParse("\xEF\xBB\xBF#pragma code_page(65001)\r\nSTRINGTABLE\r\nBEGIN\r\n"
-                "  1, \"\xC3\xA9t\xC3\xA9\"\r\nEND\r\n");
+  const ResourceScript script = MustParse(
+      "\xEF\xBB\xBF#pragma code_page(65001)\r\nSTRINGTABLE\r\nBEGIN\r\n"
+      "  1, \"\xC3\xA9t\xC3\xA9\"\r\nEND\r\n");
   EXPECT_EQ(script.strings.at(1), "été");
   // A mark anywhere else is a stray character.
   EXPECT_EQ(MustFail("\n\xEF\xBB\xBF").line, 2);
