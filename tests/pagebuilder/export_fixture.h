@@ -1,0 +1,149 @@
+// Builders for export tests: a scratch folder, items and a document made of host strings (all
+// released again), and a few file helpers.
+#ifndef ORV_TESTS_PAGEBUILDER_EXPORT_FIXTURE_H
+#define ORV_TESTS_PAGEBUILDER_EXPORT_FIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "contract/abi.h"
+#include "contract/host_string.h"
+
+namespace orv::testing {
+
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    // A random part keeps the release and sanitizer runs of a test apart.
+    std::string name = "orv_pagebuilder_" + std::to_string(std::random_device{}()) + "_";
+    name += info ? std::string(info->test_suite_name()) + "_" + info->name() : "test";
+    for (char& c : name) {
+      if (c == '/') c = '_';
+    }
+    path_ = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    const std::filesystem::path file = path_ / name;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
+    return file.string();
+  }
+  std::string MakeFolder(const std::string& name) const {
+    std::filesystem::create_directories(path_ / name);
+    return (path_ / name).string();
+  }
+  // File names directly in `name` (or the folder itself), sorted.
+  std::vector<std::string> List(const std::string& name = "") const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_ / name)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+// Items laid end to end, as the host hands them over.
+class Items {
+ public:
+  ~Items() {
+    for (MediaItem& item : items_) {
+      for (HostString* field : {&item.title, &item.type, &item.editor, &item.author,
+                                &item.coauthor, &item.lang, &item.custom1, &item.custom2,
+                                &item.custom3, &item.comment, &item.image, &item.lendname}) {
+        hs_release(*field);
+      }
+    }
+  }
+  // The reference holds until the next Add.
+  MediaItem& Add(const std::string& title, int category = 1) {
+    MediaItem item;
+    std::memset(&item, 0, sizeof item);
+    orv::Assign(&item.title, title);
+    item.category = category;
+    items_.push_back(item);
+    list_.items = items_.data();
+    list_.count = static_cast<int32_t>(items_.size());
+    return items_.back();
+  }
+  static void Text(HostString& field, const std::string& text) { orv::Assign(&field, text); }
+  ItemList* list() { return &list_; }
+
+ private:
+  std::vector<MediaItem> items_;
+  ItemList list_{0, nullptr, 0};
+};
+
+// A HostDocument with picture folders, code lists and the owner, title and currency.
+class Document {
+ public:
+  Document() {
+    std::memset(&document_, 0, sizeof document_);
+    document_.pictureDirs = pictureDirs_.data();
+    document_.codeLists = codeLists_.data();
+  }
+  ~Document() {
+    for (HostString& s : pictureDirs_) hs_release(s);
+    for (HostString& s : codeLists_) hs_release(s);
+    hs_release(document_.docowner);
+    hs_release(document_.doctitle);
+    hs_release(document_.doccurr);
+  }
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
+  Document& PictureDir(int category, const std::string& folder) {
+    orv::Assign(&pictureDirs_[category], folder);
+    return *this;
+  }
+  Document& CodeList(int which, const std::string& list) {
+    orv::Assign(&codeLists_[which], list);
+    return *this;
+  }
+  Document& Owner(const std::string& owner, const std::string& title, const std::string& currency) {
+    orv::Assign(&document_.docowner, owner);
+    orv::Assign(&document_.doctitle, title);
+    orv::Assign(&document_.doccurr, currency);
+    return *this;
+  }
+  HostDocument* get() { return &document_; }
+
+ private:
+  HostDocument document_;
+  std::array<HostString, 6> pictureDirs_{};
+  std::array<HostString, 3> codeLists_{};
+};
+
+}  // namespace orv::testing
+
+#endif  // ORV_TESTS_PAGEBUILDER_EXPORT_FIXTURE_H
