@@ -2,6 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "host_run.h"
 
 namespace orv::host::testing {
@@ -40,10 +42,10 @@ TEST_F(ExportTest, HandsTheCategorysItemsInStoredOrder) {
   const std::vector<std::string> lines = r.OutLines();
   ASSERT_EQ(lines.size(), 9u) << r.out;
   EXPECT_EQ(JsonField(lines[1], "isExport"), "1");
-  EXPECT_EQ(lines[2], R"({"op":"Open","path":")" + output + R"(","result":1})");
-  EXPECT_EQ(lines[3], R"({"op":"GetCount","result":3})");
+  EXPECT_EQ(lines[2], R"j({"op":"Open","path":")j" + output + R"j(","result":1})j");
+  EXPECT_EQ(lines[3], R"j({"op":"GetCount","result":3})j");
   EXPECT_EQ(JsonField(lines[4], "itemKind"), "1");
-  EXPECT_EQ(lines[8], R"({"op":"Close","result":1})");
+  EXPECT_EQ(lines[8], R"j({"op":"Close","result":1})j");
 
   SetOption("Category", "2");
   ASSERT_EQ(Orvhost({"export", TESTFILTER_LIBRARY, output, "--collection", collection_}).status, 0);

@@ -2,6 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "host_run.h"
 
 namespace orv::host::testing {
@@ -26,28 +28,28 @@ TEST_F(ImportTest, TranscriptFollowsTheCallingOrderWithEveryField) {
                                                  "\"ProcessItem\"", "\"ProcessItem\"",
                                                  "\"ProcessItem\"", "\"Close\""));
   ASSERT_EQ(lines.size(), 9u);
-  EXPECT_EQ(lines[0], R"({"op":"Configure","result":1})");
+  EXPECT_EQ(lines[0], R"j({"op":"Configure","result":1})j");
   EXPECT_EQ(lines[1],
-            R"({"op":"GetInfo","fileMask":"*.test","description":"Fichiers d'essai (*.test)",)"
-            R"("category":1,"filterName":"Filtre d'essai","sourceKind":2,"interfaceTag":640,)"
-            R"("isExport":0})");
-  EXPECT_EQ(lines[2], R"({"op":"Open","path":"","result":1})");
-  EXPECT_EQ(lines[3], R"({"op":"GetCount","result":3})");
+            R"j({"op":"GetInfo","fileMask":"*.test","description":"Fichiers d'essai (*.test)",)j"
+            R"j("category":1,"filterName":"Filtre d'essai","sourceKind":2,"interfaceTag":640,)j"
+            R"j("isExport":0})j");
+  EXPECT_EQ(lines[2], R"j({"op":"Open","path":"","result":1})j");
+  EXPECT_EQ(lines[3], R"j({"op":"GetCount","result":3})j");
   EXPECT_EQ(JsonField(lines[4], "itemKind"), "1");
-  EXPECT_EQ(lines[7], R"({"op":"ProcessItem","result":-1,"itemKind":0})");
-  EXPECT_EQ(lines[8], R"({"op":"Close","result":1})");
+  EXPECT_EQ(lines[7], R"j({"op":"ProcessItem","result":-1,"itemKind":0})j");
+  EXPECT_EQ(lines[8], R"j({"op":"Close","result":1})j");
 
   // Every field by its name, texts as UTF-8 with CR LF and quotes escaped.
   const std::string item = ItemObject(lines[4]);
   EXPECT_EQ(item,
-            R"({"title":"Film n°1 : l'été à Noël","type":"Comédie dramatique",)"
-            R"("editor":"Éditions \"Kelvard\" & fils","author":"Zoé Müller",)"
-            R"("coauthor":"Anaïs Lefèvre, Jérôme Ørsted","length":"01:31:05","date":"2004/06/11",)"
-            R"("category":1,"year":1990,"chap":12,"rating":0,"price":12.5,"lang":"Français",)"
-            R"("format1":1,"format2":3,"medium":19,"sound":7,"custom1":"champ ① 1",)"
-            R"("custom2":"tab\there","custom3":"back\\slash",)"
-            R"("comment":"Première ligne\r\nDeuxième ligne « citée »","image":"affiche1.jpg",)"
-            R"("lendat1":"2005/01/02","lendat2":"2005/02/03","lendname":"Gaëlle","level":0})");
+            R"j({"title":"Film n°1 : l'été à Noël","type":"Comédie dramatique",)j"
+            R"j("editor":"Éditions \"Kelvard\" & fils","author":"Zoé Müller",)j"
+            R"j("coauthor":"Anaïs Lefèvre, Jérôme Ørsted","length":"01:31:05","date":"2004/06/11",)j"
+            R"j("category":1,"year":1990,"chap":12,"rating":0,"price":12.5,"lang":"Français",)j"
+            R"j("format1":1,"format2":3,"medium":19,"sound":7,"custom1":"champ ① 1",)j"
+            R"j("custom2":"tab\there","custom3":"back\\slash",)j"
+            R"j("comment":"Première ligne\r\nDeuxième ligne « citée »","image":"affiche1.jpg",)j"
+            R"j("lendat1":"2005/01/02","lendat2":"2005/02/03","lendname":"Gaëlle","level":0})j");
 }
 
 TEST_F(ImportTest, ListJsonGivesBackEveryFieldAsImported) {

@@ -9,7 +9,7 @@ namespace orv::host {
 namespace {
 
 TEST(JsonTest, StringsEscapeQuotesBackslashesAndControls) {
-  EXPECT_EQ(JsonString("a\"b\\c\r\n\t\x01\x1f é"), R"("a\"b\\c\r\n\t\u0001\u001f é")");
+  EXPECT_EQ(JsonString("a\"b\\c\r\n\t\x01\x1f é"), R"j("a\"b\\c\r\n\t\u0001\u001f é")j");
 }
 
 TEST(JsonTest, FloatsReadBackExactlyInTheirShortestForm) {
