@@ -13,9 +13,7 @@ int main(int argc, char** argv) {
   std::string error;
   const std::optional<Command> command = ParseCommandLine(args, error);
   if (!command) {
-    Fail(kExitUsage, error);
-    std::fputs(UsageText(), stderr);
-    return kExitUsage;
+    return Fail(kExitUsage, error + " (orvhost --help lists the commands)");
   }
   switch (command->name) {
     case CommandName::kHelp: std::fputs(UsageText(), stdout); return kExitOk;

@@ -122,6 +122,29 @@ TEST_F(ImportTest, ThrownOrSkippedItemsDoNotEndTheRun) {
   EXPECT_THAT(listed, ::testing::Not(HasSubstr("Film n°2 ")));
 }
 
+TEST_F(ImportTest, AResultOutsideTheContractEndsTheRunWithClose) {
+  SetOption("Count", "4");
+  SetOption("StrangeAt", "2");
+  const RunResult r = Import({"--trace"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_THAT(r.err, HasSubstr("ProcessItem returned 7"));
+  const std::vector<std::string> lines = r.OutLines();
+  ASSERT_EQ(lines.size(), 8u) << r.out;
+  EXPECT_EQ(lines[6], R"j({"op":"ProcessItem","result":7,"itemKind":0})j");
+  EXPECT_EQ(lines[7], R"j({"op":"Close","result":1})j");
+  EXPECT_EQ(Orvhost({"list", "--collection", collection_, "--json"}).OutLines().size(), 4u);
+}
+
+TEST_F(ImportTest, ItemsStoredBeforeTheProcessDiesAreKept) {
+  SetOption("Count", "5");
+  SetOption("DieAt", "3");
+  EXPECT_EQ(Import().status, 9);
+  const std::vector<std::string> lines =
+      Orvhost({"list", "--collection", collection_, "--json"}).OutLines();
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_THAT(lines[3], HasSubstr("Film n°3 "));
+}
+
 TEST_F(ImportTest, HeadingsAreStoredWithTheirKind) {
   SetOption("Heading", "1");
   SetOption("Count", "1");

@@ -84,7 +84,7 @@ TEST_F(RefusalTest, UsageErrorsGiveTwo) {
        }) {
     const RunResult r = Orvhost(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? "(none)" : args[0]);
-    EXPECT_THAT(r.err, StartsWith("orvhost: "));
+    ExpectOneErrorLine(r);
   }
   EXPECT_FALSE(std::filesystem::exists(folder_ + "/data"));
   const RunResult help = Orvhost({"--help"});

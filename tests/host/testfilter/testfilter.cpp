@@ -3,10 +3,12 @@
 //
 // Import (Export=0): Count items of category Category, each with every field set from its
 // number, so a round trip through the collection can be checked field by field. ThrowAt makes
-// ProcessItem throw at that item, SkipAt returns 0 there, FailOpen makes Open give 0, Heading
+// ProcessItem throw at that item, SkipAt returns 0 there, StrangeAt returns 7 (outside the
+// contract) there, DieAt ends the process there at once, FailOpen makes Open give 0, Heading
 // first delivers a heading item (kind 64), Echo delivers one item that repeats the HostDocument.
 // Export (Export=1): writes one line per item of the ItemList to the output path.
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -63,6 +65,8 @@ class TestFilter : public orv::Filter {
     const int index = next_++;
     if (index == throwAt_) throw std::runtime_error("ProcessItem failed on purpose");
     if (index == skipAt_) return 0;
+    if (index == strangeAt_) return 7;
+    if (index == dieAt_) std::_Exit(9);  // no clean-up at all, as when the power goes
     Fill(item, index);
     itemKind = category_;
     return 1;
@@ -141,7 +145,7 @@ class TestFilter : public orv::Filter {
   }
 
   int32_t count_ = 3, category_ = 1, failOpen_ = 0, throwAt_ = -1, skipAt_ = -1, export_ = 0;
-  int32_t heading_ = 0, echo_ = 0;
+  int32_t heading_ = 0, echo_ = 0, strangeAt_ = -1, dieAt_ = -1;
   std::string prefix_;
   orv::OptionTable options_ = {
       orv::IntOption("Count", &count_, 3),
@@ -152,6 +156,8 @@ class TestFilter : public orv::Filter {
       orv::IntOption("Export", &export_, 0, orv::OptionControl::kCheckBox, 1002),
       orv::IntOption("Heading", &heading_, 0, orv::OptionControl::kCheckBox, 1004),
       orv::IntOption("Echo", &echo_, 0),
+      orv::IntOption("StrangeAt", &strangeAt_, -1),
+      orv::IntOption("DieAt", &dieAt_, -1),
       orv::TextOption("Prefix", &prefix_, "Film", orv::OptionControl::kEdit, 1003),
   };
 
