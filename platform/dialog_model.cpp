@@ -27,7 +27,7 @@ std::string DialogModel::Text(int controlId) const {
   if (control->kind == ControlKind::kComboBox) {
     const int at = control->selection;
     return at >= 0 && static_cast<size_t>(at) < control->items.size() ? control->items[at]
-                                                                       : std::string();
+                                                                      : std::string();
   }
   return control->text;
 }

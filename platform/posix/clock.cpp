@@ -33,8 +33,8 @@ uint32_t TickCountMs() {
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
   // Wraps like GetTickCount, after about 49.7 days.
-  const uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u +
-                      static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+  const uint64_t ms =
+      static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
   return static_cast<uint32_t>(ms);
 }
 

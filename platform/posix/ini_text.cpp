@@ -36,7 +36,8 @@ Lines SplitLines(std::string_view text) {
 // The line as the parser sees it: the file's byte-order mark is not part of the first line.
 std::string_view Content(const Lines& lines, size_t index) {
   std::string_view line = lines.lines[index];
-  if (index == 0 && line.substr(0, kUtf8Bom.size()) == kUtf8Bom) line.remove_prefix(kUtf8Bom.size());
+  if (index == 0 && line.substr(0, kUtf8Bom.size()) == kUtf8Bom)
+    line.remove_prefix(kUtf8Bom.size());
   return TrimBlanks(line);
 }
 

@@ -53,8 +53,8 @@ ProfileLocation OptionLocation(const char* profileName, const char* registryKey,
   const std::string profile = profileName ? profileName : "";
   where.section = std::string(section);
   if (registryKey) {
-    where.keyPath = "Software\\" + std::string(registryKey) + "\\" + profile + "\\" +
-                    std::string(section);
+    where.keyPath =
+        "Software\\" + std::string(registryKey) + "\\" + profile + "\\" + std::string(section);
   } else {
     where.useIniFile = true;
     where.iniFile = profile;

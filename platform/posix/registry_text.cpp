@@ -26,13 +26,26 @@ std::string Escape(std::string_view raw, bool isName) {
   for (size_t i = 0; i < raw.size(); ++i) {
     const char c = raw[i];
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\0': out += "\\0"; break;
-      case '=': out += isName ? "\\=" : "="; break;
-      case ';': out += isName && i == 0 ? "\\;" : ";"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\0':
+        out += "\\0";
+        break;
+      case '=':
+        out += isName ? "\\=" : "=";
+        break;
+      case ';':
+        out += isName && i == 0 ? "\\;" : ";";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -60,10 +73,17 @@ std::optional<NamePart> ReadName(std::string_view line) {
     }
     if (++i == line.size()) return std::nullopt;
     switch (line[i]) {
-      case 'n': part.name += '\n'; break;
-      case 'r': part.name += '\r'; break;
-      case '0': part.name += '\0'; break;
-      default: part.name += line[i];
+      case 'n':
+        part.name += '\n';
+        break;
+      case 'r':
+        part.name += '\r';
+        break;
+      case '0':
+        part.name += '\0';
+        break;
+      default:
+        part.name += line[i];
     }
   }
   return std::nullopt;
@@ -78,10 +98,17 @@ std::optional<std::string> Unescape(std::string_view raw) {
     }
     if (++i == raw.size()) return std::nullopt;
     switch (raw[i]) {
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      case '0': out += '\0'; break;
-      default: out += raw[i];
+      case 'n':
+        out += '\n';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      case '0':
+        out += '\0';
+        break;
+      default:
+        out += raw[i];
     }
   }
   return out;

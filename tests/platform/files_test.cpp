@@ -1,10 +1,11 @@
 // Files on Linux: wildcards as FindFirstFile matches them, sorted enumerations, safe copies.
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
-#include "platform/files.h"
 #include "tests/platform/temp_folder.h"
 
 namespace orv::platform {

@@ -63,9 +63,9 @@ TEST_F(ProfileStoreTest, MissingStoreGivesNothing) {
 
 TEST_F(ProfileStoreTest, TypedValuesRoundTripThroughOneKeyFile) {
   const std::string awkward = "a\\b\nc\rd=e;f";
-  ASSERT_TRUE(WriteProfileValues(key_, {Int("DefSound", 7), Text("DefTime", "01:30:00"),
-                                        Int("Negative", -2147483647 - 1), Text("Odd", awkward),
-                                        Text("Empty", "")}));
+  ASSERT_TRUE(WriteProfileValues(
+      key_, {Int("DefSound", 7), Text("DefTime", "01:30:00"), Int("Negative", -2147483647 - 1),
+             Text("Odd", awkward), Text("Empty", "")}));
   EXPECT_EQ(ReadProfileInt(key_, "DefSound"), 7);
   EXPECT_EQ(ReadProfileText(key_, "DefTime"), "01:30:00");
   EXPECT_EQ(ReadProfileInt(key_, "Negative"), -2147483647 - 1);
@@ -100,9 +100,9 @@ TEST_F(ProfileStoreTest, LaterWritesKeepOtherValuesAndTheFirstSpellingOfNames) {
 }
 
 TEST_F(ProfileStoreTest, ReadsAreLenientAcrossKinds) {
-  ASSERT_TRUE(WriteProfileValues(key_, {Text("Signed", "  -12 apples"), Text("Plus", "+5"),
-                                        Text("Words", "beaucoup"), Text("Huge", "99999999999"),
-                                        Int("Number", -40)}));
+  ASSERT_TRUE(WriteProfileValues(
+      key_, {Text("Signed", "  -12 apples"), Text("Plus", "+5"), Text("Words", "beaucoup"),
+             Text("Huge", "99999999999"), Int("Number", -40)}));
   EXPECT_EQ(ReadProfileInt(key_, "Signed"), -12);
   EXPECT_EQ(ReadProfileInt(key_, "Plus"), 5);
   EXPECT_EQ(ReadProfileInt(key_, "Words"), 0);
@@ -186,9 +186,8 @@ TEST_F(ProfileStoreTest, IniFilesKeepTheirOtherSectionsAndReadLikePrivateProfile
   EXPECT_EQ(ReadProfileInt(where, "DefSound"), 5);
   EXPECT_EQ(ReadProfileText(where, "quoted"), " padded ");
 
-  ASSERT_TRUE(WriteProfileValues(
-      where, {Int("DefSound", 7), Text("DefTime", "01:30:00"), Text("Blanks", " x "),
-              Text("Broken", "line1\nline2")}));
+  ASSERT_TRUE(WriteProfileValues(where, {Int("DefSound", 7), Text("DefTime", "01:30:00"),
+                                         Text("Blanks", " x "), Text("Broken", "line1\nline2")}));
   EXPECT_EQ(ReadFile(ini),
             "; settings\r\n"
             "[Other]\r\n"
