@@ -4,9 +4,8 @@
 #define ORV_TESTS_FILMCARD_FILM_FIXTURE_H
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -14,6 +13,7 @@
 
 #include "contract/abi.h"
 #include "contract/host_string.h"
+#include "platform/process.h"
 
 namespace orv::filmcard::testing {
 
@@ -95,18 +95,23 @@ class ScratchTest : public ::testing::Test {
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     root_ = fs::temp_directory_path() / (std::string("orv_filmcard_") + info->test_suite_name() +
-                                         "_" + info->name() + "_" + std::to_string(getpid()));
+                                         "_" + info->name() + "_" + std::to_string(Stamp()));
     fs::remove_all(root_);
     fs::create_directories(root_ / "cards");
     fs::create_directories(root_ / "pictures");
     fs::create_directories(root_ / "config");
-    setenv("ORVHOST_CONFIG_DIR", (root_ / "config").c_str(), 1);
-    unsetenv("ORVHOST_ANSWERS");
+    platform::SetEnvironmentValue("ORVHOST_CONFIG_DIR", (root_ / "config").string());
+    platform::SetEnvironmentValue("ORVHOST_ANSWERS", "");
   }
   void TearDown() override {
-    unsetenv("ORVHOST_ANSWERS");
+    platform::SetEnvironmentValue("ORVHOST_ANSWERS", "");
     std::error_code ignored;
     fs::remove_all(root_, ignored);
+  }
+
+  // Tells apart runs of the same test from two build trees at once.
+  static long long Stamp() {
+    return static_cast<long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   }
 
   fs::path Cards() const { return root_ / "cards"; }

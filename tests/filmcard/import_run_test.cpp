@@ -196,8 +196,8 @@ TEST_F(ImportRun, CardsThatCannotBeOpenedAreSkipped) {
 TEST_F(ImportRun, AnUnreadableCardIsSkippedWhenPermissionsApply) {
   WriteBytes(Cards() / "a.film", CardText({"A"}));
   WriteBytes(Cards() / "b.film", CardText({"B"}));
-  chmod((Cards() / "b.film").c_str(), 0);
-  if (std::FILE* probe = std::fopen((Cards() / "b.film").c_str(), "rb")) {
+  chmod((Cards() / "b.film").string().c_str(), 0);
+  if (std::FILE* probe = std::fopen((Cards() / "b.film").string().c_str(), "rb")) {
     std::fclose(probe);
     GTEST_SKIP() << "running with rights that read any file";
   }

@@ -9,6 +9,7 @@
 #include "filmcard/filmcard_dialog.h"
 #include "filmcard/filmcard_filter.h"
 #include "filmcard/resource_ids.h"
+#include "platform/process.h"
 #include "platform/profile.h"
 #include "tests/filmcard/film_fixture.h"
 #include "text/codepage.h"
@@ -115,7 +116,7 @@ class ExportedTable : public testing::ScratchTest {
   void Answer(const std::string& lines) {
     const std::filesystem::path file = root_ / "answers.txt";
     std::ofstream(file) << lines;
-    setenv("ORVHOST_ANSWERS", file.c_str(), 1);
+    platform::SetEnvironmentValue("ORVHOST_ANSWERS", file.string());
   }
   FilmcardFilter& Filter() { return FilterExports<FilmcardFilter>::Instance(); }
 };
