@@ -21,7 +21,9 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 CollectionSettings DefaultSettings() {
   CollectionSettings s;
-  s.codeLists[1][static_cast<int>(CodeList::kFormat1)] = "Pal|S\xC3\xA9" "cam|Ntsc|DivX|XviD|Mpeg";
+  s.codeLists[1][static_cast<int>(CodeList::kFormat1)] =
+      "Pal|S\xC3\xA9"
+      "cam|Ntsc|DivX|XviD|Mpeg";
   s.codeLists[1][static_cast<int>(CodeList::kFormat2)] = "2:35|16/9|1:85|4/3";
   for (int category = 1; category <= kCategoryCount; ++category) {
     s.codeLists[category][static_cast<int>(CodeList::kSound)] =
@@ -45,9 +47,12 @@ std::optional<int> ParseCategory(std::string_view text) {
 
 const char* CodeListName(CodeList list) {
   switch (list) {
-    case CodeList::kFormat1: return "format1";
-    case CodeList::kSound: return "sound";
-    case CodeList::kFormat2: return "format2";
+    case CodeList::kFormat1:
+      return "format1";
+    case CodeList::kSound:
+      return "sound";
+    case CodeList::kFormat2:
+      return "format2";
   }
   return "";
 }

@@ -18,7 +18,7 @@ enum class CodeList { kFormat1 = 0, kSound = 1, kFormat2 = 2 };
 // Texts in UTF-8. An empty picture folder means the default one beside the database.
 struct CollectionSettings {
   std::string owner, title;
-  std::string currency = "\xE2\x82\xAC";  // euro sign
+  std::string currency = "\xE2\x82\xAC";                    // euro sign
   std::array<std::string, kCategoryCount + 1> pictureDirs;  // index 1..5
   std::array<std::array<std::string, 3>, kCategoryCount + 1> codeLists;
   std::string proxyServer, proxyUser, proxyPassword;

@@ -154,21 +154,28 @@ bool ApplyOption(Command& command, const std::string& name, const std::string& v
   return true;
 }
 
-bool CheckOperands(Command& command, const std::vector<std::string>& operands,
-                   std::string& error) {
+bool CheckOperands(Command& command, const std::vector<std::string>& operands, std::string& error) {
   size_t least = 0, most = 0;
   switch (command.name) {
-    case C::kHelp: return true;
+    case C::kHelp:
+      return true;
     case C::kInfo:
-    case C::kConfigure: least = most = 1; break;
-    case C::kImport: least = 1, most = 2; break;
-    case C::kExport: least = most = 2; break;
+    case C::kConfigure:
+      least = most = 1;
+      break;
+    case C::kImport:
+      least = 1, most = 2;
+      break;
+    case C::kExport:
+      least = most = 2;
+      break;
     case C::kList:
-    case C::kCollection: break;
+    case C::kCollection:
+      break;
   }
   if (operands.size() < least) {
     error = command.name == C::kExport && operands.size() == 1 ? "export needs an OUTPUT file"
-                                                                : "missing FILTER";
+                                                               : "missing FILTER";
     return false;
   }
   if (operands.size() > most) {

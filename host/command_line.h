@@ -22,7 +22,7 @@ struct CodeListSetting {
 struct Command {
   CommandName name = CommandName::kHelp;
   std::string filter;
-  std::string path;    // import: the source (may be empty); export: the output
+  std::string path;        // import: the source (may be empty); export: the output
   std::string collection;  // "" for the default
   std::string answers;
   bool trace = false;

@@ -72,8 +72,8 @@ bool FilterLibrary::Load(const std::string& filter, std::string& error) {
     return false;
   }
   functions_ = FilterFunctions{};
-  if (entry(&functions_) != 1 || !functions_.Configure || !functions_.GetInfo ||
-      !functions_.Open || !functions_.Close || !functions_.GetCount || !functions_.ProcessItem) {
+  if (entry(&functions_) != 1 || !functions_.Configure || !functions_.GetInfo || !functions_.Open ||
+      !functions_.Close || !functions_.GetCount || !functions_.ProcessItem) {
     error = path_ + ": " ORV_ENTRY_NAME " did not hand out the six operations";
     return false;
   }

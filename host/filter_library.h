@@ -13,7 +13,8 @@ namespace orv::host {
 
 // The library file FILTER names: a path (it holds a separator, or names an existing file) or a
 // deliverable name looked up in `searchFolders` in order. "" when there is no such file.
-std::string FindFilterFile(const std::string& filter, const std::vector<std::string>& searchFolders);
+std::string FindFilterFile(const std::string& filter,
+                           const std::vector<std::string>& searchFolders);
 
 // Where deliverables are looked up: beside orvhost, then the install tree's lib/orvhost.
 std::vector<std::string> FilterSearchFolders();

@@ -39,19 +39,17 @@ int RunImport(const Command& command) {
   HostDocumentHolder document(collection->Settings(), databasePath, info.category);
   ItemList items{};
   std::string storeError;
-  const RunOutcome outcome =
-      run.Run(path, document.get(), &items, [&](const StoredItem& item) {
-        return collection->AddItem(item, storeError);
-      });
+  const RunOutcome outcome = run.Run(path, document.get(), &items, [&](const StoredItem& item) {
+    return collection->AddItem(item, storeError);
+  });
   if (outcome == RunOutcome::kOpenFailed) {
     return Fail(kExitOpenFailed, library.name() + " could not open " +
                                      (command.path.empty() ? "its source" : command.path));
   }
   if (outcome == RunOutcome::kStopped) {
-    return Fail(kExitUnavailable,
-                "the collection could not keep an item" +
-                    (storeError.empty() ? std::string() : ": " + storeError) +
-                    "; the items stored before it are kept");
+    return Fail(kExitUnavailable, "the collection could not keep an item" +
+                                      (storeError.empty() ? std::string() : ": " + storeError) +
+                                      "; the items stored before it are kept");
   }
   if (!command.trace) {
     std::printf("%lld item(s) stored in %s\n", static_cast<long long>(run.produced()),

@@ -13,9 +13,12 @@ namespace {
 
 const char* SourceKindName(int32_t kind) {
   switch (kind) {
-    case ORV_SOURCE_FILE: return "a file";
-    case ORV_SOURCE_FOLDER: return "a folder";
-    case ORV_SOURCE_NONE: return "nothing (the filter finds its source)";
+    case ORV_SOURCE_FILE:
+      return "a file";
+    case ORV_SOURCE_FOLDER:
+      return "a folder";
+    case ORV_SOURCE_NONE:
+      return "nothing (the filter finds its source)";
   }
   return "unknown";
 }

@@ -12,9 +12,9 @@ namespace {
 
 // Texts in record order, so fresh records, conversions and releases walk the same list.
 HostString MediaItem::*const kTextFields[] = {
-    &MediaItem::title,   &MediaItem::type,    &MediaItem::editor,  &MediaItem::author,
-    &MediaItem::coauthor, &MediaItem::lang,   &MediaItem::custom1, &MediaItem::custom2,
-    &MediaItem::custom3, &MediaItem::comment, &MediaItem::image,   &MediaItem::lendname,
+    &MediaItem::title,    &MediaItem::type,    &MediaItem::editor,  &MediaItem::author,
+    &MediaItem::coauthor, &MediaItem::lang,    &MediaItem::custom1, &MediaItem::custom2,
+    &MediaItem::custom3,  &MediaItem::comment, &MediaItem::image,   &MediaItem::lendname,
 };
 
 // A filter may have filled a fixed text without its terminator: never read past the field.

@@ -33,8 +33,10 @@ std::string ItemsAsJson(const std::vector<StoredItem>& items) {
     // itemKind first, then the item's fields, in one object.
     const std::string fields = ItemJson(items[i]);
     out += "{\"itemKind\":" + std::to_string(items[i].itemKind);
-    if (fields.size() > 2) out += "," + fields.substr(1);
-    else out += "}";
+    if (fields.size() > 2)
+      out += "," + fields.substr(1);
+    else
+      out += "}";
     out += i + 1 < items.size() ? ",\n" : "\n";
   }
   out += "]\n";
@@ -47,9 +49,12 @@ std::string FitColumn(const std::string& utf8, size_t width) {
   for (size_t i = 0; i < utf8.size();) {
     size_t length = 1;
     const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead >= 0xF0) length = 4;
-    else if (lead >= 0xE0) length = 3;
-    else if (lead >= 0xC0) length = 2;
+    if (lead >= 0xF0)
+      length = 4;
+    else if (lead >= 0xE0)
+      length = 3;
+    else if (lead >= 0xC0)
+      length = 2;
     if (i + length > utf8.size()) length = utf8.size() - i;
     if (characters == width) break;
     out.append(utf8, i, length);

@@ -13,11 +13,21 @@ std::string JsonString(std::string_view utf8) {
   for (const char c : utf8) {
     const auto byte = static_cast<unsigned char>(c);
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (byte < 0x20) {
           char escaped[8];
@@ -71,9 +81,15 @@ std::string ItemJson(const StoredItem& item) {
   for (const ItemField& field : ItemFields()) {
     if (field.reserved) continue;
     switch (field.kind) {
-      case FieldKind::kText: object.Add(field.name, item.*field.text); break;
-      case FieldKind::kInteger: object.Add(field.name, item.*field.integer); break;
-      case FieldKind::kPrice: object.AddRaw(field.name, JsonFloat(item.price)); break;
+      case FieldKind::kText:
+        object.Add(field.name, item.*field.text);
+        break;
+      case FieldKind::kInteger:
+        object.Add(field.name, item.*field.integer);
+        break;
+      case FieldKind::kPrice:
+        object.AddRaw(field.name, JsonFloat(item.price));
+        break;
     }
   }
   return object.Text();

@@ -1,28 +1,49 @@
 // orvhost: the stand-in host that loads a filter library, drives it in the host's calling order
 // and keeps the collection.
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
 #include "host/command_line.h"
 #include "host/commands.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Dispatch(const orv::host::Command& command) {
   using namespace orv::host;
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  std::string error;
-  const std::optional<Command> command = ParseCommandLine(args, error);
-  if (!command) {
-    return Fail(kExitUsage, error + " (orvhost --help lists the commands)");
-  }
-  switch (command->name) {
-    case CommandName::kHelp: std::fputs(UsageText(), stdout); return kExitOk;
-    case CommandName::kInfo: return RunInfo(*command);
-    case CommandName::kConfigure: return RunConfigure(*command);
-    case CommandName::kImport: return RunImport(*command);
-    case CommandName::kExport: return RunExport(*command);
-    case CommandName::kList: return RunList(*command);
-    case CommandName::kCollection: return RunCollection(*command);
+  switch (command.name) {
+    case CommandName::kHelp:
+      std::fputs(UsageText(), stdout);
+      return kExitOk;
+    case CommandName::kInfo:
+      return RunInfo(command);
+    case CommandName::kConfigure:
+      return RunConfigure(command);
+    case CommandName::kImport:
+      return RunImport(command);
+    case CommandName::kExport:
+      return RunExport(command);
+    case CommandName::kList:
+      return RunList(command);
+    case CommandName::kCollection:
+      return RunCollection(command);
   }
   return kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace orv::host;
+  try {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const std::optional<Command> command = ParseCommandLine(args, error);
+    if (!command) return Fail(kExitUsage, error + " (orvhost --help lists the commands)");
+    return Dispatch(*command);
+  } catch (const std::exception& e) {
+    // Out of memory or a file system failure: still one line, never an abort.
+    return Fail(kExitUnavailable, e.what());
+  }
 }

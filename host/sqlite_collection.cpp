@@ -76,9 +76,15 @@ class SqliteCollection : public Collection {
     sqlite3_bind_int(insert.get(), index++, item.itemKind);
     for (const ItemField& field : ItemFields()) {
       switch (field.kind) {
-        case FieldKind::kText: insert.BindText(index++, item.*field.text); break;
-        case FieldKind::kInteger: sqlite3_bind_int(insert.get(), index++, item.*field.integer); break;
-        case FieldKind::kPrice: sqlite3_bind_double(insert.get(), index++, item.price); break;
+        case FieldKind::kText:
+          insert.BindText(index++, item.*field.text);
+          break;
+        case FieldKind::kInteger:
+          sqlite3_bind_int(insert.get(), index++, item.*field.integer);
+          break;
+        case FieldKind::kPrice:
+          sqlite3_bind_double(insert.get(), index++, item.price);
+          break;
       }
     }
     // Autocommit: the item is on disk when the statement is done.
@@ -99,8 +105,12 @@ class SqliteCollection : public Collection {
       int column = 2;
       for (const ItemField& field : ItemFields()) {
         switch (field.kind) {
-          case FieldKind::kText: item.*field.text = select.ColumnText(column++); break;
-          case FieldKind::kInteger: item.*field.integer = select.ColumnInt(column++); break;
+          case FieldKind::kText:
+            item.*field.text = select.ColumnText(column++);
+            break;
+          case FieldKind::kInteger:
+            item.*field.integer = select.ColumnInt(column++);
+            break;
           case FieldKind::kPrice:
             item.price = static_cast<float>(sqlite3_column_double(select.get(), column++));
             break;
@@ -143,7 +153,9 @@ class SqliteCollection : public Collection {
     return Execute("COMMIT") || Failed(error);
   }
 
-  bool Execute(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+  bool Execute(const char* sql) {
+    return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+  }
 
   bool Failed(std::string& error) {
     error = sqlite3_errmsg(db_);
@@ -161,7 +173,7 @@ bool CreateSchema(sqlite3* db) {
   for (const ItemField& field : ItemFields()) {
     items += ", \"";
     items += field.name;
-    items += field.kind == FieldKind::kText ? "\" TEXT NOT NULL DEFAULT ''"
+    items += field.kind == FieldKind::kText    ? "\" TEXT NOT NULL DEFAULT ''"
              : field.kind == FieldKind::kPrice ? "\" REAL NOT NULL DEFAULT 0"
                                                : "\" INTEGER NOT NULL DEFAULT 0";
   }
@@ -169,8 +181,12 @@ bool CreateSchema(sqlite3* db) {
   const std::string script =
       "BEGIN;"
       "CREATE TABLE orvhost (key TEXT PRIMARY KEY, value TEXT NOT NULL);"
-      "INSERT INTO orvhost VALUES ('format', '" + std::string(kFormatName) + "');"
-      "INSERT INTO orvhost VALUES ('version', '" + std::to_string(kSchemaVersion) + "');"
+      "INSERT INTO orvhost VALUES ('format', '" +
+      std::string(kFormatName) +
+      "');"
+      "INSERT INTO orvhost VALUES ('version', '" +
+      std::to_string(kSchemaVersion) +
+      "');"
       "CREATE TABLE settings (name TEXT PRIMARY KEY, value TEXT NOT NULL);" +
       items + ";COMMIT;";
   return sqlite3_exec(db, script.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;

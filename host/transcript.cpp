@@ -42,7 +42,11 @@ void Transcript::GetInfo(const FilterInfo& info) {
 
 void Transcript::Open(const std::string& path, int32_t result) {
   if (!enabled_) return;
-  Line(JsonObject().Add("op", "Open").Add("path", text::UserToUtf8(path)).Add("result", result).Text());
+  Line(JsonObject()
+           .Add("op", "Open")
+           .Add("path", text::UserToUtf8(path))
+           .Add("result", result)
+           .Text());
 }
 
 void Transcript::GetCount(int32_t result) {

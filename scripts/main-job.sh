@@ -23,6 +23,7 @@ orvhost() { "$bin/orvhost" "$@"; }
 
 card=$(ls "$root"/samples/films/*.film 2>/dev/null | head -n 1 || true)
 template=$root/samples/templates/catalogue.htm
+orvhost collection --collection "$db" --title "Vidéothèque d'exemple" >/dev/null
 if [[ -f $bin/filmcard.so && -f $bin/pagebuilder.so && -n $card && -f $template ]]; then
   orvhost configure filmcard --set AllFiles=1
   orvhost import filmcard "$card" --collection "$db"

@@ -11,8 +11,8 @@ std::optional<Command> Parse(const std::vector<std::string>& args) {
 }
 
 TEST(CommandLineTest, OptionsMayComeAnywhereAndInEitherForm) {
-  const std::optional<Command> c =
-      Parse({"import", "--trace", "filmcard", "--collection=/tmp/c.db", "a.film", "--answers", "r"});
+  const std::optional<Command> c = Parse(
+      {"import", "--trace", "filmcard", "--collection=/tmp/c.db", "a.film", "--answers", "r"});
   ASSERT_TRUE(c);
   EXPECT_EQ(c->name, CommandName::kImport);
   EXPECT_EQ(c->filter, "filmcard");
@@ -56,7 +56,7 @@ TEST(CommandLineTest, CollectionSettingsNameCategoriesAndLists) {
 
 TEST(CommandLineTest, RefusesWhatItCannotUse) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"list", "--trace"},            // option of another command
+           {"list", "--trace"},  // option of another command
            {"list", "--category", "0"},
            {"list", "--category", "vidéo"},
            {"collection", "--proxy", "host"},

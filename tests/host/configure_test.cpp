@@ -40,8 +40,8 @@ TEST_F(ConfigureTest, InfoReportsTheDescriptionAfterLoadingOptions) {
 
 TEST_F(ConfigureTest, DialogAnsweredFromTheAnswersFile) {
   WriteFile(folder_ + "/answers.txt", "dialog 129 set 1003=\"Série B\" check 1004=1 ok\n");
-  const RunResult ok = Orvhost(
-      {"configure", TESTFILTER_LIBRARY, "--dialog", "--answers", folder_ + "/answers.txt"});
+  const RunResult ok =
+      Orvhost({"configure", TESTFILTER_LIBRARY, "--dialog", "--answers", folder_ + "/answers.txt"});
   ASSERT_EQ(ok.status, 0) << ok.err;
   EXPECT_EQ(ok.out, "OK: options saved\n");
   const std::string shown = Orvhost({"configure", TESTFILTER_LIBRARY, "--show"}).out;
@@ -49,8 +49,8 @@ TEST_F(ConfigureTest, DialogAnsweredFromTheAnswersFile) {
   EXPECT_THAT(shown, HasSubstr("Heading=1"));
 
   WriteFile(folder_ + "/cancel.txt", "dialog 129 set 1003=autre cancel\n");
-  const RunResult cancelled = Orvhost(
-      {"configure", TESTFILTER_LIBRARY, "--dialog", "--answers", folder_ + "/cancel.txt"});
+  const RunResult cancelled =
+      Orvhost({"configure", TESTFILTER_LIBRARY, "--dialog", "--answers", folder_ + "/cancel.txt"});
   ASSERT_EQ(cancelled.status, 0) << cancelled.err;
   EXPECT_EQ(cancelled.out, "Cancel: options unchanged\n");
   EXPECT_THAT(Orvhost({"configure", TESTFILTER_LIBRARY, "--show"}).out,

@@ -54,8 +54,8 @@ TEST_F(ExportTest, HandsTheCategorysItemsInStoredOrder) {
 
 TEST_F(ExportTest, RelativeOutputReachesTheFilterAsAFullPath) {
   SetOption("Export", "1");
-  const RunResult r =
-      Orvhost({"export", TESTFILTER_LIBRARY, "relatif.txt", "--collection", collection_, "--trace"});
+  const RunResult r = Orvhost(
+      {"export", TESTFILTER_LIBRARY, "relatif.txt", "--collection", collection_, "--trace"});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string path = JsonField(r.OutLines()[2], "path");
   EXPECT_EQ(path.substr(0, 2), "\"/");
@@ -63,9 +63,9 @@ TEST_F(ExportTest, RelativeOutputReachesTheFilterAsAFullPath) {
 }
 
 TEST_F(ExportTest, ImportAndExportFiltersAreNotMixedUp) {
-  EXPECT_EQ(Orvhost({"export", TESTFILTER_LIBRARY, folder_ + "/x", "--collection", collection_})
-                .status,
-            2);
+  EXPECT_EQ(
+      Orvhost({"export", TESTFILTER_LIBRARY, folder_ + "/x", "--collection", collection_}).status,
+      2);
   SetOption("Export", "1");
   const RunResult r = Import();
   EXPECT_EQ(r.status, 2);

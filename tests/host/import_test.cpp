@@ -23,10 +23,10 @@ TEST_F(ImportTest, TranscriptFollowsTheCallingOrderWithEveryField) {
   const RunResult r = Import({"--trace"});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<std::string> lines = r.OutLines();
-  EXPECT_THAT(Ops(lines), ::testing::ElementsAre("\"Configure\"", "\"GetInfo\"", "\"Open\"",
-                                                 "\"GetCount\"", "\"ProcessItem\"",
-                                                 "\"ProcessItem\"", "\"ProcessItem\"",
-                                                 "\"ProcessItem\"", "\"Close\""));
+  EXPECT_THAT(Ops(lines),
+              ::testing::ElementsAre("\"Configure\"", "\"GetInfo\"", "\"Open\"", "\"GetCount\"",
+                                     "\"ProcessItem\"", "\"ProcessItem\"", "\"ProcessItem\"",
+                                     "\"ProcessItem\"", "\"Close\""));
   ASSERT_EQ(lines.size(), 9u);
   EXPECT_EQ(lines[0], R"j({"op":"Configure","result":1})j");
   EXPECT_EQ(lines[1],
@@ -41,15 +41,16 @@ TEST_F(ImportTest, TranscriptFollowsTheCallingOrderWithEveryField) {
 
   // Every field by its name, texts as UTF-8 with CR LF and quotes escaped.
   const std::string item = ItemObject(lines[4]);
-  EXPECT_EQ(item,
-            R"j({"title":"Film n°1 : l'été à Noël","type":"Comédie dramatique",)j"
-            R"j("editor":"Éditions \"Kelvard\" & fils","author":"Zoé Müller",)j"
-            R"j("coauthor":"Anaïs Lefèvre, Jérôme Ørsted","length":"01:31:05","date":"2004/06/11",)j"
-            R"j("category":1,"year":1990,"chap":12,"rating":0,"price":12.5,"lang":"Français",)j"
-            R"j("format1":1,"format2":3,"medium":19,"sound":7,"custom1":"champ ① 1",)j"
-            R"j("custom2":"tab\there","custom3":"back\\slash",)j"
-            R"j("comment":"Première ligne\r\nDeuxième ligne « citée »","image":"affiche1.jpg",)j"
-            R"j("lendat1":"2005/01/02","lendat2":"2005/02/03","lendname":"Gaëlle","level":0})j");
+  EXPECT_EQ(
+      item,
+      R"j({"title":"Film n°1 : l'été à Noël","type":"Comédie dramatique",)j"
+      R"j("editor":"Éditions \"Kelvard\" & fils","author":"Zoé Müller",)j"
+      R"j("coauthor":"Anaïs Lefèvre, Jérôme Ørsted","length":"01:31:05","date":"2004/06/11",)j"
+      R"j("category":1,"year":1990,"chap":12,"rating":0,"price":12.5,"lang":"Français",)j"
+      R"j("format1":1,"format2":3,"medium":19,"sound":7,"custom1":"champ ① 1",)j"
+      R"j("custom2":"tab\there","custom3":"back\\slash",)j"
+      R"j("comment":"Première ligne\r\nDeuxième ligne « citée »","image":"affiche1.jpg",)j"
+      R"j("lendat1":"2005/01/02","lendat2":"2005/02/03","lendname":"Gaëlle","level":0})j");
 }
 
 TEST_F(ImportTest, ListJsonGivesBackEveryFieldAsImported) {
@@ -158,11 +159,27 @@ TEST_F(ImportTest, HeadingsAreStoredWithTheirKind) {
 }
 
 TEST_F(ImportTest, HostDocumentCarriesTheCollectionSettings) {
-  const RunResult set = Orvhost(
-      {"collection", "--collection", collection_, "--owner", "Zoé", "--title", "Mes films",
-       "--currency", "CHF", "--code-list", "sound=Mono|Stéréo", "--code-list",
-       "audio.format1=CD|Vinyle", "--proxy", "proxy.local:3128", "--proxy-user", "u",
-       "--proxy-password", "p w", "--picture-dir", "audio=" + folder_ + "/pochettes"});
+  const RunResult set = Orvhost({"collection",
+                                 "--collection",
+                                 collection_,
+                                 "--owner",
+                                 "Zoé",
+                                 "--title",
+                                 "Mes films",
+                                 "--currency",
+                                 "CHF",
+                                 "--code-list",
+                                 "sound=Mono|Stéréo",
+                                 "--code-list",
+                                 "audio.format1=CD|Vinyle",
+                                 "--proxy",
+                                 "proxy.local:3128",
+                                 "--proxy-user",
+                                 "u",
+                                 "--proxy-password",
+                                 "p w",
+                                 "--picture-dir",
+                                 "audio=" + folder_ + "/pochettes"});
   ASSERT_EQ(set.status, 0) << set.err;
   SetOption("Echo", "1");
   RunResult r = Import({"--trace"});

@@ -50,8 +50,8 @@ TEST_F(RefusalTest, ASqliteDatabaseOfSomeoneElseIsLeftUntouched) {
 }
 
 TEST_F(RefusalTest, LibrariesThatAreNoFiltersWriteNothing) {
-  for (const std::string& filter : {std::string(NOT_A_FILTER_LIBRARY), std::string("nosuchfilter"),
-                                    folder_ + "/missing.so"}) {
+  for (const std::string& filter :
+       {std::string(NOT_A_FILTER_LIBRARY), std::string("nosuchfilter"), folder_ + "/missing.so"}) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"import", filter, "--collection", collection_},
           {"configure", filter, "--set", "Count=1"},
