@@ -78,7 +78,8 @@ void ExportDialog::OnCommand(ui::DialogModel& model, int controlId) {
       services_.showMessage(platform::LoadResourceString(kStringHelp), model.caption,
                             ui::MessageButtons::kOk, ui::MessageIcon::kQuestion);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

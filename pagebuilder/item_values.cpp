@@ -39,7 +39,9 @@ ItemValues::ItemValues(const HostDocument* document, bool xmlOutput)
   }
 }
 
-void ItemValues::Set(int tagNumber, std::string_view value) { views_[StepOfTag(tagNumber)] = value; }
+void ItemValues::Set(int tagNumber, std::string_view value) {
+  views_[StepOfTag(tagNumber)] = value;
+}
 
 void ItemValues::SetItem(const MediaItem& item, int64_t number) {
   numb_ = DecimalText(number);

@@ -30,8 +30,7 @@ std::string AsciiLower(std::string_view text) {
 bool IsDeviceName(std::string_view name) {
   std::string base = AsciiLower(name.substr(0, name.find('.')));
   while (!base.empty() && base.back() == ' ') base.pop_back();
-  static const char* const kDevices[] = {"con", "prn", "aux", "nul", "clock$", "conin$",
-                                         "conout$"};
+  static const char* const kDevices[] = {"con", "prn", "aux", "nul", "clock$", "conin$", "conout$"};
   for (const char* device : kDevices) {
     if (base == device) return true;
   }

@@ -5,11 +5,11 @@
 namespace orv::pagebuilder {
 
 enum : int {
-  kStringMediumError = 6,     // "erreur": a medium code beyond the medium names
-  kStringCodeBeyond = 8,      // "hors limite": a code beyond its list
-  kStringTagColumns = 40,     // column titles and widths of the tag list
-  kStringTagList = 41,        // the tags, "|"-separated
-  kStringTagMeanings = 42,    // what each tag stands for
+  kStringMediumError = 6,   // "erreur": a medium code beyond the medium names
+  kStringCodeBeyond = 8,    // "hors limite": a code beyond its list
+  kStringTagColumns = 40,   // column titles and widths of the tag list
+  kStringTagList = 41,      // the tags, "|"-separated
+  kStringTagMeanings = 42,  // what each tag stands for
   kStringTemplateMissing = 54,
   kStringTemplateFilter = 55,
   kStringTemplateTitle = 56,

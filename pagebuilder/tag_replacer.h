@@ -39,7 +39,7 @@ class TagReplacer {
 
  private:
   struct Mark {
-    uint32_t at;  // offset of a "<!--"
+    uint32_t at;   // offset of a "<!--"
     int32_t step;  // the tag starting there, -1 for none
   };
   struct Change {

@@ -8,10 +8,10 @@ namespace {
 
 // Words of tags 1..31 (index 0 unused): the host record's field names.
 constexpr const char* kWords[kTagCount + 1] = {
-    "",        "repeat",   "eor",      "numb",     "icon",    "medium",  "title",   "type",
-    "editor",  "author",   "coauthor", "year",     "lang",    "rating",  "length",  "format1",
-    "format2", "sound",    "chap",     "date",     "price",   "lendname", "lendat1", "lendat2",
-    "custom1", "custom2",  "custom3",  "image",    "comment", "docowner", "doctitle", "doccurr"};
+    "",        "repeat",  "eor",      "numb",  "icon",    "medium",   "title",    "type",
+    "editor",  "author",  "coauthor", "year",  "lang",    "rating",   "length",   "format1",
+    "format2", "sound",   "chap",     "date",  "price",   "lendname", "lendat1",  "lendat2",
+    "custom1", "custom2", "custom3",  "image", "comment", "docowner", "doctitle", "doccurr"};
 
 // Tag numbers in replacement order: year after lang, date before the code lists.
 constexpr int kOrder[kTagCount] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 12, 11, 13, 14, 19, 15,

@@ -78,9 +78,9 @@ class Items {
  public:
   ~Items() {
     for (MediaItem& item : items_) {
-      for (HostString* field : {&item.title, &item.type, &item.editor, &item.author,
-                                &item.coauthor, &item.lang, &item.custom1, &item.custom2,
-                                &item.custom3, &item.comment, &item.image, &item.lendname}) {
+      for (HostString* field : {&item.title, &item.type, &item.editor, &item.author, &item.coauthor,
+                                &item.lang, &item.custom1, &item.custom2, &item.custom3,
+                                &item.comment, &item.image, &item.lendname}) {
         hs_release(*field);
       }
     }

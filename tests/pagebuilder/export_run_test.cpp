@@ -86,7 +86,8 @@ TEST_F(ExportRunTest, FileModeWritesANumberedPagePerItemWithoutTheRepeatTag) {
   const auto results =
       Export(folder_ / "fiche.htm", Settings("<!--repeat--><b><!--title--></b> <!--docowner-->"));
   EXPECT_EQ(results, (std::vector<int32_t>{1, 1, -1}));
-  EXPECT_EQ(folder_.List(), (std::vector<std::string>{"fiche01.htm", "fiche02.htm", "template.htm"}));
+  EXPECT_EQ(folder_.List(),
+            (std::vector<std::string>{"fiche01.htm", "fiche02.htm", "template.htm"}));
   EXPECT_EQ(ReadFile(folder_ / "fiche01.htm"), "<b>Alien</b> Jeanne");
   EXPECT_EQ(ReadFile(folder_ / "fiche02.htm"), "<b>Brazil</b> Jeanne");
 }
@@ -191,8 +192,9 @@ TEST_F(ExportRunTest, CommentsKeepTheirLineBreaksInXml) {
 
 TEST_F(ExportRunTest, BytesPassThroughUnchanged) {
   items_.Add("A\xE9");
-  const std::string withZero = std::string("<p>\r\n<!--repeat-->\xE9<!--title-->\r\n\n\r<!--eor-->") +
-                               std::string(1, '\0') + "\xFF</p>\r\n";
+  const std::string withZero =
+      std::string("<p>\r\n<!--repeat-->\xE9<!--title-->\r\n\n\r<!--eor-->") + std::string(1, '\0') +
+      "\xFF</p>\r\n";
   Export(folder_ / "l.htm", Settings(withZero));
   EXPECT_EQ(ReadFile(folder_ / "l.htm"),
             std::string("<p>\r\n\xE9") + "A\xE9\r\n\n\r" + std::string(1, '\0') + "\xFF</p>\r\n");
@@ -202,7 +204,8 @@ TEST_F(ExportRunTest, ItemKindIsTheItemsCategoryAndCountIsTheListSize) {
   items_.Add("A", 4);
   items_.Add("B", 5);
   ExportRun run;
-  ASSERT_TRUE(run.Open(folder_ / "l.htm", document_.get(), items_.list(), Settings("<!--title-->")));
+  ASSERT_TRUE(
+      run.Open(folder_ / "l.htm", document_.get(), items_.list(), Settings("<!--title-->")));
   EXPECT_EQ(run.Count(), 2);
   int32_t kind = 77;
   EXPECT_EQ(run.WriteNext(kind), 1);
@@ -337,8 +340,7 @@ TEST_F(AssetCopyTest, NothingIsCopiedWhenSwitchedOffOrUnsafe) {
   Items::Text(items_.Add("B").image, "..");
   ExportSettings settings = WithCopies();
   Export(JoinPath(site_, "l.htm"), settings);
-  EXPECT_EQ(folder_.List("site"),
-            (std::vector<std::string>{"ICON02.GIF", "icon01.gif", "l.htm"}));
+  EXPECT_EQ(folder_.List("site"), (std::vector<std::string>{"ICON02.GIF", "icon01.gif", "l.htm"}));
 
   const std::string other = folder_.MakeFolder("other");
   Items::Text(items_.list()->items[0].image, "bleu.jpg");

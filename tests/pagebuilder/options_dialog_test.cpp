@@ -83,13 +83,13 @@ TEST_F(ExportDialogTest, TheTagListIsTheTagsTheExportReplaces) {
     EXPECT_EQ(GetListPiece(number, tags, "", "|", EmptyPiece::kEmptyText), TagText(number));
   }
   char header[64];
-  std::snprintf(header, sizeof header,
-                platform::LoadResourceString(kStringHeaderPattern).c_str(), 7);
+  std::snprintf(header, sizeof header, platform::LoadResourceString(kStringHeaderPattern).c_str(),
+                7);
   EXPECT_EQ(header, HeaderTagText(7));
-  EXPECT_EQ(ListPieces(platform::LoadResourceString(kStringHeaderCaptions), "|",
-                       EmptyPiece::kEmptyText)
-                .size(),
-            24u);
+  EXPECT_EQ(
+      ListPieces(platform::LoadResourceString(kStringHeaderCaptions), "|", EmptyPiece::kEmptyText)
+          .size(),
+      24u);
 }
 
 TEST(TagListColumns, MissingTitlesAndWidthsHaveDefaults) {

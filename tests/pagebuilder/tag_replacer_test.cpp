@@ -12,7 +12,8 @@ namespace orv::pagebuilder {
 namespace {
 
 // The plain way: each tag in turn, every occurrence, searching on after each inserted value.
-std::string ReplaceInTurn(std::string text, const TagSet& tags, const std::vector<std::string>& values) {
+std::string ReplaceInTurn(std::string text, const TagSet& tags,
+                          const std::vector<std::string>& values) {
   for (size_t step = 0; step < tags.size(); ++step) {
     const std::string& tag = tags.tag(step);
     for (size_t at = text.find(tag); at != std::string::npos; at = text.find(tag, at)) {
@@ -23,8 +24,8 @@ std::string ReplaceInTurn(std::string text, const TagSet& tags, const std::vecto
   return text;
 }
 
-std::string Fill(const std::string& text, const TagSet& tags, const std::vector<std::string>& values,
-                 size_t maxBytes = 1u << 20) {
+std::string Fill(const std::string& text, const TagSet& tags,
+                 const std::vector<std::string>& values, size_t maxBytes = 1u << 20) {
   std::vector<std::string_view> views(values.begin(), values.end());
   TagReplacer replacer(text, tags);
   std::string out;
@@ -87,9 +88,24 @@ TEST(TagReplacer, GrowthBeyondTheCapSkipsTheStep) {
 TEST(TagReplacer, MatchesTheReplacementInTurnOnRandomTexts) {
   // Texts and values made of tag pieces, so that tags keep forming across values.
   const TagSet& tags = TemplateTags();
-  const std::vector<std::string> pieces = {
-      "<!--", "-->", "<!-", "-", "<", "!", "x", "title", "year", "numb", "comment", "header01",
-      "<!--title-->", "<!--year-->", "<!--repeat-->", "<!--lang-->", "<!--header02-->", "\r\n"};
+  const std::vector<std::string> pieces = {"<!--",
+                                           "-->",
+                                           "<!-",
+                                           "-",
+                                           "<",
+                                           "!",
+                                           "x",
+                                           "title",
+                                           "year",
+                                           "numb",
+                                           "comment",
+                                           "header01",
+                                           "<!--title-->",
+                                           "<!--year-->",
+                                           "<!--repeat-->",
+                                           "<!--lang-->",
+                                           "<!--header02-->",
+                                           "\r\n"};
   std::mt19937 random(12345);
   const auto make = [&](int maxPieces) {
     std::string text;
