@@ -1,16 +1,13 @@
-// The options: the dialog logic on the model of dialog 129, and the options through the
-// exported operation table (Configure with an answers file, GetInfo).
+// The options: the dialog logic on the model of dialog 129; the filter through the exported
+// operation table.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include "contract/filter.h"
 #include "filmcard/filmcard_dialog.h"
 #include "filmcard/filmcard_filter.h"
 #include "filmcard/resource_ids.h"
-#include "platform/process.h"
-#include "platform/profile.h"
 #include "tests/filmcard/film_fixture.h"
 #include "text/codepage.h"
 
@@ -113,11 +110,6 @@ TEST(OptionsDialog, OkReadsTheControlsBack) {
 
 class ExportedTable : public testing::ScratchTest {
  protected:
-  void Answer(const std::string& lines) {
-    const std::filesystem::path file = root_ / "answers.txt";
-    std::ofstream(file) << lines;
-    platform::SetEnvironmentValue("ORVHOST_ANSWERS", file.string());
-  }
   FilmcardFilter& Filter() { return FilterExports<FilmcardFilter>::Instance(); }
 };
 
@@ -139,23 +131,6 @@ TEST_F(ExportedTable, InfoAndDefaults) {
   EXPECT_EQ(info.isExport, 0);
   EXPECT_EQ(info.interfaceTag, 640);
   EXPECT_NE(info.icon, nullptr);
-}
-
-TEST_F(ExportedTable, ConfigureOkStoresEveryOptionAndCancelNone) {
-  FilterFunctions table{};
-  ASSERT_EQ(GetFunctionInfo(&table), 1);
-  Answer("dialog 129 cancel\n");
-  EXPECT_EQ(table.Configure("Orvella Premium", "Kelvard", 1), 0);
-  EXPECT_TRUE(platform::ListProfileValues(Filter().OptionStore()).empty());
-
-  Answer("dialog 129 set 1001=Cassette set 1005=7 set 1006=01:50:00 check 1007=1 ok\n");
-  EXPECT_EQ(table.Configure("Orvella Premium", "Kelvard", 1), 1);
-  EXPECT_EQ(platform::ListProfileValues(Filter().OptionStore()).size(), 12u);
-  ASSERT_EQ(table.Configure("Orvella Premium", "Kelvard", 0), 1);
-  EXPECT_EQ(Filter().Settings().defSupport, 1);
-  EXPECT_EQ(Filter().Settings().defValue, "7");
-  EXPECT_EQ(Filter().Settings().defTime, "01:50:00");
-  EXPECT_EQ(Filter().Settings().allFiles, 0);
 }
 
 TEST_F(ExportedTable, ARunThroughTheTable) {
