@@ -23,10 +23,11 @@ std::optional<std::string> RunningTimeOf(std::string_view line) {
   const std::optional<int32_t> minutes =
       LeadingInteger(GetListPiece(2, line, "", "H", EmptyPiece::kEmptyText));
   if (!hours && !minutes) return std::nullopt;
-  // The carry is the one a calendar time of the day makes, done in plain arithmetic: through
-  // mktime the hour a daylight-saving change skips would come out shifted on those two days.
+  // The carry is the one a clock time of the day makes, done in plain arithmetic: through mktime
+  // on today's date, the hour a daylight-saving change skips or repeats would come out shifted
+  // on those two days of the year.
   const int64_t total = int64_t{hours.value_or(0)} * 60 + minutes.value_or(0);
-  std::tm fields = platform::LocalTime(platform::Now());
+  std::tm fields{};
   fields.tm_hour = static_cast<int>(FloorMod(total - FloorMod(total, 60), 24 * 60) / 60);
   fields.tm_min = static_cast<int>(FloorMod(total, 60));
   fields.tm_sec = 0;
