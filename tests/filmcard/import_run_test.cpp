@@ -151,6 +151,15 @@ TEST_F(ImportRun, ShortCardsEmptyWhatTheyDoNotGiveAndTheDefaultDurationStandsIn)
   EXPECT_EQ(untitled[0].length, "01:30:00");
 }
 
+TEST_F(ImportRun, AHugeCardIsReadFromItsStartOnly) {
+  WriteBytes(Cards() / "grand.film", "Grand\n" + std::string(3 << 20, 'x') + "\nfin\n");
+  const std::optional<CardLines> card = ReadCard((Cards() / "grand.film").string());
+  ASSERT_TRUE(card.has_value());
+  EXPECT_EQ((*card)[0], "Grand");
+  EXPECT_EQ((*card)[1].size(), kMaxCardBytes - 6);
+  EXPECT_EQ((*card)[2], "");
+}
+
 TEST_F(ImportRun, AccentedCardsInBothEncodings) {
   WriteBytes(Cards() / "a.film", "L'\xC9t\xE9 meurtrier\r\nJean B.\r\n1983\r\nFrance\r\n");
   WriteBytes(Cards() / "b.film", "La Cit\xC3\xA9 des enfants perdus\nMarc C.\n1995\nFrance\n");
