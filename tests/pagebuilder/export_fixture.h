@@ -11,12 +11,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "contract/abi.h"
 #include "contract/host_string.h"
+#include "platform/process.h"
+#include "platform/profile.h"
 
 namespace orv::testing {
 
@@ -142,6 +145,34 @@ class Document {
   HostDocument document_;
   std::array<HostString, 6> pictureDirs_{};
   std::array<HostString, 3> codeLists_{};
+};
+
+// Options kept in an initialisation file of the scratch folder (Configure with profile() and no
+// registry key), so no test touches the user's own profile; dialogs answered from a file.
+class ProfileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::SetEnvironmentValue("ORVHOST_CONFIG_DIR", folder_.MakeFolder("config"));
+  }
+  void TearDown() override { platform::SetEnvironmentValue("ORVHOST_ANSWERS", ""); }
+
+  const char* profile() {
+    profile_ = folder_ / "options.ini";
+    return profile_.c_str();
+  }
+  void Answer(const std::string& lines) {
+    platform::SetEnvironmentValue("ORVHOST_ANSWERS", folder_.Write("answers.txt", lines));
+  }
+  std::map<std::string, std::string> Stored(const platform::ProfileLocation& where) {
+    std::map<std::string, std::string> stored;
+    for (const auto& value : platform::ListProfileValues(where)) {
+      stored[value.name] = value.isInteger ? std::to_string(value.integer) : value.text;
+    }
+    return stored;
+  }
+
+  ScratchFolder folder_;
+  std::string profile_;
 };
 
 }  // namespace orv::testing

@@ -12,10 +12,10 @@
 #include "pagebuilder/pagebuilder_filter.h"
 #include "pagebuilder/pagebuilder_ids.h"
 #include "pagebuilder/template_tags.h"
-#include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
 #include "tests/pagebuilder/export_fixture.h"
+#include "text/codepage.h"
 
 // The filter's one export, linked in from the filter's objects.
 extern "C" int32_t ORV_CALL GetFunctionInfo(FilterFunctions* table);
@@ -72,8 +72,10 @@ TEST_F(ExportDialogTest, TheDialogListsEveryTagWithItsMeaning) {
   EXPECT_EQ(list->columns[1].title, "signification");
   EXPECT_EQ(list->columns[1].width, 120);
   ASSERT_EQ(list->rows.size(), 32u);
-  EXPECT_EQ(list->rows[0], (std::vector<std::string>{"<!--repeat-->", "début de boucle"}));
-  EXPECT_EQ(list->rows[8], (std::vector<std::string>{"<!--author-->", "auteur,artiste,état"}));
+  EXPECT_EQ(list->rows[0],
+            (std::vector<std::string>{"<!--repeat-->", text::Utf8ToUser("début de boucle")}));
+  EXPECT_EQ(list->rows[8],
+            (std::vector<std::string>{"<!--author-->", text::Utf8ToUser("auteur,artiste,état")}));
   EXPECT_EQ(list->rows[31], (std::vector<std::string>{"<!--headerX-->", "Nom du champ X"}));
 }
 
@@ -116,7 +118,7 @@ TEST_F(ExportDialogTest, OkIsRefusedWhileNoTemplateFileExists) {
   EXPECT_EQ(shown_[0].buttons, ui::MessageButtons::kOk);
   EXPECT_EQ(options_.templatePath, "");  // nothing taken over while refused
 
-  const std::string path = folder_.Write("modèle.htm", "x");
+  const std::string path = folder_.Write("modele.htm", "x");
   model_.SetText(kControlTemplate, path);
   model_.SetRadioPosition(kControlVideo, 5, 3);
   model_.SetChecked(kControlCopyIcons, 0);
@@ -155,8 +157,8 @@ TEST_F(ExportDialogTest, HelpAndBrowseButtons) {
   EXPECT_EQ(model_.Text(kControlTemplate), "/modeles/liste.htm");
   ASSERT_EQ(asked_.size(), 1u);
   EXPECT_EQ(asked_[0], platform::LoadResourceString(kStringTemplateTitle) + "#" +
-                           "Modèles Web (*.htm; *.html; *.shtml; *.xml)|*.htm; *.html; *.shtml; "
-                           "*.xml|");
+                           text::Utf8ToUser("Modèles Web (*.htm; *.html; *.shtml; *.xml)|*.htm; "
+                                            "*.html; *.shtml; *.xml|"));
 
   answer_ = "/icones";
   dialog.OnCommand(model_, kControlBrowseIconFolder);
@@ -197,19 +199,7 @@ TEST(ExportOptions, TheCategoryIsMediaTypePlusOneWithinTheFiveCategories) {
   }
 }
 
-class PagebuilderFilterTest : public ::testing::Test {
- protected:
-  // The profile store lives in the scratch folder, away from the user's own.
-  void SetUp() override {
-    const char* old = std::getenv("ORVHOST_CONFIG_DIR");
-    oldConfig_ = old ? old : "";
-    platform::SetEnvironmentValue("ORVHOST_CONFIG_DIR", folder_.MakeFolder("config"));
-  }
-  void TearDown() override { platform::SetEnvironmentValue("ORVHOST_CONFIG_DIR", oldConfig_); }
-
-  ScratchFolder folder_;
-  std::string oldConfig_;
-};
+using PagebuilderFilterTest = orv::testing::ProfileTest;
 
 TEST_F(PagebuilderFilterTest, GetInfoDescribesTheExport) {
   PagebuilderFilter filter;
@@ -227,11 +217,11 @@ TEST_F(PagebuilderFilterTest, GetInfoDescribesTheExport) {
 
 TEST_F(PagebuilderFilterTest, ConfigureLoadsTheStoredOptions) {
   PagebuilderFilter filter;
-  ASSERT_EQ(filter.Configure("Orvella Premium", "Kelvard", 0), 1);
+  ASSERT_EQ(filter.Configure(profile(), nullptr, 0), 1);
   EXPECT_EQ(filter.options().useFileName, 1);
   platform::WriteProfileValues(filter.OptionStore(),
                                {{"mediatype", true, 4, ""}, {"Template", false, 0, "/t.htm"}});
-  ASSERT_EQ(filter.Configure("Orvella Premium", "Kelvard", 0), 1);
+  ASSERT_EQ(filter.Configure(profile(), nullptr, 0), 1);
   EXPECT_EQ(filter.options().mediaType, 4);
   EXPECT_EQ(filter.options().templatePath, "/t.htm");
   FilterInfo info;
@@ -242,7 +232,7 @@ TEST_F(PagebuilderFilterTest, ConfigureLoadsTheStoredOptions) {
 TEST_F(PagebuilderFilterTest, TheHostRoadThroughTheExportedTable) {
   FilterFunctions table;
   ASSERT_EQ(GetFunctionInfo(&table), 1);
-  ASSERT_EQ(table.Configure("Orvella Premium", "Kelvard", 0), 1);
+  ASSERT_EQ(table.Configure(profile(), nullptr, 0), 1);
   orv::testing::Items items;
   items.Add("Alien", 1);
   items.Add("Brazil", 1);
@@ -254,6 +244,24 @@ TEST_F(PagebuilderFilterTest, TheHostRoadThroughTheExportedTable) {
   EXPECT_EQ(table.ProcessItem(&scratch, &kind), -1);
   EXPECT_EQ(kind, 0);
   EXPECT_EQ(table.Close(), 1);
+
+  PagebuilderFilter reader;
+  reader.Configure(profile(), nullptr, 0);
+  platform::WriteProfileValues(
+      reader.OptionStore(),
+      {{"Template", false, 0, folder_.Write("t.htm", "<!--repeat--><!--numb--><!--eor-->.")}});
+  ASSERT_EQ(table.Configure(profile(), nullptr, 0), 1);
+  ASSERT_EQ(table.Open((folder_ / "l.htm").c_str(), nullptr, items.list()), 1);
+  EXPECT_EQ(table.GetCount(), 2);
+  std::vector<std::pair<int32_t, int32_t>> calls;
+  for (int i = 0; i < 3; ++i) {
+    kind = -7;
+    const int32_t result = table.ProcessItem(&scratch, &kind);
+    calls.emplace_back(result, kind);
+  }
+  EXPECT_EQ(calls, (std::vector<std::pair<int32_t, int32_t>>{{1, 1}, {1, 1}, {-1, 0}}));
+  EXPECT_EQ(table.Close(), 1);
+  EXPECT_EQ(orv::testing::ReadFile(folder_ / "l.htm"), "12.");
 }
 
 }  // namespace

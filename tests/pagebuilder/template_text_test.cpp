@@ -90,18 +90,5 @@ TEST(FieldText, CommentLineBreaksBecomeBrInHtml) {
   EXPECT_EQ(CommentAsHtml("a\\\r\nn"), "a\\<br>n");
 }
 
-TEST(FieldText, FixedTextsStopAtTheirTerminatorOrTheirEnd) {
-  const char full[11] = {'0', '1', ':', '3', '0', ':', '0', '0', 'x', 'y', 'z'};
-  EXPECT_EQ(FixedText(full, sizeof full), std::string(full, 11));
-  const char shorter[11] = "2024/01/02";
-  EXPECT_EQ(FixedText(shorter, sizeof shorter), "2024/01/02");
-}
-
-TEST(FieldText, NumbersAreWrittenWithoutPadding) {
-  EXPECT_EQ(DecimalText(0), "0");
-  EXPECT_EQ(DecimalText(-42), "-42");
-  EXPECT_EQ(DecimalText(INT32_MIN), "-2147483648");
-}
-
 }  // namespace
 }  // namespace orv::pagebuilder
