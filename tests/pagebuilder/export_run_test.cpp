@@ -259,6 +259,16 @@ TEST_F(ExportRunTest, APageThatCannotBeCreatedEndsTheRun) {
             (std::vector<int32_t>{-1}));
 }
 
+TEST_F(ExportRunTest, ALoopModeWriteThatFailsEndsTheRun) {
+  if (!Exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  items_.Add("A");
+  items_.Add("B");
+  // Pages larger than any stdio buffer reach the device at once.
+  const std::string big(64 * 1024, 'x');
+  EXPECT_EQ(Export("/dev/full", Settings("<!--repeat-->" + big + "<!--eor-->")),
+            (std::vector<int32_t>{-1}));
+}
+
 TEST_F(ExportRunTest, MissingListsAndDocumentsExportNothingOrEmptyValues) {
   const ExportSettings settings =
       Settings("<!--repeat-->[<!--title-->|<!--docowner-->|<!--format1-->]<!--eor-->");
@@ -356,6 +366,13 @@ TEST_F(AssetCopyTest, NothingIsCopiedWhenSwitchedOffOrUnsafe) {
   settings.category = 9;
   Export(JoinPath(other, "l.htm"), settings);
   EXPECT_EQ(folder_.List("other"), (std::vector<std::string>{"l.htm"}));
+}
+
+TEST_F(AssetCopyTest, IconsAreLeftAloneWhenTheOutputIsTheirFolder) {
+  items_.Add("A");
+  Export(JoinPath(icons_, "l.htm"), WithCopies());
+  EXPECT_EQ(ReadFile(JoinPath(icons_, "icon01.gif")), "icon01.gif");
+  EXPECT_EQ(ReadFile(JoinPath(icons_, "ICON02.GIF")), "ICON02.GIF");
 }
 
 TEST_F(AssetCopyTest, AFailedOpenCopiesNoIcon) {
