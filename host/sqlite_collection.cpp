@@ -256,6 +256,11 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
     fs::remove(file, code);  // ours, just made, and holding nothing
     return nullptr;
   }
+  // Each item is its own transaction, so an interrupted import keeps what was stored. A
+  // write-ahead log without a sync per commit keeps that true when the process dies, at a small
+  // fraction of the cost of a full sync for every item.
+  sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
+               nullptr);
   return std::make_unique<SqliteCollection>(db);
 }
 
