@@ -167,6 +167,10 @@ void DialogBinding::Collect(HWND dialog, int dialogId) {
     ui::Control control;
     control.id = GetDlgCtrlID(child);
     control.kind = KindOfControl(className, style);
+    if (control.kind == ControlKind::kTimePicker) {
+      // The pickers hold durations: 24-hour fields whatever the locale's clock looks like.
+      SendMessageA(child, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("HH':'mm':'ss"));
+    }
     control.groupStart = (style & WS_GROUP) != 0;
     ReadControl(child, control);
     windows_.push_back(child);
