@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The Windows build and its checks:
+#   - the contract header compiles for i686-w64-mingw32 with its layout assertions;
+#   - the mingw preset cross-builds the DLLs, orvhost.exe and the tests;
+#   - the tests run under Wine on a virtual display (the dialog tests open real windows), in a
+#     fresh Wine prefix inside the build folder; they include the check that each DLL exports
+#     GetFunctionInfo alone and imports Windows system libraries only;
+#   - orvhost.exe under Wine gives the same import transcript and the same exported page as the
+#     Linux orvhost on the samples (paths, line ends and code page aside).
+# Installs its packages when missing (see scripts/install-deps.sh). Exits non-zero on a failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+scripts/install-deps.sh windows
+
+step() { echo "=== windows: $*"; }
+
+step "contract header for i686-w64-mingw32"
+echo '#include "contract/abi.h"' |
+  i686-w64-mingw32-g++-posix -std=c++17 -I"$root" -x c++ -fsyntax-only -
+
+step build
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw -j2
+
+export WINEPREFIX=$root/build/mingw/wineprefix
+export WINEDEBUG=-all
+# No prompts to install Wine's .NET and HTML engines into the fresh prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# A fresh prefix per run, so options stored by an earlier run never reach the tests.
+wineserver -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
+wineboot -i >/dev/null 2>&1
+# Wine's desktop process keeps the display it started with (none here): start over on Xvfb.
+wineserver -k 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
+step "tests under Wine"
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset mingw
+wineserver -k 2>/dev/null || true
+
+step "orvhost.exe against the Linux orvhost"
+cmake --preset release >/dev/null
+cmake --build --preset release -j2 --target orvhost filmcard pagebuilder
+
+work=$root/build/mingw/compare
+rm -rf "$work"
+mkdir -p "$work/linux" "$work/windows"
+card=$(ls "$root"/samples/films/*.film | head -n 1)
+template=$root/samples/templates/catalogue.htm
+icons=$root/samples/icons
+
+linux() { ORVHOST_CONFIG_DIR=$work/linux/config "$root/build/release/bin/orvhost" "$@"; }
+windows() { wine "$root/build/mingw/bin/orvhost.exe" "$@"; }
+# Wine sees the whole file system as drive Z:.
+w() { printf 'Z:%s' "${1//\//\\}"; }
+
+# The same run on both sides: settings, every card of the sample folder, then the catalogue.
+linux collection --collection "$work/linux/c.db" --owner "Zoé" --title "Vidéothèque" >/dev/null
+linux configure filmcard --set AllFiles=1 >/dev/null
+linux import filmcard "$card" --collection "$work/linux/c.db" --trace >"$work/linux/import.jsonl"
+linux configure pagebuilder --set "Template=$template" --set "IconDir=$icons" \
+  --set MediaType=0 >/dev/null
+linux export pagebuilder "$work/linux/catalogue.htm" --collection "$work/linux/c.db" \
+  --trace >"$work/linux/export.jsonl"
+
+windows collection --collection "$(w "$work/windows/c.db")" --owner "Zoé" \
+  --title "Vidéothèque" >/dev/null
+windows configure filmcard --set AllFiles=1 >/dev/null
+windows import filmcard "$(w "$card")" --collection "$(w "$work/windows/c.db")" \
+  --trace >"$work/windows/import.jsonl"
+windows configure pagebuilder --set "Template=$(w "$template")" --set "IconDir=$(w "$icons")" \
+  --set MediaType=0 >/dev/null
+windows export pagebuilder "$(w "$work/windows/catalogue.htm")" \
+  --collection "$(w "$work/windows/c.db")" --trace >"$work/windows/export.jsonl"
+
+# Paths differ by nature, Windows writes CR LF through its text-mode files, and pages are in
+# the ANSI code page there.
+normalize_trace() { tr -d '\r' <"$1" | sed -E 's/"path":"[^"]*"/"path":"…"/'; }
+status=0
+for run in import export; do
+  if diff -u <(normalize_trace "$work/linux/$run.jsonl") \
+             <(normalize_trace "$work/windows/$run.jsonl"); then
+    echo "$run transcript: the same ($(wc -l <"$work/linux/$run.jsonl") calls)"
+  else
+    echo "$run transcript: orvhost.exe differs from orvhost" >&2
+    status=1
+  fi
+done
+if diff -u "$work/linux/catalogue.htm" \
+     <(tr -d '\r' <"$work/windows/catalogue.htm" | iconv -f WINDOWS-1252 -t UTF-8); then
+  echo "exported page: the same ($(wc -c <"$work/linux/catalogue.htm") bytes)"
+else
+  echo "exported page: orvhost.exe differs from orvhost" >&2
+  status=1
+fi
+for picture in "$work"/linux/pictures/video/*; do
+  [[ -e $picture ]] || continue
+  if ! cmp -s "$picture" "$work/windows/pictures/video/$(basename "$picture")"; then
+    echo "poster $(basename "$picture") was not copied alike" >&2
+    status=1
+  fi
+done
+exit $status
