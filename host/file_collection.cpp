@@ -122,17 +122,15 @@ bool ParseItem(const std::vector<std::string_view>& parts, StoredItem& item) {
   return true;
 }
 
-// The lines of the file after its marker; a last line without its line end was cut short by an
-// interrupted write and is left out.
-bool ReadLines(const fs::path& file, std::vector<std::string>& lines, bool& endsWithLineEnd,
-               std::string& error) {
+// The complete lines of the file after its marker. A last line without its line end was cut
+// short by an interrupted write: it is left out, and the next append drops it.
+bool ReadLines(const fs::path& file, std::vector<std::string>& lines, std::string& error) {
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     error = "cannot read the collection";
     return false;
   }
   lines.clear();
-  endsWithLineEnd = true;
   // The marker comes first, read with a bound, so a foreign file is never read whole.
   const std::string marker = std::string(kMarker) + '\n';
   std::string head(marker.size(), '\0');
@@ -143,10 +141,7 @@ bool ReadLines(const fs::path& file, std::vector<std::string>& lines, bool& ends
   }
   std::string line;
   while (std::getline(in, line)) {
-    if (in.eof()) {
-      endsWithLineEnd = false;
-      break;
-    }
+    if (in.eof()) break;
     if (line.size() > kMaxLineBytes) {
       error = "holds a damaged line";
       return false;
@@ -158,8 +153,7 @@ bool ReadLines(const fs::path& file, std::vector<std::string>& lines, bool& ends
 
 class FileCollection : public Collection {
  public:
-  FileCollection(fs::path file, bool endsWithLineEnd)
-      : file_(std::move(file)), endsWithLineEnd_(endsWithLineEnd) {}
+  explicit FileCollection(fs::path file) : file_(std::move(file)) {}
 
   bool AddItem(const StoredItem& item, std::string& error) override {
     return Append(ItemLine(item), error);
@@ -168,8 +162,7 @@ class FileCollection : public Collection {
   bool Items(std::optional<int> category, std::vector<StoredItem>& items,
              std::string& error) override {
     std::vector<std::string> lines;
-    bool ended;
-    if (!ReadLines(file_, lines, ended, error)) return false;
+    if (!ReadLines(file_, lines, error)) return false;
     items.clear();
     int64_t order = 0;
     for (size_t n = 0; n < lines.size(); ++n) {
@@ -189,9 +182,8 @@ class FileCollection : public Collection {
   CollectionSettings Settings() override {
     CollectionSettings settings = DefaultSettings();
     std::vector<std::string> lines;
-    bool ended;
     std::string ignored;
-    if (!ReadLines(file_, lines, ended, ignored)) return settings;
+    if (!ReadLines(file_, lines, ignored)) return settings;
     for (const std::string& line : lines) {
       const std::vector<std::string_view> parts = SplitTabs(line);
       if (parts.size() == 3 && parts[0] == "S") {
@@ -212,21 +204,43 @@ class FileCollection : public Collection {
 
  private:
   bool Append(const std::string& text, std::string& error) {
+    if (!DropCutShortLine()) {
+      error = "cannot repair the end of the collection";
+      return false;
+    }
     std::ofstream out(file_, std::ios::binary | std::ios::app);
-    // A line cut short earlier must not swallow the new one.
-    if (out && !endsWithLineEnd_) out << '\n';
     out << text;
     out.flush();
     if (!out) {
       error = "cannot write the collection";
       return false;
     }
-    endsWithLineEnd_ = true;
     return true;
   }
 
+  // A last line without its line end was cut short by an interrupted write and held nothing
+  // that was stored: it is cut off, so that it neither swallows the next line nor stands as a
+  // damaged one. Only the file's end is read.
+  bool DropCutShortLine() {
+    std::error_code code;
+    const uintmax_t size = fs::file_size(file_, code);
+    if (code || size == 0) return false;
+    std::ifstream in(file_, std::ios::binary);
+    char last = '\0';
+    in.seekg(static_cast<std::streamoff>(size - 1));
+    if (!in.get(last)) return false;
+    if (last == '\n') return true;
+    const uintmax_t tail = size < kMaxLineBytes + 1 ? size : kMaxLineBytes + 1;
+    std::string bytes(static_cast<size_t>(tail), '\0');
+    in.seekg(static_cast<std::streamoff>(size - tail));
+    in.read(bytes.data(), static_cast<std::streamsize>(tail));
+    const size_t lineEnd = in ? bytes.rfind('\n') : std::string::npos;
+    if (lineEnd == std::string::npos) return false;  // not even the marker line is whole
+    fs::resize_file(file_, size - tail + lineEnd + 1, code);
+    return !code;
+  }
+
   fs::path file_;
-  bool endsWithLineEnd_;
 };
 
 }  // namespace
@@ -246,13 +260,12 @@ std::unique_ptr<Collection> OpenFileCollection(const std::string& path, OpenMode
   }
   if (exists) {
     std::vector<std::string> lines;
-    bool ended = true;
     std::string why;
-    if (!ReadLines(file, lines, ended, why)) {
+    if (!ReadLines(file, lines, why)) {
       error = path + " " + why;
       return nullptr;
     }
-    return std::make_unique<FileCollection>(file, ended);
+    return std::make_unique<FileCollection>(file);
   }
   if (file.has_parent_path()) fs::create_directories(file.parent_path(), code);
   {
@@ -266,7 +279,7 @@ std::unique_ptr<Collection> OpenFileCollection(const std::string& path, OpenMode
       return nullptr;
     }
   }
-  return std::make_unique<FileCollection>(file, true);
+  return std::make_unique<FileCollection>(file);
 }
 
 }  // namespace orv::host

@@ -2,8 +2,8 @@
 //
 // The file starts with a marker line; each item and each setting is one appended line, so an
 // item is kept as soon as AddItem returns and an interrupted import keeps what was stored. A
-// line cut short by a crash is ignored when the file is read. Texts are UTF-8 with backslash,
-// tab and line breaks escaped.
+// line cut short by a crash is ignored when the file is read and replaced by the next append.
+// Texts are UTF-8 with backslash, tab and line breaks escaped.
 #ifndef ORV_HOST_FILE_COLLECTION_H
 #define ORV_HOST_FILE_COLLECTION_H
 

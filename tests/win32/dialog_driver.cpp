@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <atomic>
 #include <cstring>
 #include <thread>
 #include <vector>
@@ -40,7 +39,7 @@ BOOL CALLBACK CollectDialogs(HWND window, LPARAM param) {
 }  // namespace
 
 HWND DialogDriver::WaitForDialog(HWND owner, int timeoutMs) const {
-  for (int waited = 0; waited <= timeoutMs; waited += kPollMs) {
+  for (int waited = 0; waited <= timeoutMs && !uiDone_; waited += kPollMs) {
     Search search{owner};
     EnumThreadWindows(uiThread_, &FindDialog, reinterpret_cast<LPARAM>(&search));
     if (search.found) {
@@ -114,7 +113,7 @@ void DialogDriver::CancelAll() const {
 void DriveDialogs(const std::function<void()>& ui,
                   const std::function<void(DialogDriver&)>& script) {
   std::atomic<bool> uiDone{false};
-  DialogDriver driver(GetCurrentThreadId());
+  DialogDriver driver(GetCurrentThreadId(), uiDone);
   std::thread helper([&] {
     script(driver);
     // Whatever the script left open is cancelled, so a failing test ends instead of hanging.

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 
@@ -13,10 +14,11 @@ namespace orv::testing {
 
 class DialogDriver {
  public:
-  explicit DialogDriver(DWORD uiThread) : uiThread_(uiThread) {}
+  DialogDriver(DWORD uiThread, const std::atomic<bool>& uiDone)
+      : uiThread_(uiThread), uiDone_(uiDone) {}
 
   // The visible dialog box (class "#32770") of the UI thread owned by `owner` (null: one with no
-  // owner), or null after the time-out.
+  // owner), or null after the time-out or once the UI has returned (no display, for one).
   HWND WaitForDialog(HWND owner = nullptr, int timeoutMs = 15000) const;
   // True once `window` is gone or hidden.
   bool WaitUntilClosed(HWND window, int timeoutMs = 15000) const;
@@ -38,6 +40,7 @@ class DialogDriver {
 
  private:
   DWORD uiThread_;
+  const std::atomic<bool>& uiDone_;
 };
 
 // Runs `ui` on this thread while `script` drives it from another one. When the script ends with
