@@ -53,8 +53,8 @@ std::optional<CommandName> ParseCommandName(std::string_view word) {
   return std::nullopt;
 }
 
-bool Allowed(const OptionSpec& spec, CommandName command) {
-  for (CommandName c : spec.commands) {
+bool Allowed(const OptionSpec& option, CommandName command) {
+  for (CommandName c : option.commands) {
     if (c == command) return true;
   }
   return false;
@@ -227,16 +227,16 @@ std::optional<Command> ParseCommandLine(const std::vector<std::string>& args, st
       inlineValue = optionName.substr(equals + 1);
       optionName.resize(equals);
     }
-    const OptionSpec* spec = nullptr;
+    const OptionSpec* option = nullptr;
     for (const OptionSpec& candidate : OptionSpecs()) {
-      if (optionName == candidate.name) spec = &candidate;
+      if (optionName == candidate.name) option = &candidate;
     }
-    if (!spec || !Allowed(*spec, command.name)) {
+    if (!option || !Allowed(*option, command.name)) {
       error = "unknown option " + arg + " for " + args[0];
       return std::nullopt;
     }
     std::string value;
-    if (spec->takesValue) {
+    if (option->takesValue) {
       if (inlineValue) {
         value = *inlineValue;
       } else if (i + 1 < args.size()) {

@@ -24,11 +24,11 @@ int Width(std::string_view text) {
 
 }  // namespace
 
-std::vector<ui::ListColumn> TagListColumns(std::string_view spec) {
+std::vector<ui::ListColumn> TagListColumns(std::string_view columnsText) {
   std::vector<ui::ListColumn> columns(2);
   for (int i = 0; i < 2; ++i) {
-    columns[i].title = Piece(i + 1, spec, ",", "?");
-    columns[i].width = Width(Piece(i + 3, spec, ",", ""));
+    columns[i].title = Piece(i + 1, columnsText, ",", "?");
+    columns[i].width = Width(Piece(i + 3, columnsText, ",", ""));
   }
   return columns;
 }

@@ -43,7 +43,7 @@ class ExportDialog : public OptionsDialog {
 
 // The columns of the tag list from "Title,Title,width,width": "?" for a missing title, 80 for a
 // missing or unreadable width.
-std::vector<ui::ListColumn> TagListColumns(std::string_view spec);
+std::vector<ui::ListColumn> TagListColumns(std::string_view columnsText);
 // A row per tag (walked up to the first empty piece), each with its meaning ("?" when missing).
 std::vector<std::vector<std::string>> TagListRows(std::string_view tags, std::string_view meanings);
 
