@@ -22,6 +22,16 @@ bool ApplyAnswersFile(const Command& command) {
   return platform::SetEnvironmentValue("ORVHOST_ANSWERS", AbsolutePath(command.answers));
 }
 
+int OpenRunContext(const Command& command, RunContext& context) {
+  std::string error;
+  if (!context.library.Load(command.filter, error)) return Fail(kExitUnavailable, error);
+  context.databasePath = CollectionPathOf(command);
+  context.collection = OpenCollection(context.databasePath, OpenMode::kCreateWhenMissing, error);
+  if (!context.collection) return Fail(kExitUnavailable, error);
+  if (!ApplyAnswersFile(command)) return Fail(kExitUsage, "cannot pass on --answers");
+  return kExitOk;
+}
+
 std::string AbsolutePath(const std::string& path) {
   std::error_code ignored;
   return std::filesystem::absolute(std::filesystem::u8path(path), ignored)

@@ -2,9 +2,12 @@
 #ifndef ORV_HOST_COMMANDS_H
 #define ORV_HOST_COMMANDS_H
 
+#include <memory>
 #include <string>
 
+#include "host/collection.h"
 #include "host/command_line.h"
+#include "host/filter_library.h"
 
 namespace orv::host {
 
@@ -23,6 +26,18 @@ std::string CollectionPathOf(const Command& command);
 
 // --answers: handed to the filter's dialogs through $ORVHOST_ANSWERS.
 bool ApplyAnswersFile(const Command& command);
+
+// What an import or export run needs before its first call into the filter.
+struct RunContext {
+  FilterLibrary library;
+  std::string databasePath;
+  std::unique_ptr<Collection> collection;
+};
+
+// Loads the filter (first: a wrong filter leaves no collection file behind), opens or creates
+// the collection and passes on --answers. Returns kExitOk, or the failure status after saying
+// why on stderr.
+int OpenRunContext(const Command& command, RunContext& context);
 
 // An absolute, normalised form of a path given on the command line.
 std::string AbsolutePath(const std::string& path);

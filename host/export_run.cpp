@@ -42,14 +42,12 @@ class ItemRecords {
 }  // namespace
 
 int RunExport(const Command& command) {
-  FilterLibrary library;
+  RunContext context;
+  if (const int status = OpenRunContext(command, context); status != kExitOk) return status;
+  FilterLibrary& library = context.library;
+  const std::string& databasePath = context.databasePath;
+  Collection& collection = *context.collection;
   std::string error;
-  if (!library.Load(command.filter, error)) return Fail(kExitUnavailable, error);
-  const std::string databasePath = CollectionPathOf(command);
-  std::unique_ptr<Collection> collection =
-      OpenCollection(databasePath, OpenMode::kCreateWhenMissing, error);
-  if (!collection) return Fail(kExitUnavailable, error);
-  if (!ApplyAnswersFile(command)) return Fail(kExitUsage, "cannot pass on --answers");
 
   Transcript transcript(command.trace, stdout);
   FilterRun run(library.functions(), transcript);
@@ -58,7 +56,7 @@ int RunExport(const Command& command) {
   if (!info.isExport) return Fail(kExitUsage, library.name() + " is an import filter: use import");
 
   std::vector<StoredItem> stored;
-  if (!collection->Items(info.category, stored, error)) return Fail(kExitUnavailable, error);
+  if (!collection.Items(info.category, stored, error)) return Fail(kExitUnavailable, error);
   if (stored.size() > static_cast<size_t>(INT32_MAX)) {
     return Fail(kExitUnavailable, "too many items for one export");
   }
@@ -70,7 +68,7 @@ int RunExport(const Command& command) {
   }
   ItemList items = records.List();
 
-  HostDocumentHolder document(collection->Settings(), databasePath, info.category);
+  HostDocumentHolder document(collection.Settings(), databasePath, info.category);
   const std::string output = AbsolutePath(command.path);
   const RunOutcome outcome = run.Run(text::Utf8ToUser(output), document.get(), &items,
                                      [](const StoredItem&) { return true; });

@@ -12,15 +12,11 @@
 namespace orv::host {
 
 int RunImport(const Command& command) {
-  // The library first: a wrong filter leaves no collection file behind.
-  FilterLibrary library;
-  std::string error;
-  if (!library.Load(command.filter, error)) return Fail(kExitUnavailable, error);
-  const std::string databasePath = CollectionPathOf(command);
-  std::unique_ptr<Collection> collection =
-      OpenCollection(databasePath, OpenMode::kCreateWhenMissing, error);
-  if (!collection) return Fail(kExitUnavailable, error);
-  if (!ApplyAnswersFile(command)) return Fail(kExitUsage, "cannot pass on --answers");
+  RunContext context;
+  if (const int status = OpenRunContext(command, context); status != kExitOk) return status;
+  FilterLibrary& library = context.library;
+  const std::string& databasePath = context.databasePath;
+  Collection& collection = *context.collection;
 
   Transcript transcript(command.trace, stdout);
   FilterRun run(library.functions(), transcript);
@@ -36,11 +32,11 @@ int RunImport(const Command& command) {
   const std::string path =
       command.path.empty() ? std::string() : text::Utf8ToUser(AbsolutePath(command.path));
 
-  HostDocumentHolder document(collection->Settings(), databasePath, info.category);
+  HostDocumentHolder document(collection.Settings(), databasePath, info.category);
   ItemList items{};
   std::string storeError;
   const RunOutcome outcome = run.Run(path, document.get(), &items, [&](const StoredItem& item) {
-    return collection->AddItem(item, storeError);
+    return collection.AddItem(item, storeError);
   });
   if (outcome == RunOutcome::kOpenFailed) {
     return Fail(kExitOpenFailed, library.name() + " could not open " +
