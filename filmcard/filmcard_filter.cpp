@@ -5,7 +5,7 @@
 #include "contract/medium.h"
 #include "contract/path.h"
 #include "filmcard/filmcard_dialog.h"
-#include "filmcard/integer_value.h"
+#include "text/number.h"
 #include "filmcard/poster_copy.h"
 #include "filmcard/resource_ids.h"
 #include "filmcard/running_time.h"
@@ -93,10 +93,10 @@ void FilmcardFilter::FillItem(const CardLines& card, const std::string& cardName
   item.format2 = options_.defScreen;
   item.medium = MediumCode(ORV_CATEGORY_VIDEO, options_.defSupport);
   item.sound = options_.defSound;
-  item.price = static_cast<float>(IntegerValue(options_.defValue));
+  item.price = static_cast<float>(text::IntegerValue(options_.defValue));
 
   Assign(&item.author, card[kLineDirector]);
-  item.year = IntegerValue(card[kLineYear]);
+  item.year = text::IntegerValue(card[kLineYear]);
   Assign(&item.lang, card[kLineCountry]);
   if (options_.useCountry == 1) {
     item.format1 = VideoStandardOf(card[kLineCountry], item.format1);

@@ -4,7 +4,7 @@
 
 #include "contract/list_piece.h"
 #include "contract/options.h"
-#include "filmcard/integer_value.h"
+#include "text/number.h"
 #include "platform/clock.h"
 
 namespace orv::filmcard {
@@ -19,9 +19,9 @@ int64_t FloorMod(int64_t value, int64_t divisor) {
 
 std::optional<std::string> RunningTimeOf(std::string_view line) {
   const std::optional<int32_t> hours =
-      LeadingInteger(GetListPiece(1, line, "", "H", EmptyPiece::kEmptyText));
+      text::LeadingInteger(GetListPiece(1, line, "", "H", EmptyPiece::kEmptyText));
   const std::optional<int32_t> minutes =
-      LeadingInteger(GetListPiece(2, line, "", "H", EmptyPiece::kEmptyText));
+      text::LeadingInteger(GetListPiece(2, line, "", "H", EmptyPiece::kEmptyText));
   if (!hours && !minutes) return std::nullopt;
   // The carry is the one a clock time of the day makes, done in plain arithmetic: through mktime
   // on today's date, the hour a daylight-saving change skips or repeats would come out shifted

@@ -1,5 +1,7 @@
 #include "filmcard/title_composition.h"
 
+#include "text/ascii.h"
+
 namespace orv::filmcard {
 namespace {
 
@@ -33,12 +35,8 @@ std::string ComposeTitle(std::string_view french, std::string_view english, int3
   }
   if (title.empty()) title = untitled;
   if (lowerCase) {
-    for (char& c : title) {
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    if (!title.empty() && title[0] >= 'a' && title[0] <= 'z') {
-      title[0] = static_cast<char>(title[0] - 'a' + 'A');
-    }
+    title = text::ToLowerAscii(title);
+    if (!title.empty()) title[0] = text::UpperAscii(title[0]);
   }
   return title;
 }

@@ -2,22 +2,9 @@
 
 #include <cstdlib>
 
+#include "text/ascii.h"
+
 namespace orv::host {
-
-namespace {
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 CollectionSettings DefaultSettings() {
   CollectionSettings s;
@@ -40,7 +27,7 @@ const char* CategoryName(int category) {
 std::optional<int> ParseCategory(std::string_view text) {
   if (text.size() == 1 && text[0] >= '1' && text[0] <= '5') return text[0] - '0';
   for (int category = 1; category <= kCategoryCount; ++category) {
-    if (EqualsIgnoringCase(text, CategoryName(category))) return category;
+    if (text::EqualsIgnoringAsciiCase(text, CategoryName(category))) return category;
   }
   return std::nullopt;
 }
@@ -59,7 +46,7 @@ const char* CodeListName(CodeList list) {
 
 std::optional<CodeList> ParseCodeListName(std::string_view text) {
   for (CodeList list : {CodeList::kFormat1, CodeList::kSound, CodeList::kFormat2}) {
-    if (EqualsIgnoringCase(text, CodeListName(list))) return list;
+    if (text::EqualsIgnoringAsciiCase(text, CodeListName(list))) return list;
   }
   return std::nullopt;
 }

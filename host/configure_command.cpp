@@ -7,22 +7,12 @@
 #include "host/filter_library.h"
 #include "host/filter_run.h"
 #include "platform/profile.h"
+#include "text/ascii.h"
 #include "text/codepage.h"
 
 namespace orv::host {
 
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 // The store is lenient across kinds, so every value goes in as text; the other values of the
 // section are written back as they were.
@@ -35,7 +25,7 @@ bool SetOptions(const platform::ProfileLocation& where,
     value.text = text::Utf8ToUser(utf8);
     bool replaced = false;
     for (platform::ProfileValue& old : values) {
-      if (SameName(old.name, value.name)) {
+      if (text::EqualsIgnoringAsciiCase(old.name, value.name)) {
         old = value;
         replaced = true;
       }

@@ -6,6 +6,7 @@
 #include "contract/path.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "text/ascii.h"
 
 namespace orv::pagebuilder {
 namespace {
@@ -18,17 +19,9 @@ bool IsForbidden(char c) {
   return u < 0x20 || std::strchr(":*<>|?/\\\"", c) != nullptr || platform::IsPathSeparator(c);
 }
 
-std::string AsciiLower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-
 // Windows opens a device for these names, whatever extension follows.
 bool IsDeviceName(std::string_view name) {
-  std::string base = AsciiLower(name.substr(0, name.find('.')));
+  std::string base = text::ToLowerAscii(name.substr(0, name.find('.')));
   while (!base.empty() && base.back() == ' ') base.pop_back();
   static const char* const kDevices[] = {"con", "prn", "aux", "nul", "clock$", "conin$", "conout$"};
   for (const char* device : kDevices) {
@@ -99,7 +92,7 @@ std::string PageNamer::Next(std::string_view title, bool fromTitle) {
 std::string PageNamer::Claim(const std::string& stem, const std::string& extension) {
   std::string name = stem + extension;
   // Each taken name can push one candidate further, so this ends within taken_.size() + 1 tries.
-  for (size_t copy = 2; !taken_.insert(AsciiLower(name)).second; ++copy) {
+  for (size_t copy = 2; !taken_.insert(text::ToLowerAscii(name)).second; ++copy) {
     name = stem + " (" + std::to_string(copy) + ")" + extension;
   }
   return folder_ + name;

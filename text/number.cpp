@@ -1,8 +1,8 @@
-#include "filmcard/integer_value.h"
+#include "text/number.h"
 
 #include <limits>
 
-namespace orv::filmcard {
+namespace orv::text {
 namespace {
 
 bool IsBlank(char c) {
@@ -35,6 +35,16 @@ std::optional<int32_t> LeadingInteger(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
+std::optional<int> ParseDigits(std::string_view text, size_t maxDigits) {
+  if (text.empty() || text.size() > maxDigits || maxDigits > 9) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
 int32_t IntegerValue(std::string_view text) { return LeadingInteger(text).value_or(0); }
 
-}  // namespace orv::filmcard
+}  // namespace orv::text

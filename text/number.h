@@ -1,20 +1,24 @@
-// The integer value of a card text: the decimal integer at its start, after any blanks and with
-// an optional sign, as atoi reads it, but without atoi's undefined overflow.
-#ifndef ORV_FILMCARD_INTEGER_VALUE_H
-#define ORV_FILMCARD_INTEGER_VALUE_H
+// The integer value of a text (a card line, a stored option): the decimal integer at its start,
+// after any blanks and with an optional sign, as atoi reads it, but without atoi's undefined
+// overflow.
+#ifndef ORV_TEXT_NUMBER_H
+#define ORV_TEXT_NUMBER_H
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-namespace orv::filmcard {
+namespace orv::text {
 
 // Nothing when the text does not start with a number. Values beyond 32 bits are clamped.
 std::optional<int32_t> LeadingInteger(std::string_view text);
 
+// A whole text of at most `maxDigits` decimal digits, without sign or blanks (ids, indexes).
+std::optional<int> ParseDigits(std::string_view text, size_t maxDigits = 9);
+
 // LeadingInteger, or 0 when there is none.
 int32_t IntegerValue(std::string_view text);
 
-}  // namespace orv::filmcard
+}  // namespace orv::text
 
-#endif  // ORV_FILMCARD_INTEGER_VALUE_H
+#endif  // ORV_TEXT_NUMBER_H

@@ -2,14 +2,11 @@
 
 #include <algorithm>
 
+#include "text/ascii.h"
+#include "text/number.h"
+
 namespace orv::ui {
 namespace {
-
-std::string Lowered(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  return out;
-}
 
 // The line as an error message quotes it: trimmed and kept short.
 std::string Excerpt(std::string_view line) {
@@ -44,16 +41,6 @@ std::optional<MessageAnswer> ButtonFromName(std::string_view name) {
     if (name == ButtonName(answer)) return answer;
   }
   return std::nullopt;
-}
-
-std::optional<int> DialogNumber(std::string_view text) {
-  if (text.empty() || text.size() > 9) return std::nullopt;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
 }
 
 }  // namespace
@@ -144,7 +131,7 @@ AnswerStatus AnswersFile::Take(const Expected& expected, std::optional<Answer>& 
     if (words.empty()) continue;
 
     const std::string mismatch = "expected " + expected.Describe() + ", found " + Excerpt(line);
-    const std::string verb = Lowered(words[0].text);
+    const std::string verb = text::ToLowerAscii(words[0].text);
     if (words[0].quoted || verb != KindWord(expected.kind)) return ErrorAt(number, mismatch);
 
     Answer taken;
@@ -153,7 +140,8 @@ AnswerStatus AnswersFile::Take(const Expected& expected, std::optional<Answer>& 
     switch (expected.kind) {
       case AnswerKind::kMessage: {
         if (words.size() != 2) return ErrorAt(number, mismatch);
-        const std::optional<MessageAnswer> button = ButtonFromName(Lowered(words[1].text));
+        const std::optional<MessageAnswer> button =
+            ButtonFromName(text::ToLowerAscii(words[1].text));
         const std::vector<MessageAnswer> allowed = ButtonsOf(expected.buttons);
         if (!button || std::find(allowed.begin(), allowed.end(), *button) == allowed.end()) {
           return ErrorAt(number, mismatch);
@@ -162,7 +150,8 @@ AnswerStatus AnswersFile::Take(const Expected& expected, std::optional<Answer>& 
         break;
       }
       case AnswerKind::kDialog: {
-        const std::optional<int> id = words.size() > 1 ? DialogNumber(words[1].text) : std::nullopt;
+        const std::optional<int> id =
+            words.size() > 1 ? text::ParseDigits(words[1].text) : std::nullopt;
         if (!id || *id != expected.dialogId) return ErrorAt(number, mismatch);
         taken.dialogId = *id;
         size_t at = 2;
@@ -186,7 +175,7 @@ AnswerStatus AnswersFile::Take(const Expected& expected, std::optional<Answer>& 
                                      " takes one path (quote it when it holds blanks)");
         }
         // A quoted "cancel" is a path of that name.
-        if (!(Lowered(words[1].text) == "cancel" && !words[1].quoted)) {
+        if (!(text::ToLowerAscii(words[1].text) == "cancel" && !words[1].quoted)) {
           if (words[1].text.empty()) return ErrorAt(number, "the path is empty");
           taken.path = words[1].text;
         }

@@ -2,33 +2,17 @@
 
 #include <optional>
 
+#include "text/ascii.h"
+#include "text/number.h"
+
 namespace orv::ui {
 namespace {
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string Lowered(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = Lower(c);
-  return out;
-}
-
-// A non-negative decimal number without sign or blanks.
-std::optional<int> Number(std::string_view text) {
-  if (text.empty() || text.size() > 9) return std::nullopt;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
 
 bool ParseRows(std::string_view text, std::vector<int>& rows) {
   rows.clear();
   while (true) {
     const size_t comma = text.find(',');
-    const std::optional<int> row = Number(text.substr(0, comma));
+    const std::optional<int> row = text::ParseDigits(text.substr(0, comma));
     if (!row) return false;
     rows.push_back(*row);
     if (comma == std::string_view::npos) return true;
@@ -40,7 +24,7 @@ bool ParseRows(std::string_view text, std::vector<int>& rows) {
 bool SplitAssignment(const std::string& word, int& controlId, std::string& value) {
   const size_t equals = word.find('=');
   if (equals == std::string::npos) return false;
-  const std::optional<int> id = Number(std::string_view(word).substr(0, equals));
+  const std::optional<int> id = text::ParseDigits(std::string_view(word).substr(0, equals));
   if (!id) return false;
   controlId = *id;
   value = word.substr(equals + 1);
@@ -77,7 +61,7 @@ bool ParseTime(std::string_view text, Control& control) {
     const size_t colon = i < 2 ? text.find(':') : std::string_view::npos;
     if (i < 2 && colon == std::string_view::npos) return false;
     const std::string_view part = text.substr(0, colon);
-    const std::optional<int> value = part.size() <= 2 ? Number(part) : std::nullopt;
+    const std::optional<int> value = part.size() <= 2 ? text::ParseDigits(part) : std::nullopt;
     if (!value) return false;
     fields[i] = *value;
     if (i < 2) text.remove_prefix(colon + 1);
@@ -109,7 +93,7 @@ ActionOutcome SetValue(const DialogAction& action, Control& control, std::string
           return ActionOutcome::kDone;
         }
       }
-      const std::optional<int> index = Number(action.value);
+      const std::optional<int> index = text::ParseDigits(action.value);
       if (index && static_cast<size_t>(*index) < control.items.size()) {
         control.selection = *index;
         return ActionOutcome::kDone;
@@ -185,7 +169,7 @@ bool ParseAction(const std::vector<Word>& words, size_t& at, bool allowHelp, Dia
     error = "an action is missing";
     return false;
   }
-  const std::string verb = words[at].quoted ? std::string() : Lowered(words[at].text);
+  const std::string verb = words[at].quoted ? std::string() : text::ToLowerAscii(words[at].text);
   ++at;
   action = DialogAction();
   const auto argument = [&](const char* shape) -> const std::string* {
@@ -242,7 +226,7 @@ bool ParseAction(const std::vector<Word>& words, size_t& at, bool allowHelp, Dia
   if (verb == "press") {
     const std::string* word = argument("a control id");
     if (!word) return false;
-    const std::optional<int> id = Number(*word);
+    const std::optional<int> id = text::ParseDigits(*word);
     if (!id) {
       error = "press needs a control id, not " + Quoted(*word);
       return false;

@@ -10,14 +10,13 @@
 #include <vector>
 
 #include "platform/posix/atomic_file.h"
+#include "text/ascii.h"
 
 namespace orv::platform {
 namespace {
 
 // Bounds an enumeration's memory on a pathological folder.
 constexpr size_t kMaxEntries = 1000000;
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool StatPath(const std::string& path, struct stat& info) {
   return !path.empty() && stat(path.c_str(), &info) == 0;
@@ -31,8 +30,8 @@ bool HasWildcard(std::string_view pattern) {
 bool NameBefore(const std::string& a, const std::string& b) {
   const size_t common = std::min(a.size(), b.size());
   for (size_t i = 0; i < common; ++i) {
-    const unsigned char la = static_cast<unsigned char>(LowerAscii(a[i]));
-    const unsigned char lb = static_cast<unsigned char>(LowerAscii(b[i]));
+    const unsigned char la = static_cast<unsigned char>(text::LowerAscii(a[i]));
+    const unsigned char lb = static_cast<unsigned char>(text::LowerAscii(b[i]));
     if (la != lb) return la < lb;
   }
   if (a.size() != b.size()) return a.size() < b.size();
@@ -58,34 +57,6 @@ bool IsFolder(const std::string& path) {
 bool IsRegularFile(const std::string& path) {
   struct stat info;
   return StatPath(path, info) && S_ISREG(info.st_mode);
-}
-
-bool WildcardMatch(std::string_view pattern, std::string_view name) {
-  // Windows lets a final ".*" match a name without any extension, so "*.*" matches every name.
-  if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
-      WildcardMatch(pattern.substr(0, pattern.size() - 2), name)) {
-    return true;
-  }
-  // Greedy matching with one backtrack point: linear in practice, never exponential.
-  size_t p = 0, n = 0;
-  size_t starP = std::string_view::npos, starN = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && pattern[p] == '*') {
-      starP = p++;
-      starN = n;
-    } else if (p < pattern.size() &&
-               (pattern[p] == '?' || LowerAscii(pattern[p]) == LowerAscii(name[n]))) {
-      ++p;
-      ++n;
-    } else if (starP != std::string_view::npos) {
-      p = starP + 1;
-      n = ++starN;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
 }
 
 struct FileEnumeration::State {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/posix/profile_text.h"
+#include "text/ascii.h"
 
 namespace orv::platform::posix {
 namespace {
@@ -38,14 +38,14 @@ std::string_view Content(const Lines& lines, size_t index) {
   std::string_view line = lines.lines[index];
   if (index == 0 && line.substr(0, kUtf8Bom.size()) == kUtf8Bom)
     line.remove_prefix(kUtf8Bom.size());
-  return TrimBlanks(line);
+  return text::TrimAsciiBlanks(line);
 }
 
 std::optional<std::string_view> SectionName(std::string_view line) {
   if (line.empty() || line.front() != '[') return std::nullopt;
   const size_t close = line.find(']');
-  if (close == std::string_view::npos) return TrimBlanks(line.substr(1));
-  return TrimBlanks(line.substr(1, close - 1));
+  if (close == std::string_view::npos) return text::TrimAsciiBlanks(line.substr(1));
+  return text::TrimAsciiBlanks(line.substr(1, close - 1));
 }
 
 struct KeyLine {
@@ -57,7 +57,8 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
   if (line.empty() || line.front() == ';') return std::nullopt;
   const size_t equals = line.find('=');
   if (equals == std::string_view::npos) return std::nullopt;
-  KeyLine parsed{TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1))};
+  KeyLine parsed{text::TrimAsciiBlanks(line.substr(0, equals)),
+                 text::TrimAsciiBlanks(line.substr(equals + 1))};
   if (parsed.key.empty()) return std::nullopt;
   const std::string_view value = parsed.value;
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -77,7 +78,7 @@ bool FindSection(const Lines& lines, std::string_view section, size_t& begin, si
       end = i;
       return true;
     }
-    if (SameName(*name, section)) {
+    if (text::EqualsIgnoringAsciiCase(*name, section)) {
       inside = true;
       begin = i;
     }
@@ -87,12 +88,12 @@ bool FindSection(const Lines& lines, std::string_view section, size_t& begin, si
 }
 
 bool WritableKey(std::string_view key) {
-  return !key.empty() && key == TrimBlanks(key) && key.front() != '[' && key.front() != ';' &&
-         key.find_first_of("=\r\n") == std::string_view::npos;
+  return !key.empty() && key == text::TrimAsciiBlanks(key) && key.front() != '[' &&
+         key.front() != ';' && key.find_first_of("=\r\n") == std::string_view::npos;
 }
 
 bool WritableSection(std::string_view section) {
-  return !section.empty() && section == TrimBlanks(section) &&
+  return !section.empty() && section == text::TrimAsciiBlanks(section) &&
          section.find_first_of("]\r\n") == std::string_view::npos;
 }
 
@@ -105,7 +106,7 @@ std::string FormatValue(const ProfileValue& value) {
     if (c == '\r' || c == '\n') c = ' ';
   }
   const bool needsQuotes =
-      !text.empty() && (text != TrimBlanks(text) ||
+      !text.empty() && (text != text::TrimAsciiBlanks(text) ||
                         (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
                          text.back() == text.front()));
   return needsQuotes ? "\"" + text + "\"" : text;
@@ -122,7 +123,8 @@ std::vector<ProfileValue> ReadIniSection(std::string_view text, std::string_view
     const std::optional<KeyLine> line = ParseKeyLine(Content(lines, i));
     if (!line) continue;
     bool seen = false;
-    for (const ProfileValue& earlier : values) seen = seen || SameName(earlier.name, line->key);
+    for (const ProfileValue& earlier : values)
+      seen = seen || text::EqualsIgnoringAsciiCase(earlier.name, line->key);
     if (seen) continue;
     ProfileValue value;
     value.name = std::string(line->key);
@@ -141,7 +143,8 @@ bool UpdateIniText(std::string_view text, std::string_view section,
   Lines lines = SplitLines(text);
   size_t begin = 0, end = 0;
   if (!FindSection(lines, section, begin, end)) {
-    if (!lines.lines.empty() && !TrimBlanks(lines.lines.back()).empty()) lines.lines.emplace_back();
+    if (!lines.lines.empty() && !text::TrimAsciiBlanks(lines.lines.back()).empty())
+      lines.lines.emplace_back();
     begin = lines.lines.size();
     lines.lines.push_back("[" + std::string(section) + "]");
     end = lines.lines.size();
@@ -150,7 +153,7 @@ bool UpdateIniText(std::string_view text, std::string_view section,
     bool replaced = false;
     for (size_t i = begin + 1; i < end && !replaced; ++i) {
       const std::optional<KeyLine> line = ParseKeyLine(Content(lines, i));
-      if (!line || !SameName(line->key, value.name)) continue;
+      if (!line || !text::EqualsIgnoringAsciiCase(line->key, value.name)) continue;
       lines.lines[i] = std::string(line->key) + "=" + FormatValue(value);
       replaced = true;
     }

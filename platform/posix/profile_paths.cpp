@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/posix/profile_text.h"
+#include "text/ascii.h"
 
 namespace orv::platform::posix {
 namespace {
@@ -52,7 +52,7 @@ std::string RegistryKeyFile(const std::string& root, std::string_view keyPath) {
     const std::string_view component = keyPath.substr(0, slash);
     if (!component.empty()) {
       path += '/';
-      path += FileNameOfKey(LowerAscii(component));
+      path += FileNameOfKey(text::ToLowerAscii(component));
       any = true;
     }
     if (slash == std::string_view::npos) break;

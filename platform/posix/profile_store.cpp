@@ -6,9 +6,10 @@
 #include "platform/posix/atomic_file.h"
 #include "platform/posix/ini_text.h"
 #include "platform/posix/profile_paths.h"
-#include "platform/posix/profile_text.h"
 #include "platform/posix/registry_text.h"
 #include "platform/profile.h"
+#include "text/ascii.h"
+#include "text/number.h"
 
 namespace orv::platform {
 namespace {
@@ -40,7 +41,7 @@ std::optional<ProfileValue> FindValue(const ProfileLocation& where, std::string_
   std::string text;
   if (LoadStore(StoreFile(where), text) != Loaded::kRead) return std::nullopt;
   for (ProfileValue& value : ParseStore(where, text)) {
-    if (posix::SameName(value.name, name)) return std::move(value);
+    if (text::EqualsIgnoringAsciiCase(value.name, name)) return std::move(value);
   }
   return std::nullopt;
 }
@@ -65,7 +66,7 @@ ProfileLocation OptionLocation(const char* profileName, const char* registryKey,
 std::optional<int32_t> ReadProfileInt(const ProfileLocation& where, std::string_view name) {
   const std::optional<ProfileValue> value = FindValue(where, name);
   if (!value) return std::nullopt;
-  return value->isInteger ? value->integer : posix::LeadingInteger(value->text);
+  return value->isInteger ? value->integer : text::IntegerValue(value->text);
 }
 
 std::optional<std::string> ReadProfileText(const ProfileLocation& where, std::string_view name) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/posix/profile_text.h"
+#include "text/ascii.h"
 
 namespace orv::platform::posix {
 namespace {
@@ -172,7 +172,8 @@ std::vector<ProfileValue> ParseRegistryText(std::string_view text) {
     std::optional<ProfileValue> value = ParseLine(line);
     if (!value) continue;
     bool seen = false;
-    for (const ProfileValue& earlier : values) seen = seen || SameName(earlier.name, value->name);
+    for (const ProfileValue& earlier : values)
+      seen = seen || text::EqualsIgnoringAsciiCase(earlier.name, value->name);
     if (!seen) values.push_back(std::move(*value));
   }
   return values;
@@ -187,7 +188,7 @@ std::string UpdateRegistryText(std::string_view text, const std::vector<ProfileV
     bool replaced = false;
     for (auto line = lines.begin(); line != lines.end();) {
       const std::optional<NamePart> name = ReadName(*line);
-      if (!name || !SameName(name->name, value.name)) {
+      if (!name || !text::EqualsIgnoringAsciiCase(name->name, value.name)) {
         ++line;
       } else if (!replaced) {
         // The stored spelling of the name wins, as in the registry.

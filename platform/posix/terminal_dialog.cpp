@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/posix/answers_file.h"
 #include "platform/posix/dialog_actions.h"
+#include "text/ascii.h"
 
 namespace orv::ui {
 namespace {
@@ -95,15 +96,6 @@ void DrawControl(const Control& control, std::ostream& out) {
       return;
     }
   }
-}
-
-std::string Trimmed(std::string line) {
-  while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
-    line.pop_back();
-  }
-  size_t start = 0;
-  while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
-  return line.substr(start);
 }
 
 const char* IconWord(MessageIcon icon) {
@@ -195,8 +187,7 @@ MessageAnswer AskMessageInTerminal(std::string_view text, std::string_view capti
       out << "\n";
       return choices[0];
     }
-    std::string choice = Trimmed(line);
-    for (char& c : choice) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    const std::string choice = text::ToLowerAscii(text::TrimAsciiBlanks(line));
     if (choice.empty()) return choices[0];
     for (MessageAnswer answer : choices) {
       if (choice == ButtonName(answer)) return answer;
@@ -226,7 +217,7 @@ std::optional<std::string> AskPathInTerminal(std::string_view title, std::string
       out << "\n";
       return std::nullopt;
     }
-    const std::string path = Trimmed(line);
+    const std::string path = std::string(text::TrimAsciiBlanks(line));
     if (path.empty()) return std::nullopt;
     if (!mustBeFolder || platform::IsFolder(path)) return path;
     out << "not a folder: " << path << "\n";

@@ -2,53 +2,52 @@
 
 #include <commctrl.h>
 
+#include "text/ascii.h"
+
 namespace orv::platform::win32 {
-
-namespace {
-
-bool SameClass(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 ui::ControlKind KindOfControl(std::string_view className, DWORD style) {
   using ui::ControlKind;
-  if (SameClass(className, "Button")) {
+  if (text::EqualsIgnoringAsciiCase(className, "Button")) {
     switch (style & BS_TYPEMASK) {
-      case BS_GROUPBOX: return ControlKind::kGroupBox;
+      case BS_GROUPBOX:
+        return ControlKind::kGroupBox;
       case BS_CHECKBOX:
       case BS_AUTOCHECKBOX:
       case BS_3STATE:
-      case BS_AUTO3STATE: return ControlKind::kCheckBox;
+      case BS_AUTO3STATE:
+        return ControlKind::kCheckBox;
       case BS_RADIOBUTTON:
-      case BS_AUTORADIOBUTTON: return ControlKind::kRadioButton;
-      default: return ControlKind::kButton;
+      case BS_AUTORADIOBUTTON:
+        return ControlKind::kRadioButton;
+      default:
+        return ControlKind::kButton;
     }
   }
-  if (SameClass(className, "Edit")) return ControlKind::kEdit;
-  if (SameClass(className, "ComboBox")) return ControlKind::kComboBox;
-  if (SameClass(className, DATETIMEPICK_CLASSA)) return ControlKind::kTimePicker;
-  if (SameClass(className, WC_LISTVIEWA)) return ControlKind::kListView;
+  if (text::EqualsIgnoringAsciiCase(className, "Edit")) return ControlKind::kEdit;
+  if (text::EqualsIgnoringAsciiCase(className, "ComboBox")) return ControlKind::kComboBox;
+  if (text::EqualsIgnoringAsciiCase(className, DATETIMEPICK_CLASSA))
+    return ControlKind::kTimePicker;
+  if (text::EqualsIgnoringAsciiCase(className, WC_LISTVIEWA)) return ControlKind::kListView;
   return ControlKind::kLabel;
 }
 
 std::string_view ClassOfOrdinal(WORD ordinal) {
   switch (ordinal) {
-    case 0x0080: return "Button";
-    case 0x0081: return "Edit";
-    case 0x0082: return "Static";
-    case 0x0083: return "ListBox";
-    case 0x0084: return "ScrollBar";
-    case 0x0085: return "ComboBox";
-    default: return "";
+    case 0x0080:
+      return "Button";
+    case 0x0081:
+      return "Edit";
+    case 0x0082:
+      return "Static";
+    case 0x0083:
+      return "ListBox";
+    case 0x0084:
+      return "ScrollBar";
+    case 0x0085:
+      return "ComboBox";
+    default:
+      return "";
   }
 }
 

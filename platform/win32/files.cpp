@@ -17,8 +17,6 @@ namespace {
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool IsDotEntry(const char* name) {
   return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
@@ -37,34 +35,6 @@ bool IsFolder(const std::string& path) {
 bool IsRegularFile(const std::string& path) {
   const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool WildcardMatch(std::string_view pattern, std::string_view name) {
-  // A final ".*" also matches a name without any extension, so "*.*" matches every name.
-  if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
-      WildcardMatch(pattern.substr(0, pattern.size() - 2), name)) {
-    return true;
-  }
-  // Greedy, backtracking only to the last star: time bounded by pattern size times name size.
-  size_t p = 0, n = 0;
-  size_t starP = std::string_view::npos, starN = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && pattern[p] == '*') {
-      starP = p++;
-      starN = n;
-    } else if (p < pattern.size() &&
-               (pattern[p] == '?' || LowerAscii(pattern[p]) == LowerAscii(name[n]))) {
-      ++p;
-      ++n;
-    } else if (starP != std::string_view::npos) {
-      p = starP + 1;
-      n = ++starN;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
 }
 
 struct FileEnumeration::State {
@@ -116,8 +86,8 @@ bool CopyFile(const std::string& from, const std::string& to, bool overwrite) {
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) {
   if (path.empty()) return false;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER size;
   bool ok = GetFileSizeEx(file, &size) && size.QuadPart >= 0 &&
@@ -130,8 +100,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes)
     while (ok && done < content.size()) {
       const size_t chunk = content.size() - done;
       DWORD got = 0;
-      ok = ReadFile(file, &content[done], chunk > (1u << 30) ? (1u << 30) : static_cast<DWORD>(chunk),
-                    &got, nullptr) != 0;
+      ok =
+          ReadFile(file, &content[done],
+                   chunk > (1u << 30) ? (1u << 30) : static_cast<DWORD>(chunk), &got, nullptr) != 0;
       if (ok && got == 0) break;
       done += got;
     }

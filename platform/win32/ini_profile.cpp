@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/profile_store.h"
+#include "text/ascii.h"
 
 namespace orv::platform::win32 {
 
@@ -16,8 +17,7 @@ std::string ReadString(const char* section, const char* name, const std::string&
                        DWORD reserve) {
   for (DWORD size = 1024; size <= kMaxTextBytes; size *= 4) {
     std::string buffer(size, '\0');
-    const DWORD n =
-        GetPrivateProfileStringA(section, name, "", buffer.data(), size, file.c_str());
+    const DWORD n = GetPrivateProfileStringA(section, name, "", buffer.data(), size, file.c_str());
     if (n + reserve < size) {
       buffer.resize(n);
       return buffer;
@@ -39,17 +39,6 @@ std::vector<std::string> KeyNames(const std::string& file, const std::string& se
   return names;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::optional<ProfileValue> ReadIniValue(const std::string& file, const std::string& section,
@@ -57,7 +46,7 @@ std::optional<ProfileValue> ReadIniValue(const std::string& file, const std::str
   if (file.empty()) return std::nullopt;
   // An absent entry and an empty one read alike through the API: look for the name first.
   for (const std::string& stored : KeyNames(file, section)) {
-    if (!SameName(stored, name)) continue;
+    if (!text::EqualsIgnoringAsciiCase(stored, name)) continue;
     ProfileValue value;
     value.name = stored;
     value.text = ReadString(section.c_str(), stored.c_str(), file, 1);

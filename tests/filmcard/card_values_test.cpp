@@ -5,7 +5,6 @@
 #include <string>
 
 #include "filmcard/card_reader.h"
-#include "filmcard/integer_value.h"
 #include "filmcard/running_time.h"
 #include "filmcard/title_composition.h"
 #include "filmcard/video_standard.h"
@@ -60,20 +59,6 @@ TEST(CardReader, OddBytesNeverBreakTheRead) {
   // Only CR LF and LF end a line.
   EXPECT_EQ(DecodeCard("a\rb\n")[0], "a\rb");
   EXPECT_EQ(DecodeCard("\r\n\n\r")[1], "");
-}
-
-TEST(IntegerValue, ReadsTheLeadingDecimalLikeAtoi) {
-  EXPECT_EQ(IntegerValue("1994"), 1994);
-  EXPECT_EQ(IntegerValue("  \t-12abc"), -12);
-  EXPECT_EQ(IntegerValue("+7"), 7);
-  EXPECT_EQ(IntegerValue("12.50"), 12);
-  EXPECT_EQ(IntegerValue("vers 1960"), 0);
-  EXPECT_EQ(IntegerValue(""), 0);
-  EXPECT_EQ(IntegerValue("-"), 0);
-  EXPECT_FALSE(LeadingInteger("abc").has_value());
-  // Overflow clamps instead of wrapping.
-  EXPECT_EQ(IntegerValue("99999999999999999999999"), 2147483647);
-  EXPECT_EQ(IntegerValue("-99999999999999999999999"), -2147483647 - 1);
 }
 
 TEST(RunningTime, HoursAndMinutesCarryLikeAClock) {
