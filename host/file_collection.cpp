@@ -23,11 +23,20 @@ std::string Escape(std::string_view text) {
   out.reserve(text.size());
   for (const char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -42,10 +51,17 @@ std::string Unescape(std::string_view text) {
       continue;
     }
     switch (text[++i]) {
-      case 't': out += '\t'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      default: out += text[i];
+      case 't':
+        out += '\t';
+        break;
+      case 'n':
+        out += '\n';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      default:
+        out += text[i];
     }
   }
   return out;
@@ -88,8 +104,12 @@ std::string ItemLine(const StoredItem& item) {
   for (const ItemField& field : ItemFields()) {
     line += '\t';
     switch (field.kind) {
-      case FieldKind::kText: line += Escape(item.*field.text); break;
-      case FieldKind::kInteger: line += std::to_string(item.*field.integer); break;
+      case FieldKind::kText:
+        line += Escape(item.*field.text);
+        break;
+      case FieldKind::kInteger:
+        line += std::to_string(item.*field.integer);
+        break;
       case FieldKind::kPrice: {
         char buffer[64];
         // Nine significant digits give the float back exactly.
@@ -110,7 +130,9 @@ bool ParseItem(const std::vector<std::string_view>& parts, StoredItem& item) {
   for (const ItemField& field : ItemFields()) {
     const std::string_view part = parts[at++];
     switch (field.kind) {
-      case FieldKind::kText: item.*field.text = Unescape(part); break;
+      case FieldKind::kText:
+        item.*field.text = Unescape(part);
+        break;
       case FieldKind::kInteger:
         if (!ParseInt32(part, item.*field.integer)) return false;
         break;

@@ -58,8 +58,7 @@ std::string ListViewCell(HWND list, int row, int column) {
     item.iSubItem = column;
     item.pszText = text.data();
     item.cchTextMax = size;
-    const LRESULT n =
-        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    const LRESULT n = SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
     if (n < size - 1) {
       text.resize(n > 0 ? static_cast<size_t>(n) : 0);
       return text;
@@ -85,7 +84,8 @@ void ReadListView(HWND list, ui::Control& control) {
   const int columns = control.columns.empty() ? 1 : static_cast<int>(control.columns.size());
   for (int row = 0; row < rows && row < kMaxListEntries; ++row) {
     std::vector<std::string> cells;
-    for (int column = 0; column < columns; ++column) cells.push_back(ListViewCell(list, row, column));
+    for (int column = 0; column < columns; ++column)
+      cells.push_back(ListViewCell(list, row, column));
     control.rows.push_back(std::move(cells));
     if (SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) {
       control.selectedRows.push_back(row);
@@ -107,7 +107,8 @@ void WriteListView(HWND list, const ui::Control& shown, const ui::Control& wante
   const bool rowsChanged = columnsChanged || shown.rows != wanted.rows;
   if (rowsChanged) SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
   if (columnsChanged) {
-    for (int guard = 0; guard < kMaxColumns && SendMessageA(list, LVM_DELETECOLUMN, 0, 0); ++guard) {
+    for (int guard = 0; guard < kMaxColumns && SendMessageA(list, LVM_DELETECOLUMN, 0, 0);
+         ++guard) {
     }
     for (size_t i = 0; i < wanted.columns.size() && i < kMaxColumns; ++i) {
       LVCOLUMNA info{};
@@ -238,8 +239,11 @@ void DialogBinding::ReadControl(HWND window, ui::Control& control) const {
       }
       break;
     }
-    case ControlKind::kListView: ReadListView(window, control); break;
-    default: break;
+    case ControlKind::kListView:
+      ReadListView(window, control);
+      break;
+    default:
+      break;
   }
 }
 
@@ -285,8 +289,11 @@ void DialogBinding::ApplyControl(HWND window, const ui::Control& shown,
         SendMessageA(window, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
       }
       break;
-    case ControlKind::kListView: WriteListView(window, shown, wanted); break;
-    default: break;
+    case ControlKind::kListView:
+      WriteListView(window, shown, wanted);
+      break;
+    default:
+      break;
   }
 }
 

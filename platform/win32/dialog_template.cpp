@@ -112,7 +112,7 @@ std::optional<ui::DialogModel> ParseDialogTemplate(const unsigned char* data, si
   if (style & (DS_SETFONT | DS_SHELLFONT)) {
     in.Word();  // point size
     if (extended) {
-      in.Word();  // weight
+      in.Word();   // weight
       in.Skip(2);  // italic, character set
     }
     in.String();  // typeface

@@ -1,6 +1,9 @@
 // Modal dialogs from the module's templates, driven by the shared dialog logic.
+// windows.h must come before the other Windows headers.
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include "platform/ui.h"
 #include "platform/win32/dialog_binding.h"

@@ -7,9 +7,9 @@ namespace orv::platform::win32 {
 HMODULE ThisModule() {
   HMODULE module = nullptr;
   // The address of this very function lies in the module we are linked into.
-  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                              GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                          reinterpret_cast<LPCSTR>(&ThisModule), &module)) {
+  if (!GetModuleHandleExA(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          reinterpret_cast<LPCSTR>(&ThisModule), &module)) {
     return GetModuleHandleA(nullptr);
   }
   return module;

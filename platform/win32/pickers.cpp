@@ -1,8 +1,11 @@
 // The system's file-open dialog and shell folder browser.
+// windows.h must come before the other Windows headers.
+// clang-format off
 #include <windows.h>
 #include <commdlg.h>
 #include <objbase.h>
 #include <shlobj.h>
+// clang-format on
 
 #include <string>
 

@@ -1,30 +1,9 @@
 #include "platform/profile.h"
 
-#include <climits>
-
 #include "platform/win32/profile_store.h"
+#include "text/number.h"
 
 namespace orv::platform {
-
-namespace win32 {
-
-int32_t LeadingInteger(std::string_view text) {
-  size_t at = 0;
-  while (at < text.size() && (text[at] == ' ' || (text[at] >= '\t' && text[at] <= '\r'))) ++at;
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-  int64_t value = 0;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-    // Saturates instead of overflowing; the result is clamped below.
-    if (value <= INT64_C(1) << 40) value = value * 10 + (text[at] - '0');
-  }
-  if (negative) value = -value;
-  if (value > INT32_MAX) return INT32_MAX;
-  if (value < INT32_MIN) return INT32_MIN;
-  return static_cast<int32_t>(value);
-}
-
-}  // namespace win32
 
 namespace {
 
@@ -53,7 +32,7 @@ std::optional<int32_t> ReadProfileInt(const ProfileLocation& where, std::string_
   const std::optional<ProfileValue> value = ReadValue(where, name);
   if (!value) return std::nullopt;
   if (value->isInteger) return value->integer;
-  return win32::LeadingInteger(value->text);
+  return text::IntegerValue(value->text);
 }
 
 std::optional<std::string> ReadProfileText(const ProfileLocation& where, std::string_view name) {

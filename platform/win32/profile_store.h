@@ -13,10 +13,6 @@
 
 namespace orv::platform::win32 {
 
-// A text read as an integer: its leading decimal integer after blanks, with an optional sign,
-// clamped to 32 bits; 0 when the text does not start with one (as GetPrivateProfileInt reads).
-int32_t LeadingInteger(std::string_view text);
-
 // Each reads the stored value as it is kept: integer or text.
 std::optional<ProfileValue> ReadRegistryValue(const std::string& keyPath, std::string_view name);
 bool WriteRegistryValues(const std::string& keyPath, const std::vector<ProfileValue>& values);

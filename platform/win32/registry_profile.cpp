@@ -120,8 +120,7 @@ std::vector<ProfileValue> ListRegistryValues(const std::string& keyPath) {
     DWORD nameSize = sizeof name;
     DWORD type = 0;
     DWORD size = 0;
-    LONG status =
-        RegEnumValueA(key.get(), index, name, &nameSize, nullptr, &type, nullptr, &size);
+    LONG status = RegEnumValueA(key.get(), index, name, &nameSize, nullptr, &type, nullptr, &size);
     if (status == ERROR_NO_MORE_ITEMS) break;
     if (status != ERROR_SUCCESS || size > kMaxValueBytes) continue;
     std::string data(size, '\0');

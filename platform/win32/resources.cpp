@@ -14,8 +14,8 @@ std::wstring_view TableString(int id) {
   const wchar_t* text = nullptr;
   // With a zero buffer size LoadStringW hands out a pointer into the loaded resource itself,
   // so strings of any length come back whole.
-  const int n = LoadStringW(win32::ThisModule(), static_cast<UINT>(id),
-                            reinterpret_cast<LPWSTR>(&text), 0);
+  const int n =
+      LoadStringW(win32::ThisModule(), static_cast<UINT>(id), reinterpret_cast<LPWSTR>(&text), 0);
   if (n <= 0 || !text) return std::wstring_view();
   return std::wstring_view(text, static_cast<size_t>(n));
 }

@@ -59,7 +59,9 @@ StoredItem Sample(int kind, const std::string& title) {
 TEST_F(FileCollectionTest, EveryFieldComesBackAsStoredInOrder) {
   StoredItem full = Sample(1, "Le Bal \\ des\tlucioles");
   full.comment = "ligne 1\r\nligne 2\\n";
-  full.coauthor = "L\xC3\xA9" "a Dumont";
+  full.coauthor =
+      "L\xC3\xA9"
+      "a Dumont";
   full.length = "01:45:00";
   full.year = 1987;
   full.rating = -3;

@@ -25,15 +25,14 @@ int main(int argc, char** argv) {
     return 3;
   }
   bool saved = false;
-  orv::testing::DriveDialogs(
-      [&] { table.Configure("Orvella Premium", "OrvDialogShot", 1); },
-      [&](orv::testing::DialogDriver& driver) {
-        HWND dialog = driver.WaitForDialog();
-        if (!dialog) return;
-        Sleep(500);  // the picker and list view paint last
-        saved = orv::testing::SaveWindowPng(dialog, argv[2]);
-        orv::testing::DialogDriver::Press(dialog, IDCANCEL);
-      });
+  orv::testing::DriveDialogs([&] { table.Configure("Orvella Premium", "OrvDialogShot", 1); },
+                             [&](orv::testing::DialogDriver& driver) {
+                               HWND dialog = driver.WaitForDialog();
+                               if (!dialog) return;
+                               Sleep(500);  // the picker and list view paint last
+                               saved = orv::testing::SaveWindowPng(dialog, argv[2]);
+                               orv::testing::DialogDriver::Press(dialog, IDCANCEL);
+                             });
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\OrvDialogShot");
   if (!saved) {
     std::fprintf(stderr, "dialog_shot: no dialog to save from %s\n", argv[1]);

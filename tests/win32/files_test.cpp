@@ -1,9 +1,10 @@
 // Files through the Windows API: FindFirstFile enumerations, CopyFileA, attributes, whole reads.
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "platform/files.h"
 #include "platform/library.h"
 #include "tests/win32/temp_folder.h"
 

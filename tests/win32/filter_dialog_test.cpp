@@ -48,8 +48,8 @@ class FilterDialogTest : public ::testing::Test {
   // The value as the registry holds it: a DWORD, or a string.
   std::optional<DWORD> Dword(const std::string& section, const char* name) {
     DWORD value = 0, size = sizeof value, type = 0;
-    if (RegGetValueA(HKEY_CURRENT_USER, (kOptionsRoot + section).c_str(), name, RRF_RT_ANY,
-                     &type, &value, &size) != ERROR_SUCCESS ||
+    if (RegGetValueA(HKEY_CURRENT_USER, (kOptionsRoot + section).c_str(), name, RRF_RT_ANY, &type,
+                     &value, &size) != ERROR_SUCCESS ||
         type != REG_DWORD) {
       return std::nullopt;
     }
@@ -58,8 +58,8 @@ class FilterDialogTest : public ::testing::Test {
   std::optional<std::string> String(const std::string& section, const char* name) {
     char text[1024] = {};
     DWORD size = sizeof text, type = 0;
-    if (RegGetValueA(HKEY_CURRENT_USER, (kOptionsRoot + section).c_str(), name, RRF_RT_ANY,
-                     &type, text, &size) != ERROR_SUCCESS ||
+    if (RegGetValueA(HKEY_CURRENT_USER, (kOptionsRoot + section).c_str(), name, RRF_RT_ANY, &type,
+                     text, &size) != ERROR_SUCCESS ||
         type != REG_SZ) {
       return std::nullopt;
     }
@@ -153,29 +153,30 @@ TEST_F(FilterDialogTest, PagebuilderRefusesAMissingTemplateWithMessage54) {
   int32_t result = -1;
   std::string message;
   bool stayedOpen = false;
-  DriveDialogs(
-      [&] { result = pagebuilder.table().Configure("Orvella Premium", "Kelvard", 1); },
-      [&](DialogDriver& driver) {
-        HWND dialog = driver.WaitForDialog();
-        ASSERT_NE(dialog, nullptr);
-        DialogDriver::SetText(dialog, 1020, folder / "absent.htm");
-        DialogDriver::ClickRadio(dialog, 1005);  // collectibles
-        DialogDriver::Press(dialog, IDOK);
-        HWND box = driver.WaitForDialog(dialog);
-        ASSERT_NE(box, nullptr);
-        message = DialogDriver::ControlText(box, 0xFFFF);  // the message box's text
-        DialogDriver::Press(box, IDOK);
-        EXPECT_TRUE(driver.WaitUntilClosed(box));
-        Sleep(300);
-        stayedOpen = IsWindowVisible(dialog) != FALSE;
-        DialogDriver::SetText(dialog, 1020, templatePath);
-        DialogDriver::Press(dialog, IDOK);
-        EXPECT_TRUE(driver.WaitUntilClosed(dialog));
-      });
+  DriveDialogs([&] { result = pagebuilder.table().Configure("Orvella Premium", "Kelvard", 1); },
+               [&](DialogDriver& driver) {
+                 HWND dialog = driver.WaitForDialog();
+                 ASSERT_NE(dialog, nullptr);
+                 DialogDriver::SetText(dialog, 1020, folder / "absent.htm");
+                 DialogDriver::ClickRadio(dialog, 1005);  // collectibles
+                 DialogDriver::Press(dialog, IDOK);
+                 HWND box = driver.WaitForDialog(dialog);
+                 ASSERT_NE(box, nullptr);
+                 message = DialogDriver::ControlText(box, 0xFFFF);  // the message box's text
+                 DialogDriver::Press(box, IDOK);
+                 EXPECT_TRUE(driver.WaitUntilClosed(box));
+                 Sleep(300);
+                 stayedOpen = IsWindowVisible(dialog) != FALSE;
+                 DialogDriver::SetText(dialog, 1020, templatePath);
+                 DialogDriver::Press(dialog, IDOK);
+                 EXPECT_TRUE(driver.WaitUntilClosed(dialog));
+               });
   EXPECT_EQ(result, 1);
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(message,
-            "Le fichier mod\xE8le sp\xE9" "cifi\xE9 doit exister et \xEAtre pr\xE9" "cis\xE9 "
+            "Le fichier mod\xE8le sp\xE9"
+            "cifi\xE9 doit exister et \xEAtre pr\xE9"
+            "cis\xE9 "
             "avec son emplacement complet.");
   EXPECT_EQ(Dword("pagebuilder", "MediaType"), 4u);
   EXPECT_EQ(String("pagebuilder", "Template"), templatePath);

@@ -1,8 +1,12 @@
 // The shared dialog logic bound to a real modal dialog (dialog 200 of win32_test.rc), driven
 // from a second thread the way a user would. Needs a display.
 #include <gtest/gtest.h>
+
+// windows.h must come before the other Windows headers.
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include <atomic>
 #include <stdexcept>
@@ -35,7 +39,10 @@ class SampleLogic : public DialogLogic {
     time->second = 5;
     Control* list = model.Find(1008);
     list->columns = {{"Balise", 90}, {"signification", 120}};
-    list->rows = {{"<!--title-->", "titre"}, {"<!--year-->", "ann\xE9" "e"}};
+    list->rows = {{"<!--title-->", "titre"},
+                  {"<!--year-->",
+                   "ann\xE9"
+                   "e"}};
     model.Find(1010)->enabled = true;
     model.caption = "Essai modifi\xE9";
   }
@@ -68,42 +75,42 @@ TEST(ModalDialogTest, InitShowsTheModelAndOkReadsTheControlsBack) {
   logic.refuseOk = 1;
   DialogResult result = DialogResult::kCancel;
   std::atomic<bool> stayedOpen{false};
-  DriveDialogs([&] { result = RunModalDialog(200, logic); },
-               [&](DialogDriver& driver) {
-                 HWND dialog = driver.WaitForDialog();
-                 ASSERT_NE(dialog, nullptr);
-                 // What OnInit put into the model is on screen.
-                 EXPECT_EQ(DialogDriver::Text(dialog), "Essai modifi\xE9");
-                 EXPECT_EQ(IsDlgButtonChecked(dialog, 1001), BST_CHECKED);
-                 EXPECT_EQ(IsDlgButtonChecked(dialog, 1004), BST_CHECKED);
-                 EXPECT_EQ(IsDlgButtonChecked(dialog, 1002), BST_UNCHECKED);
-                 EXPECT_EQ(ComboCount(dialog, 1005), 3);
-                 EXPECT_EQ(SendDlgItemMessageA(dialog, 1005, CB_GETCURSEL, 0, 0), 1);
-                 EXPECT_EQ(DialogDriver::ControlText(dialog, 1006), "caf\xE9");
-                 EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1010)));
-                 SYSTEMTIME shown{};
-                 SendDlgItemMessageA(dialog, 1007, DTM_GETSYSTEMTIME, 0,
-                                     reinterpret_cast<LPARAM>(&shown));
-                 EXPECT_EQ(shown.wHour * 3600 + shown.wMinute * 60 + shown.wSecond, 5405);
-                 SYSTEMTIME today{};
-                 GetLocalTime(&today);
-                 EXPECT_EQ(shown.wYear, today.wYear);
-                 HWND list = GetDlgItem(dialog, 1008);
-                 EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 2);
+  DriveDialogs(
+      [&] { result = RunModalDialog(200, logic); },
+      [&](DialogDriver& driver) {
+        HWND dialog = driver.WaitForDialog();
+        ASSERT_NE(dialog, nullptr);
+        // What OnInit put into the model is on screen.
+        EXPECT_EQ(DialogDriver::Text(dialog), "Essai modifi\xE9");
+        EXPECT_EQ(IsDlgButtonChecked(dialog, 1001), BST_CHECKED);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, 1004), BST_CHECKED);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, 1002), BST_UNCHECKED);
+        EXPECT_EQ(ComboCount(dialog, 1005), 3);
+        EXPECT_EQ(SendDlgItemMessageA(dialog, 1005, CB_GETCURSEL, 0, 0), 1);
+        EXPECT_EQ(DialogDriver::ControlText(dialog, 1006), "caf\xE9");
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1010)));
+        SYSTEMTIME shown{};
+        SendDlgItemMessageA(dialog, 1007, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown));
+        EXPECT_EQ(shown.wHour * 3600 + shown.wMinute * 60 + shown.wSecond, 5405);
+        SYSTEMTIME today{};
+        GetLocalTime(&today);
+        EXPECT_EQ(shown.wYear, today.wYear);
+        HWND list = GetDlgItem(dialog, 1008);
+        EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 2);
 
-                 // The user changes everything, then presses OK: refused once.
-                 DialogDriver::SetCheck(dialog, 1001, false);
-                 DialogDriver::ClickRadio(dialog, 1003);
-                 DialogDriver::SelectComboItem(dialog, 1005, 2);
-                 DialogDriver::SetText(dialog, 1006, "th\xE9");
-                 DialogDriver::SetTime(dialog, 1007, 23, 59, 58);
-                 DialogDriver::Press(dialog, IDOK);
-                 Sleep(500);
-                 stayedOpen = IsWindowVisible(dialog) &&
-                              DialogDriver::ControlText(dialog, 1006) == "refus\xE9";
-                 DialogDriver::Press(dialog, IDOK);
-                 EXPECT_TRUE(driver.WaitUntilClosed(dialog));
-               });
+        // The user changes everything, then presses OK: refused once.
+        DialogDriver::SetCheck(dialog, 1001, false);
+        DialogDriver::ClickRadio(dialog, 1003);
+        DialogDriver::SelectComboItem(dialog, 1005, 2);
+        DialogDriver::SetText(dialog, 1006, "th\xE9");
+        DialogDriver::SetTime(dialog, 1007, 23, 59, 58);
+        DialogDriver::Press(dialog, IDOK);
+        Sleep(500);
+        stayedOpen =
+            IsWindowVisible(dialog) && DialogDriver::ControlText(dialog, 1006) == "refus\xE9";
+        DialogDriver::Press(dialog, IDOK);
+        EXPECT_TRUE(driver.WaitUntilClosed(dialog));
+      });
   EXPECT_EQ(result, DialogResult::kOk);
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(logic.okCalls, 2);
@@ -118,7 +125,9 @@ TEST(ModalDialogTest, InitShowsTheModelAndOkReadsTheControlsBack) {
   EXPECT_EQ(model.Find(1007)->minute, 59);
   EXPECT_EQ(model.Find(1007)->second, 58);
   ASSERT_EQ(model.Find(1008)->rows.size(), 2u);
-  EXPECT_EQ(model.Find(1008)->rows[1][1], "ann\xE9" "e");
+  EXPECT_EQ(model.Find(1008)->rows[1][1],
+            "ann\xE9"
+            "e");
   EXPECT_EQ(model.Find(1008)->columns[0].title, "Balise");
 }
 

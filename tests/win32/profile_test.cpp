@@ -1,9 +1,10 @@
 // Options in the registry and in initialisation files, checked against what the Windows API
 // itself reads back.
+#include "platform/profile.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/profile.h"
 #include "platform/win32/profile_store.h"
 #include "tests/win32/temp_folder.h"
 
@@ -79,8 +80,8 @@ TEST_F(RegistryProfileTest, IntegersAreDwordsAndTextsAreStrings) {
 }
 
 TEST_F(RegistryProfileTest, ReadsAreLenientAcrossKinds) {
-  ASSERT_TRUE(WriteProfileValues(where_, {Int("Number", 42), Text("Digits", " -17 ans"),
-                                          Text("Words", "douze")}));
+  ASSERT_TRUE(WriteProfileValues(
+      where_, {Int("Number", 42), Text("Digits", " -17 ans"), Text("Words", "douze")}));
   EXPECT_EQ(ReadProfileText(where_, "Number"), "42");
   EXPECT_EQ(ReadProfileInt(where_, "Digits"), -17);
   EXPECT_EQ(ReadProfileInt(where_, "Words"), 0);
@@ -120,8 +121,8 @@ TEST(IniProfileTest, SectionsOfOneFileKeepTheirValues) {
   ASSERT_TRUE(cards.useIniFile);
   EXPECT_EQ(cards.iniFile, file);
 
-  ASSERT_TRUE(WriteProfileValues(cards, {Int("DefSound", 7), Text("DefTime", "01:30:00"),
-                                         Text("Empty", "")}));
+  ASSERT_TRUE(WriteProfileValues(
+      cards, {Int("DefSound", 7), Text("DefTime", "01:30:00"), Text("Empty", "")}));
   ASSERT_TRUE(WriteProfileValues(pages, {Int("DefSound", 2)}));
   EXPECT_EQ(ReadProfileInt(cards, "DEFSOUND"), 7);
   EXPECT_EQ(ReadProfileInt(pages, "DefSound"), 2);
@@ -151,16 +152,6 @@ TEST(IniProfileTest, LongTextsComeBackWhole) {
   const std::string text(5000, 'x');
   ASSERT_TRUE(WriteProfileValues(where, {Text("Long", text)}));
   EXPECT_EQ(ReadProfileText(where, "Long"), text);
-}
-
-TEST(LeadingIntegerTest, ReadsTheIntegerAtTheStartAndClampsIt) {
-  EXPECT_EQ(win32::LeadingInteger("  12.50"), 12);
-  EXPECT_EQ(win32::LeadingInteger("+7x"), 7);
-  EXPECT_EQ(win32::LeadingInteger("-0"), 0);
-  EXPECT_EQ(win32::LeadingInteger(""), 0);
-  EXPECT_EQ(win32::LeadingInteger("abc"), 0);
-  EXPECT_EQ(win32::LeadingInteger("99999999999999999999999"), INT32_MAX);
-  EXPECT_EQ(win32::LeadingInteger("-99999999999"), INT32_MIN);
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 // String, icon and dialog resources of the module this code is linked into (here the test
 // program, built with win32_test.rc).
+#include "platform/resources.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/resources.h"
 #include "platform/ui.h"
 #include "platform/win32/dialog_template.h"
 
@@ -13,7 +14,10 @@ namespace {
 using ui::ControlKind;
 
 TEST(ResourceStringsTest, AccentsComeBackAsWindows1252Bytes) {
-  const char* expected = "Vid\xE9o S\xE9" "cam, St\xE9r\xE9o, Plein \xE9" "cran, Disk3\xBD, 5 \x80";
+  const char* expected =
+      "Vid\xE9o S\xE9"
+      "cam, St\xE9r\xE9o, Plein \xE9"
+      "cran, Disk3\xBD, 5 \x80";
   char buffer[256] = {};
   ASSERT_GT(LoadStringA(GetModuleHandleA(nullptr), 20, buffer, sizeof buffer), 0);
   EXPECT_STREQ(buffer, expected);
@@ -112,9 +116,9 @@ TEST(DialogTemplateTest, ReadsTheOlderTemplateLayoutToo) {
   // DLGTEMPLATE: style, extended style, one item, geometry, no menu, no class, title "T";
   // then one DWORD-aligned item: a check box (class ordinal 0x80) with id 7 and title "Ok".
   const unsigned char bytes[] = {
-      0x00, 0x00, 0xC8, 0x80, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 50, 0, 20, 0,  // header
-      0, 0, 0, 0, 'T', 0, 0, 0, 0, 0,                                      // menu, class, title
-      0x03, 0x00, 0x01, 0x50, 0, 0, 0, 0, 1, 0, 1, 0, 40, 0, 10, 0, 7, 0,  // item
+      0x00, 0x00, 0xC8, 0x80, 0,   0, 0,   0, 1, 0, 0, 0, 0,  0, 50, 0, 20, 0,  // header
+      0,    0,    0,    0,    'T', 0, 0,   0, 0, 0,  // menu, class, title
+      0x03, 0x00, 0x01, 0x50, 0,   0, 0,   0, 1, 0, 1, 0, 40, 0, 10, 0, 7,  0,  // item
       0xFF, 0xFF, 0x80, 0x00, 'O', 0, 'k', 0, 0, 0, 0, 0};
   const std::optional<ui::DialogModel> model = win32::ParseDialogTemplate(bytes, sizeof bytes);
   ASSERT_TRUE(model);
