@@ -8,7 +8,9 @@
 set -euo pipefail
 
 native=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libsqlite3-dev pkg-config)
-windows=(g++-mingw-w64-i686 wine wine32:i386 xvfb)
+# xauth (for xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their
+# packages, and recommendations are not installed here.
+windows=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wine)
 
 case "${1:-}" in
   native) wanted=("${native[@]}") ;;
