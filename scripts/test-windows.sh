@@ -37,8 +37,13 @@ wineserver -k 2>/dev/null || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 step "tests under Wine"
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset mingw
-wineserver -k 2>/dev/null || true
+# Wine's background processes would inherit each test's output pipe and keep CTest waiting for
+# them: start them first, once, with their output elsewhere, and keep them for the whole run.
+xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+  wineserver -p && wineboot >/dev/null 2>&1 && ctest --preset mingw
+  status=$?
+  wineserver -k
+  exit $status'
 
 step "orvhost.exe against the Linux orvhost"
 cmake --preset release >/dev/null
