@@ -39,6 +39,11 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
                                            std::string& error);
 
 // $XDG_DATA_HOME/orvhost/collection.db, else ~/.local/share/orvhost/collection.db.
+// The checks both stores make before opening `path`: it must be a file, and with kExistingOnly
+// it must exist. Sets `exists`; on failure sets `error` and returns false.
+bool CheckCollectionPath(const std::string& path, OpenMode mode, bool& exists,
+                         std::string& error);
+
 std::string DefaultCollectionPath();
 
 // The folder a category's pictures go to: the setting, else pictures/<category name> beside the

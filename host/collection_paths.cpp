@@ -20,6 +20,22 @@ std::string DefaultCollectionPath() {
   return (base / "orvhost" / "collection.db").u8string();
 }
 
+bool CheckCollectionPath(const std::string& path, OpenMode mode, bool& exists,
+                         std::string& error) {
+  const fs::path file = fs::u8path(path);
+  std::error_code code;
+  exists = fs::exists(file, code);
+  if (exists && !fs::is_regular_file(file, code)) {
+    error = path + " is not a file";
+    return false;
+  }
+  if (!exists && mode == OpenMode::kExistingOnly) {
+    error = "no collection at " + path;
+    return false;
+  }
+  return true;
+}
+
 std::string PictureFolder(const CollectionSettings& settings, const std::string& databasePath,
                           int category) {
   if (category < 1 || category > kCategoryCount) return "";

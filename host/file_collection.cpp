@@ -271,15 +271,8 @@ std::unique_ptr<Collection> OpenFileCollection(const std::string& path, OpenMode
                                                std::string& error) {
   const fs::path file = fs::u8path(path);
   std::error_code code;
-  const bool exists = fs::exists(file, code);
-  if (exists && !fs::is_regular_file(file, code)) {
-    error = path + " is not a file";
-    return nullptr;
-  }
-  if (!exists && mode == OpenMode::kExistingOnly) {
-    error = "no collection at " + path;
-    return nullptr;
-  }
+  bool exists = false;
+  if (!CheckCollectionPath(path, mode, exists, error)) return nullptr;
   if (exists) {
     std::vector<std::string> lines;
     std::string why;

@@ -223,15 +223,8 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
                                            std::string& error) {
   const fs::path file = fs::u8path(path);
   std::error_code code;
-  const bool exists = fs::exists(file, code);
-  if (exists && !fs::is_regular_file(file, code)) {
-    error = path + " is not a file";
-    return nullptr;
-  }
-  if (!exists && mode == OpenMode::kExistingOnly) {
-    error = "no collection at " + path;
-    return nullptr;
-  }
+  bool exists = false;
+  if (!CheckCollectionPath(path, mode, exists, error)) return nullptr;
   if (!exists && file.has_parent_path()) fs::create_directories(file.parent_path(), code);
 
   sqlite3* db = nullptr;
