@@ -36,7 +36,7 @@ fi
 if [[ $(id -u) -ne 0 ]]; then
   echo "Missing packages: ${missing[*]}. Run as root:" >&2
   $needs_i386 && echo "  dpkg --add-architecture i386" >&2
-  echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+  echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
   exit 1
 fi
 
@@ -44,4 +44,5 @@ export DEBIAN_FRONTEND=noninteractive
 $needs_i386 && dpkg --add-architecture i386
 echo "Installing ${missing[*]}" >&2
 apt-get update -q >&2
-apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
+# With the packages they recommend: the Windows tests were proven with Wine's recommended set.
+apt-get install -y -q "${missing[@]}" >&2
