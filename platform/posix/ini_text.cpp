@@ -1,6 +1,7 @@
 #include "platform/posix/ini_text.h"
 
 #include <optional>
+#include <unordered_set>
 
 #include "text/ascii.h"
 
@@ -119,13 +120,10 @@ std::vector<ProfileValue> ReadIniSection(std::string_view text, std::string_view
   const Lines lines = SplitLines(text);
   size_t begin = 0, end = 0;
   if (!FindSection(lines, section, begin, end)) return values;
+  std::unordered_set<std::string> seen;  // lower-cased keys: one look-up per line
   for (size_t i = begin + 1; i < end; ++i) {
     const std::optional<KeyLine> line = ParseKeyLine(Content(lines, i));
-    if (!line) continue;
-    bool seen = false;
-    for (const ProfileValue& earlier : values)
-      seen = seen || text::EqualsIgnoringAsciiCase(earlier.name, line->key);
-    if (seen) continue;
+    if (!line || !seen.insert(text::ToLowerAscii(line->key)).second) continue;
     ProfileValue value;
     value.name = std::string(line->key);
     value.text = std::string(line->value);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <unordered_set>
 
 #include "text/ascii.h"
 
@@ -168,13 +169,11 @@ std::string FormatLine(std::string_view name, const ProfileValue& value) {
 
 std::vector<ProfileValue> ParseRegistryText(std::string_view text) {
   std::vector<ProfileValue> values;
+  std::unordered_set<std::string> seen;  // lower-cased names: one look-up per line
   for (std::string_view line : SplitLines(text)) {
     std::optional<ProfileValue> value = ParseLine(line);
     if (!value) continue;
-    bool seen = false;
-    for (const ProfileValue& earlier : values)
-      seen = seen || text::EqualsIgnoringAsciiCase(earlier.name, value->name);
-    if (!seen) values.push_back(std::move(*value));
+    if (seen.insert(text::ToLowerAscii(value->name)).second) values.push_back(std::move(*value));
   }
   return values;
 }

@@ -140,6 +140,29 @@ TEST_F(ProfileStoreTest, MalformedLinesAreSkippedAndSurviveRewrites) {
   EXPECT_EQ(stored.find("shadowed"), std::string::npos);
 }
 
+TEST_F(ProfileStoreTest, LargeStoresAreReadInOnePassWithTheFirstValueWinning) {
+  // Near the size cap: a reading that compared every name with every earlier one would take
+  // hours here.
+  constexpr int kValues = 200000;
+  std::string registry, ini = "[other]\nv0=elsewhere\n[Big]\n";
+  for (int i = 0; i < kValues; ++i) {
+    registry += "v" + std::to_string(i) + "=dword:" + std::to_string(i) + "\n";
+    ini += "v" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+  }
+  registry += "V7=dword:70\n";
+  ini += "V7=70\n";
+  root_.Write("registry/software/kelvard/orvella premium/filmcard.reg", registry);
+  const ProfileLocation big = OptionLocation((root_ / "big.ini").c_str(), nullptr, "big");
+  root_.Write("big.ini", ini);
+
+  EXPECT_EQ(ListProfileValues(key_).size(), static_cast<size_t>(kValues));
+  EXPECT_EQ(ReadProfileInt(key_, "v7"), 7);
+  EXPECT_EQ(ReadProfileInt(key_, "v199999"), 199999);
+  EXPECT_EQ(ListProfileValues(big).size(), static_cast<size_t>(kValues));
+  EXPECT_EQ(ReadProfileInt(big, "V0"), 0);
+  EXPECT_EQ(ReadProfileInt(big, "v7"), 7);
+}
+
 TEST_F(ProfileStoreTest, KeyNamesCannotLeaveTheStore) {
   const ProfileLocation sneaky = OptionLocation("..", "../..", "a/b");
   ASSERT_TRUE(WriteProfileValues(sneaky, {Int("X", 1)}));
