@@ -5,14 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -20,59 +16,11 @@
 #include "contract/host_string.h"
 #include "platform/process.h"
 #include "platform/profile.h"
+#include "tests/platform/temp_folder.h"
 
 namespace orv::testing {
 
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    // A random part keeps the release and sanitizer runs of a test apart.
-    std::string name = "orv_pagebuilder_" + std::to_string(std::random_device{}()) + "_";
-    name += info ? std::string(info->test_suite_name()) + "_" + info->name() : "test";
-    for (char& c : name) {
-      if (c == '/') c = '_';
-    }
-    path_ = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::filesystem::path file = path_ / name;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-    return file.string();
-  }
-  std::string MakeFolder(const std::string& name) const {
-    std::filesystem::create_directories(path_ / name);
-    return (path_ / name).string();
-  }
-  // File names directly in `name` (or the folder itself), sorted.
-  std::vector<std::string> List(const std::string& name = "") const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_ / name)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using ScratchFolder = TempFolder;
 
 inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 

@@ -1,13 +1,16 @@
-// A fresh folder per test, removed afterwards.
+// A fresh folder per test, removed afterwards, and small file helpers for tests.
 #ifndef ORV_TESTS_PLATFORM_TEMP_FOLDER_H
 #define ORV_TESTS_PLATFORM_TEMP_FOLDER_H
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace orv::testing {
 
@@ -15,7 +18,8 @@ class TempFolder {
  public:
   TempFolder() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = "orv_platform_";
+    // A random part keeps runs of the same test apart (release and sanitizer builds at once).
+    std::string name = "orv_" + std::to_string(std::random_device{}()) + "_";
     name += info ? std::string(info->test_suite_name()) + "_" + info->name() : "test";
     for (char& c : name) {
       if (c == '/') c = '_';
@@ -39,6 +43,19 @@ class TempFolder {
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
     return file.string();
+  }
+  std::string MakeFolder(const std::string& name) const {
+    std::filesystem::create_directories(path_ / name);
+    return (path_ / name).string();
+  }
+  // Entry names directly in `name` (or the folder itself), sorted.
+  std::vector<std::string> List(const std::string& name = "") const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_ / name)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
   }
 
  private:
