@@ -63,7 +63,8 @@ CardLines DecodeCard(std::string_view bytes) {
 }
 
 std::optional<CardLines> ReadCard(const std::string& path) {
-  if (platform::IsFolder(path)) return std::nullopt;
+  // Only plain files are cards: opening a named pipe would wait for a writer for ever.
+  if (!platform::IsRegularFile(path)) return std::nullopt;
   // Opened shared with other readers and writers, as the default open mode does.
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                        &std::fclose);

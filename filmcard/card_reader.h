@@ -38,7 +38,8 @@ using CardLines = std::array<std::string, kCardLineCount>;
 CardLines DecodeCard(std::string_view bytes);
 
 // Reads and decodes the card at `path`; nothing when it cannot be opened or read (a folder, a
-// file without read permission, a missing file).
+// named pipe or anything else that is not a plain file, a file without read permission, a
+// missing file).
 std::optional<CardLines> ReadCard(const std::string& path);
 
 }  // namespace orv::filmcard

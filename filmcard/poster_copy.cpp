@@ -31,8 +31,11 @@ bool CopyPoster(const std::string& cardFolder, const std::string& pictureFolder,
   if (pictureFolder.empty() || name.empty()) return false;
   const std::string source = JoinPath(cardFolder, name);
   const std::string target = JoinPath(pictureFolder, name);
-  // Copying a file onto itself (cards kept in the picture folder) could only damage it.
-  if (source != target) platform::CopyFile(source, target, /*overwrite=*/true);
+  // Copying a file onto itself (cards kept in the picture folder) could only damage it, and
+  // reading a named pipe would wait for a writer for ever.
+  if (source != target && platform::IsRegularFile(source)) {
+    platform::CopyFile(source, target, /*overwrite=*/true);
+  }
   return platform::IsRegularFile(target);
 }
 
