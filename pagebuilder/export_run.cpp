@@ -5,6 +5,7 @@
 #include "pagebuilder/asset_copy.h"
 #include "pagebuilder/template_tags.h"
 #include "platform/files.h"
+#include "text/ascii.h"
 
 namespace orv::pagebuilder {
 namespace {
@@ -27,11 +28,7 @@ std::string FillDocumentPart(std::string text, const ItemValues& values) {
 }  // namespace
 
 bool IsXmlOutput(std::string_view outputPath) {
-  std::string upper(outputPath);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper.find(".XML") != std::string::npos;
+  return text::ToUpperAscii(outputPath).find(".XML") != std::string::npos;
 }
 
 ExportRun::ExportRun() = default;

@@ -6,6 +6,7 @@
 
 #include "platform/posix/rc_lexer.h"
 #include "platform/posix/rc_styles.h"
+#include "text/ascii.h"
 
 namespace orv::platform {
 namespace {
@@ -14,14 +15,6 @@ namespace {
 // any real script.
 constexpr size_t kMaxControls = 65535;
 constexpr int kMaxExpressionDepth = 32;
-
-std::string Upper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
 
 bool IsMemoryFlag(const std::string& upper) {
   static const char* const kFlags[] = {"DISCARDABLE", "MOVEABLE",   "FIXED",  "PURE",     "IMPURE",
@@ -89,7 +82,7 @@ class Parser {
   }
 
   bool IsName(const char* upperName) const {
-    return tok_.kind == TokenKind::kName && Upper(tok_.text) == upperName;
+    return tok_.kind == TokenKind::kName && text::ToUpperAscii(tok_.text) == upperName;
   }
   bool IsPunct(char c) const {
     return tok_.kind == TokenKind::kPunct && tok_.text.size() == 1 && tok_.text[0] == c;
@@ -119,7 +112,8 @@ class Parser {
   }
 
   void SkipMemoryFlags() {
-    while (ok_ && tok_.kind == TokenKind::kName && IsMemoryFlag(Upper(tok_.text))) Advance();
+    while (ok_ && tok_.kind == TokenKind::kName && IsMemoryFlag(text::ToUpperAscii(tok_.text)))
+      Advance();
   }
 
   // Numbers: literals, IDOK/IDCANCEL/IDC_STATIC, unary - ~, ( ), binary + - | &. ---------------
@@ -244,7 +238,7 @@ class Parser {
     }
     if (tok_.kind == TokenKind::kNumber) return SkipResource(line);  // numeric type
     if (tok_.kind != TokenKind::kName) return FailHere("expected a resource type");
-    const std::string type = Upper(tok_.text);
+    const std::string type = text::ToUpperAscii(tok_.text);
     if (type == "ICON") {
       Advance();
       return ParseIcon(line, id);
@@ -312,7 +306,7 @@ class Parser {
     Advance();
     while (ok_ && !IsBegin()) {
       if (tok_.kind == TokenKind::kEnd) return Fail(line, "STRINGTABLE without BEGIN");
-      if (tok_.kind == TokenKind::kName && IsMemoryFlag(Upper(tok_.text))) {
+      if (tok_.kind == TokenKind::kName && IsMemoryFlag(text::ToUpperAscii(tok_.text))) {
         Advance();
       } else if (IsName("LANGUAGE")) {
         if (!SkipLanguage()) return false;
@@ -363,7 +357,7 @@ class Parser {
     StyleSet style, exStyle;
     while (ok_ && !IsBegin()) {
       if (tok_.kind != TokenKind::kName) return FailHere("expected BEGIN of the dialog");
-      const std::string word = Upper(tok_.text);
+      const std::string word = text::ToUpperAscii(tok_.text);
       const int wordLine = tok_.line;
       Advance();
       if (word == "STYLE") {
@@ -424,7 +418,7 @@ class Parser {
   bool ParseControl(ScriptControl& control) {
     control.line = tok_.line;
     if (tok_.kind != TokenKind::kName) return FailHere("expected a control statement");
-    control.statement = Upper(tok_.text);
+    control.statement = text::ToUpperAscii(tok_.text);
     StyleSet styles;
     if (control.statement == "CONTROL") {
       Advance();

@@ -3,19 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "text/ascii.h"
+
 namespace orv::platform {
 namespace {
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 // Members of one family are values of one type field, not separate bits.
 const std::vector<std::vector<std::string_view>>& Families() {
@@ -130,14 +121,14 @@ std::string StyleSet::Joined() const {
 
 const ControlStatement* FindControlStatement(std::string_view keyword) {
   for (const ControlStatement& s : kStatements) {
-    if (EqualNoCase(keyword, s.keyword)) return &s;
+    if (text::EqualsIgnoringAsciiCase(keyword, s.keyword)) return &s;
   }
   return nullptr;
 }
 
 const char* CanonicalControlClass(std::string_view name) {
   for (const ClassAlias& c : kClasses) {
-    if (EqualNoCase(name, c.written)) return c.canonical;
+    if (text::EqualsIgnoringAsciiCase(name, c.written)) return c.canonical;
   }
   return nullptr;
 }
