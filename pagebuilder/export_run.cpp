@@ -62,6 +62,11 @@ bool ExportRun::Open(std::string_view outputPath, const HostDocument* document,
     tail_ = FillDocumentPart(std::move(parts.tail), *values);
   } else {
     names_.emplace(outputPath);
+    // A page named like the template beside it would destroy the template.
+    const std::optional<std::string> templateFolder = FolderOf(settings.templatePath);
+    if (templateFolder && text::EqualsIgnoringAsciiCase(*templateFolder, *folder)) {
+      names_->Reserve(FileNameOf(settings.templatePath));
+    }
   }
 
   settings_ = settings;

@@ -72,6 +72,8 @@ PageNamer::PageNamer(std::string_view outputPath) {
   if (dotted_) extension_ = fileName.substr(dot);
 }
 
+void PageNamer::Reserve(std::string_view fileName) { taken_.insert(text::ToLowerAscii(fileName)); }
+
 std::string PageNamer::NumberedPath(int n) const {
   char number[16];
   std::snprintf(number, sizeof number, dotted_ ? "%02d" : "%d", n);

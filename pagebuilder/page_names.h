@@ -30,6 +30,10 @@ class PageNamer {
   // usable name, else the next numbered name.
   std::string Next(std::string_view title, bool fromTitle);
 
+  // Keeps `fileName` (in the output folder) from being handed out: a page that would take it
+  // gets a " (n)" name instead.
+  void Reserve(std::string_view fileName);
+
   // The numbered name of page n, whether or not it was handed out.
   std::string NumberedPath(int n) const;
 

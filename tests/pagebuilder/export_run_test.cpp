@@ -121,6 +121,17 @@ TEST_F(ExportRunTest, TitleNamesStayInTheOutputFolderAndNeverReplaceEachOther) {
   EXPECT_EQ(folder_.List(), (std::vector<std::string>{"site", "template.htm"}));
 }
 
+TEST_F(ExportRunTest, PagesBesideTheTemplateNeverReplaceIt) {
+  items_.Add("Template");
+  items_.Add("");
+  ExportSettings settings = Settings("<!--numb-->");
+  settings.namesFromTitles = true;
+  EXPECT_EQ(Export(folder_ / "template.htm", settings), (std::vector<int32_t>{1, 1, -1}));
+  EXPECT_EQ(ReadFile(folder_ / "template.htm"), "<!--numb-->");
+  EXPECT_EQ(ReadFile(folder_ / "Template (2).htm"), "1");
+  EXPECT_EQ(ReadFile(folder_ / "template01.htm"), "2");
+}
+
 TEST_F(ExportRunTest, EveryTagTakesItsFieldInTheReplacementOrder) {
   document_.Owner("Jeanne", "Films", "EUR")
       .CodeList(ORV_CODE_FORMAT1, "Pal|Sécam|Ntsc")
