@@ -5,17 +5,10 @@
 #include "contract/list_piece.h"
 #include "filmcard/resource_ids.h"
 #include "platform/resources.h"
+#include "text/ascii.h"
 
 namespace orv::filmcard {
 namespace {
-
-std::string AsciiUpper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 bool AnyPieceOccurs(std::string_view list, const std::string& line) {
   bool found = false;
@@ -30,7 +23,7 @@ bool AnyPieceOccurs(std::string_view list, const std::string& line) {
 
 int32_t VideoStandardOf(std::string_view countryLine, int32_t current, std::string_view palList,
                         std::string_view ntscList) {
-  const std::string line = AsciiUpper(countryLine);
+  const std::string line = text::ToUpperAscii(countryLine);
   int32_t standard = current;
   if (AnyPieceOccurs(palList, line)) standard = kFormatPal;
   if (AnyPieceOccurs(ntscList, line)) standard = kFormatNtsc;
