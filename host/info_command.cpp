@@ -6,6 +6,7 @@
 #include "host/commands.h"
 #include "host/filter_library.h"
 #include "host/filter_run.h"
+#include "host/item_conversion.h"
 
 namespace orv::host {
 
@@ -34,10 +35,9 @@ int RunInfo(const Command& command) {
   run.Configure(0);
   const FilterInfo info = run.GetInfo();
   std::printf("library:      %s\n", library.path().c_str());
-  std::printf("filterName:   %s\n", FixedInfoText(info.filterName, sizeof info.filterName).c_str());
-  std::printf("description:  %s\n",
-              FixedInfoText(info.description, sizeof info.description).c_str());
-  std::printf("fileMask:     %s\n", FixedInfoText(info.fileMask, sizeof info.fileMask).c_str());
+  std::printf("filterName:   %s\n", FixedText(info.filterName, sizeof info.filterName).c_str());
+  std::printf("description:  %s\n", FixedText(info.description, sizeof info.description).c_str());
+  std::printf("fileMask:     %s\n", FixedText(info.fileMask, sizeof info.fileMask).c_str());
   std::printf("category:     %d %s\n", static_cast<int>(info.category),
               CategoryName(info.category));
   std::printf("sourceKind:   %d, asks for %s\n", static_cast<int>(info.sourceKind),

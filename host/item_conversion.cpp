@@ -17,13 +17,6 @@ HostString MediaItem::*const kTextFields[] = {
     &MediaItem::custom3,  &MediaItem::comment, &MediaItem::image,   &MediaItem::lendname,
 };
 
-// A filter may have filled a fixed text without its terminator: never read past the field.
-std::string FixedText(const char* field, size_t size) {
-  const void* end = std::memchr(field, '\0', size);
-  const size_t n = end ? static_cast<size_t>(static_cast<const char*>(end) - field) : size;
-  return text::UserToUtf8(std::string_view(field, n));
-}
-
 void SetFixedText(char* field, size_t size, const std::string& utf8) {
   const std::string user = text::Utf8ToUser(utf8);
   const size_t n = user.size() < size - 1 ? user.size() : size - 1;
@@ -40,6 +33,13 @@ bool MakeText(HostString& field, const std::string& utf8) {
 }
 
 }  // namespace
+
+std::string FixedText(const char* field, size_t size) {
+  // A filter may have filled a fixed text without its terminator: never read past the field.
+  const void* end = std::memchr(field, '\0', size);
+  const size_t n = end ? static_cast<size_t>(static_cast<const char*>(end) - field) : size;
+  return text::UserToUtf8(std::string_view(field, n));
+}
 
 bool MakeFreshItem(MediaItem& item) {
   std::memset(&item, 0, sizeof item);

@@ -6,12 +6,18 @@
 #ifndef ORV_HOST_ITEM_CONVERSION_H
 #define ORV_HOST_ITEM_CONVERSION_H
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "contract/abi.h"
 #include "host/stored_item.h"
 
 namespace orv::host {
+
+// A fixed text of a filter's record (MediaItem, FilterInfo), read only up to its field's end,
+// as UTF-8.
+std::string FixedText(const char* field, size_t size);
 
 // A record as the host prepares it for ProcessItem: empty texts, zeroed fixed texts, numbers 0.
 // False when a text could not be made (the record then holds no text).

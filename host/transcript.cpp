@@ -1,18 +1,10 @@
 #include "host/transcript.h"
 
-#include <cstring>
-#include <string_view>
-
+#include "host/item_conversion.h"
 #include "host/json.h"
 #include "text/codepage.h"
 
 namespace orv::host {
-
-std::string FixedInfoText(const char* field, size_t size) {
-  const void* end = std::memchr(field, '\0', size);
-  const size_t n = end ? static_cast<size_t>(static_cast<const char*>(end) - field) : size;
-  return text::UserToUtf8(std::string_view(field, n));
-}
 
 void Transcript::Line(const std::string& json) {
   if (!enabled_) return;
@@ -30,10 +22,10 @@ void Transcript::GetInfo(const FilterInfo& info) {
   if (!enabled_) return;
   Line(JsonObject()
            .Add("op", "GetInfo")
-           .Add("fileMask", FixedInfoText(info.fileMask, sizeof info.fileMask))
-           .Add("description", FixedInfoText(info.description, sizeof info.description))
+           .Add("fileMask", FixedText(info.fileMask, sizeof info.fileMask))
+           .Add("description", FixedText(info.description, sizeof info.description))
            .Add("category", info.category)
-           .Add("filterName", FixedInfoText(info.filterName, sizeof info.filterName))
+           .Add("filterName", FixedText(info.filterName, sizeof info.filterName))
            .Add("sourceKind", info.sourceKind)
            .Add("interfaceTag", info.interfaceTag)
            .Add("isExport", info.isExport)

@@ -31,9 +31,6 @@ class Transcript {
   std::FILE* out_;
 };
 
-// A fixed text of a FilterInfo, read only up to its field's end, as UTF-8.
-std::string FixedInfoText(const char* field, size_t size);
-
 }  // namespace orv::host
 
 #endif  // ORV_HOST_TRANSCRIPT_H
