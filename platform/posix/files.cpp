@@ -112,7 +112,9 @@ bool FileEnumeration::IsOpen() const { return state_ != nullptr; }
 bool CopyFile(const std::string& from, const std::string& to, bool overwrite) {
   if (from.empty() || to.empty()) return false;
   if (!overwrite && PathExists(to)) return false;
-  const int source = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK a named pipe would hold the copy until some writer comes; only regular
+  // files are copied anyway.
+  const int source = open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (source < 0) return false;
   struct stat info;
   if (fstat(source, &info) != 0 || !S_ISREG(info.st_mode)) {

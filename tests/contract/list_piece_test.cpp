@@ -53,5 +53,17 @@ TEST(WalkList, VisitsInOrderAndStopsWhenAsked) {
   EXPECT_EQ(seen, (std::vector<int>{1, 2}));
 }
 
+TEST(WalkList, GivesWhatGetListPieceGivesPieceByPiece) {
+  for (const char* list : {"a|b|c", "a||c", "|a", "a|", "||", "abc", "a|b|", "é|½|ü", ""}) {
+    std::vector<std::string> expected;
+    for (int index = 1;; ++index) {
+      const std::string piece = GetListPiece(index, list, "", "|", EmptyPiece::kDefaultText);
+      if (piece.empty()) break;
+      expected.push_back(piece);
+    }
+    EXPECT_EQ(ListPieces(list, "|", EmptyPiece::kEmptyText), expected) << list;
+  }
+}
+
 }  // namespace
 }  // namespace orv

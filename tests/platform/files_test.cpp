@@ -143,6 +143,10 @@ TEST(CopyFileTest, FailuresLeaveTheTargetUntouched) {
   const std::string to = folder.Write("target.jpg", "kept");
   EXPECT_FALSE(CopyFile(folder / "missing.jpg", to, true));
   EXPECT_FALSE(CopyFile(folder.Path().string(), to, true));  // a folder is not a file
+  // A named pipe without a writer is refused at once instead of holding the copy.
+  const std::string pipe = folder / "poster.jpg";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(CopyFile(pipe, to, true));
   EXPECT_EQ(ReadFile(to), "kept");
   EXPECT_FALSE(CopyFile(to, folder / "no/such/folder/x.jpg", true));
   EXPECT_EQ(ReadFile(to), "kept");
