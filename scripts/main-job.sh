@@ -23,9 +23,9 @@ orvhost() { "$bin/orvhost" "$@"; }
 
 card=$(ls "$root"/samples/films/*.film 2>/dev/null | head -n 1 || true)
 template=$root/samples/templates/catalogue.htm
-orvhost collection --collection "$db" --title "Vidéothèque d'exemple" >/dev/null
+orvhost collection --collection "$db" --title "Vidéothèque d'exemple" --owner "Zoé Martin" >/dev/null
 if [[ -f $bin/filmcard.so && -f $bin/pagebuilder.so && -n $card && -f $template ]]; then
-  orvhost configure filmcard --set AllFiles=1
+  orvhost configure filmcard --set AllFiles=1 --set GetComment=1 --set DefValue=15
   orvhost import filmcard "$card" --collection "$db"
   orvhost list --collection "$db"
   orvhost configure pagebuilder --set "Template=$template" --set "IconDir=$root/samples/icons" \
