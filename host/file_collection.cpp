@@ -161,16 +161,23 @@ bool ReadLines(const fs::path& file, std::vector<std::string>& lines, std::strin
     error = "is not an orvhost collection";
     return false;
   }
+  // Lines are read with their bound, so a damaged file never makes one huge line in memory.
+  std::streambuf& bytes = *in.rdbuf();
   std::string line;
-  while (std::getline(in, line)) {
-    if (in.eof()) break;
-    if (line.size() > kMaxLineBytes) {
+  for (;;) {
+    const int c = bytes.sbumpc();
+    // A last line without its end was cut short by a crash: it is left out.
+    if (c == std::char_traits<char>::eof()) return true;
+    if (c == '\n') {
+      lines.push_back(std::move(line));
+      line.clear();
+    } else if (line.size() == kMaxLineBytes) {
       error = "holds a damaged line";
       return false;
+    } else {
+      line += static_cast<char>(c);
     }
-    lines.push_back(std::move(line));
   }
-  return true;
 }
 
 class FileCollection : public Collection {
