@@ -7,7 +7,12 @@
 # As root it runs apt-get itself; otherwise it prints the exact command to run and fails.
 set -euo pipefail
 
-native=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libsqlite3-dev pkg-config)
+# GIO and the MIME database (file type names), libcdio (CD drive and disc images), libdiscid
+# (checks disc ids in a test), libcurl (web pages), ncurses (full-screen dialogs), tmux (drives
+# them in a test).
+native=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libsqlite3-dev pkg-config
+        libglib2.0-dev shared-mime-info libcdio-dev libdiscid-dev libcurl4-openssl-dev
+        libncurses-dev tmux)
 # xauth (for xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their
 # packages, and recommendations are not installed here.
 windows=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wine)

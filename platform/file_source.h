@@ -1,0 +1,36 @@
+// A file opened for reading pieces of it at any offset, as a ByteSource. Only plain files open:
+// a folder, a named pipe or a device is refused, so a reader never blocks on one.
+#ifndef ORV_PLATFORM_FILE_SOURCE_H
+#define ORV_PLATFORM_FILE_SOURCE_H
+
+#include <cstdint>
+#include <string>
+
+#include "text/byte_source.h"
+
+namespace orv::platform {
+
+class FileSource : public text::ByteSource {
+ public:
+  FileSource() = default;
+  ~FileSource() override;
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+
+  // False when the path is not a plain file that can be read.
+  bool Open(const std::string& path);
+  void Close();
+  bool IsOpen() const;
+
+  // The size when the file was opened.
+  uint64_t Size() const override { return size_; }
+  bool ReadAt(uint64_t offset, size_t count, std::string& out) override;
+
+ private:
+  intptr_t handle_ = -1;  // a descriptor on Linux, a HANDLE on Windows
+  uint64_t size_ = 0;
+};
+
+}  // namespace orv::platform
+
+#endif  // ORV_PLATFORM_FILE_SOURCE_H
