@@ -1,7 +1,10 @@
 #include "platform/shell_type.h"
 
-#include <shellapi.h>
+// windows.h must come before the other Windows headers.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 namespace orv::platform {
 
