@@ -18,15 +18,15 @@ namespace orv::ui {
 enum : int { kIdOk = 1, kIdCancel = 2 };
 
 enum class ControlKind {
-  kLabel,      // LTEXT, RTEXT, CTEXT
+  kLabel,  // LTEXT, RTEXT, CTEXT
   kGroupBox,
   kEdit,
   kCheckBox,
   kRadioButton,
-  kComboBox,   // drop-down list
-  kButton,     // push buttons, OK and Cancel included
-  kTimePicker, // date-time picker showing a time
-  kListView,   // report-style list view
+  kComboBox,    // drop-down list
+  kButton,      // push buttons, OK and Cancel included
+  kTimePicker,  // date-time picker showing a time
+  kListView,    // report-style list view
 };
 
 struct ListColumn {
@@ -37,12 +37,12 @@ struct ListColumn {
 struct Control {
   int id = 0;
   ControlKind kind = ControlKind::kLabel;
-  std::string text;        // label, caption, or the edit box's text (user's code page)
-  bool groupStart = false; // WS_GROUP: a radio group starts here
+  std::string text;         // label, caption, or the edit box's text (user's code page)
+  bool groupStart = false;  // WS_GROUP: a radio group starts here
   bool enabled = true;
-  int checked = 0;                 // check box, radio button
-  std::vector<std::string> items;  // combo box entries
-  int selection = -1;              // combo box selection, -1 none
+  int checked = 0;                       // check box, radio button
+  std::vector<std::string> items;        // combo box entries
+  int selection = -1;                    // combo box selection, -1 none
   int hour = 0, minute = 0, second = 0;  // time picker
   std::vector<ListColumn> columns;       // list view
   std::vector<std::vector<std::string>> rows;
@@ -87,6 +87,17 @@ class DialogLogic {
   }
   // A push button other than OK and Cancel was pressed.
   virtual void OnCommand(DialogModel& model, int controlId) {
+    (void)model;
+    (void)controlId;
+  }
+  // A check box or radio button was clicked; the model holds its new state (and the rest of
+  // its radio group cleared). Logic that enables or disables controls from a choice acts here.
+  virtual void OnClick(DialogModel& model, int controlId) {
+    (void)model;
+    (void)controlId;
+  }
+  // A drop-down list is about to show its entries: the logic may fill them now.
+  virtual void OnDropDown(DialogModel& model, int controlId) {
     (void)model;
     (void)controlId;
   }

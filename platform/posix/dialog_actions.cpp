@@ -286,6 +286,7 @@ ActionOutcome PerformAction(const DialogAction& action, DialogModel& model, Dial
         return Fail(error, "control " + id + " is " + KindName(control->kind) +
                                "; check fits check boxes and radio buttons");
       }
+      logic.OnClick(model, control->id);
       return ActionOutcome::kDone;
     case Kind::kSelect:
       if (control->kind == ControlKind::kListView) return SelectRows(action.rows, *control, error);
@@ -302,6 +303,11 @@ ActionOutcome PerformAction(const DialogAction& action, DialogModel& model, Dial
     case Kind::kSelectRows:
       return SelectRows(action.rows, *control, error);
     case Kind::kPress:
+      // Pressing a drop-down list opens it, as a click on its arrow does.
+      if (control->kind == ControlKind::kComboBox) {
+        logic.OnDropDown(model, control->id);
+        return ActionOutcome::kDone;
+      }
       if (control->kind != ControlKind::kButton) {
         return Fail(error, "control " + id + " is " + KindName(control->kind) + ", not a button");
       }

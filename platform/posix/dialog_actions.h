@@ -5,7 +5,7 @@
 //   check CID=0|1    check box; for a radio button 1 checks it and clears its group
 //   select CID=N     combo box index, or list view rows for a list view (N,M,...)
 //   select N,M,...   rows of the dialog's list view, 0-based
-//   press CID        push button (1 is OK, 2 is Cancel)
+//   press CID        push button (1 is OK, 2 is Cancel); on a drop-down list, opens it
 //   ok | cancel
 //
 // Words are separated by blanks; double quotes keep blanks inside a word (with \" and \\), and

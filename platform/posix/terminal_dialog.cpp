@@ -19,7 +19,7 @@ constexpr const char* kHelp =
     "  set CID=VALUE    edit text, combo entry (text or index), time HH:MM:SS\n"
     "  check CID=0|1    check box or radio button\n"
     "  select CID=N     combo box entry; select N,M,... list view rows (0-based)\n"
-    "  press CID        push button\n"
+    "  press CID        push button; a drop-down list opens its entries\n"
     "  ok | cancel      close the dialog\n"
     "  help             this text\n"
     "Quote values holding blanks: set 201=\"le grand bleu\"\n";

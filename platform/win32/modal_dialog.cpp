@@ -59,11 +59,27 @@ void OnCommand(HWND dialog, DialogRun& run, int id, int code, HWND from) {
     }
     return;
   }
-  if (code != BN_CLICKED || !from) return;
+  if (!from) return;
   const Control* control = run.binding.ControlOf(from);
-  if (!control || control->kind != ControlKind::kButton) return;
+  if (!control) return;
+  const ControlKind kind = control->kind;
+  const bool clicked = code == BN_CLICKED;
+  const bool opening = code == CBN_DROPDOWN && kind == ControlKind::kComboBox;
+  if (!opening && !(clicked && (kind == ControlKind::kButton || kind == ControlKind::kCheckBox ||
+                                kind == ControlKind::kRadioButton))) {
+    return;
+  }
   DialogModel model = run.binding.Read();
-  if (Guarded(dialog, [&] { run.logic->OnCommand(model, id); })) run.binding.Apply(model);
+  const bool done = Guarded(dialog, [&] {
+    if (opening) {
+      run.logic->OnDropDown(model, id);
+    } else if (kind == ControlKind::kButton) {
+      run.logic->OnCommand(model, id);
+    } else {
+      run.logic->OnClick(model, id);
+    }
+  });
+  if (done) run.binding.Apply(model);
 }
 
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -163,6 +163,14 @@ class SampleLogic : public DialogLogic {
         ShowMessage("Remplacer ?", "Essai", MessageButtons::kYesNo, MessageIcon::kQuestion);
     events.push_back(answer == MessageAnswer::kYes ? "yes" : "no");
   }
+  void OnClick(DialogModel& model, int controlId) override {
+    events.push_back("click " + std::to_string(controlId) + "=" +
+                     std::to_string(model.Checked(controlId)));
+  }
+  void OnDropDown(DialogModel& model, int controlId) override {
+    events.push_back("drop " + std::to_string(controlId));
+    model.SetItems(controlId, {"a", "b", "c", "d"});
+  }
 };
 
 class RunFromAnswersTest : public ::testing::Test {
@@ -211,9 +219,17 @@ TEST_F(RunFromAnswersTest, InteractionsOfAPressedButtonTakeTheFollowingLines) {
       "file /tmp/choisi.film\n"
       "msgbox no\n");
   ASSERT_EQ(RunModalDialog(200, logic_), DialogResult::kOk);
-  EXPECT_EQ(logic_.events, (std::vector<std::string>{"press 207", "no"}));
+  EXPECT_EQ(logic_.events, (std::vector<std::string>{"press 207", "no", "click 202=1"}));
   EXPECT_EQ(logic_.accepted.Text(201), "/tmp/choisi.film");
   EXPECT_EQ(logic_.accepted.Checked(202), 1);
+}
+
+TEST_F(RunFromAnswersTest, ClicksAndOpeningADropDownReachTheLogic) {
+  // Entry 3 exists only once the drop-down was opened and filled by the logic.
+  Answers("dialog 200 check 202=1 check 205=1 press 206 select 206=3 ok\n");
+  ASSERT_EQ(RunModalDialog(200, logic_), DialogResult::kOk);
+  EXPECT_EQ(logic_.events, (std::vector<std::string>{"click 202=1", "click 205=1", "drop 206"}));
+  EXPECT_EQ(logic_.accepted.Text(206), "d");
 }
 
 TEST_F(RunFromAnswersTest, ARefusedOkKeepsTheDialogOpenForTheNextLine) {
