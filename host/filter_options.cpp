@@ -67,9 +67,11 @@ FilterOptions DiscoverOptions(const platform::ProfileLocation& where,
 std::string OptionsListing(const FilterOptions& options) {
   std::vector<std::array<std::string, 4>> rows = {{"option", "kind", "default", "stored"}};
   for (const FilterOption& option : options.options) {
+    // Without a record (the Windows build) a stored value is all there is: its own kind shows.
     const platform::ProfileValue& kind = option.read ? option.byDefault : *option.stored;
+    const bool known = option.read || !options.recorded;
     rows.push_back({Printable(text::UserToUtf8(option.name)),
-                    option.read ? (kind.isInteger ? "integer" : "text") : "not read",
+                    known ? (kind.isInteger ? "integer" : "text") : "not read",
                     option.read ? Shown(option.byDefault) : (options.recorded ? "-" : "?"),
                     option.stored ? Shown(*option.stored) : "-"});
   }

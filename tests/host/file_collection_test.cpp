@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace orv::host {
 namespace {
@@ -16,8 +17,9 @@ namespace fs = std::filesystem;
 class FileCollectionTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A random part keeps apart the runs of other builds and other people on this machine.
     folder_ = fs::temp_directory_path() /
-              ("orv_file_collection_" +
+              ("orv_file_collection_" + std::to_string(std::random_device{}()) + "_" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder_);
     fs::create_directories(folder_ / "sub");
