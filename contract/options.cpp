@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+
+#include "platform/option_record.h"
 
 namespace orv {
 
@@ -28,30 +31,48 @@ Option TextOption(std::string key, std::string* value, std::string defaultValue,
   return option;
 }
 
+namespace {
+
+// An option as a profile value: its kind with its current value, or with its default.
+std::optional<platform::ProfileValue> AsProfileValue(const Option& option, bool withDefault) {
+  platform::ProfileValue value;
+  value.name = option.key;
+  if (option.integer) {
+    value.isInteger = true;
+    value.integer = withDefault ? option.defaultInteger : *option.integer;
+  } else if (option.text) {
+    value.text = withDefault ? option.defaultText : *option.text;
+  } else {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
 void LoadOptions(const OptionTable& table, const platform::ProfileLocation& where) {
+  // What was read, with its kind and default, for a host that asks (platform/option_record.h):
+  // the defaults are known here only.
+  std::vector<platform::ProfileValue> read;
   for (const Option& option : table) {
     if (option.integer) {
       *option.integer = platform::ReadProfileInt(where, option.key).value_or(option.defaultInteger);
     } else if (option.text) {
       *option.text = platform::ReadProfileText(where, option.key).value_or(option.defaultText);
     }
+    if (std::optional<platform::ProfileValue> value = AsProfileValue(option, true)) {
+      read.push_back(std::move(*value));
+    }
   }
+  platform::NoteOptionReads(where, read);
 }
 
 bool SaveOptions(const OptionTable& table, const platform::ProfileLocation& where) {
   std::vector<platform::ProfileValue> values;
   for (const Option& option : table) {
-    platform::ProfileValue value;
-    value.name = option.key;
-    if (option.integer) {
-      value.isInteger = true;
-      value.integer = *option.integer;
-    } else if (option.text) {
-      value.text = *option.text;
-    } else {
-      continue;
+    if (std::optional<platform::ProfileValue> value = AsProfileValue(option, false)) {
+      values.push_back(std::move(*value));
     }
-    values.push_back(std::move(value));
   }
   return platform::WriteProfileValues(where, values);
 }

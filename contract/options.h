@@ -41,7 +41,8 @@ Option TextOption(std::string key, std::string* value, std::string defaultValue,
 
 using OptionTable = std::vector<Option>;
 
-// Every option from the profile, each with its default when missing.
+// Every option from the profile, each with its default when missing. Each option's key, kind
+// and default are noted for a host that records what a filter reads (platform/option_record.h).
 void LoadOptions(const OptionTable& table, const platform::ProfileLocation& where);
 // Every option to the profile; false when the store could not be written.
 bool SaveOptions(const OptionTable& table, const platform::ProfileLocation& where);

@@ -31,19 +31,25 @@ class Collection {
   virtual bool SaveSettings(const CollectionSettings& settings, std::string& error) = 0;
 };
 
-enum class OpenMode { kCreateWhenMissing, kExistingOnly };
+enum class OpenMode {
+  kCreateWhenMissing,  // a missing file is made a new collection (its folder must exist)
+  kExistingOnly,
+  kReadOnly,  // existing only, and nothing of the file is ever written, its header included
+};
 
 // Opens the collection at `path`. A file that exists but is not a collection is refused and left
-// untouched. With kExistingOnly a missing file is refused too. Null with a reason on failure.
+// untouched. With kExistingOnly and kReadOnly a missing file is refused too; no mode creates a
+// folder. Null with a reason on failure.
 std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mode,
                                            std::string& error);
 
-// $XDG_DATA_HOME/orvhost/collection.db, else ~/.local/share/orvhost/collection.db.
-// The checks both stores make before opening `path`: it must be a file, and with kExistingOnly
-// it must exist. Sets `exists`; on failure sets `error` and returns false.
+// The checks both stores make before opening `path`: it must be a file; a missing one must be in
+// a folder that exists, and with kExistingOnly or kReadOnly it must exist. Sets `exists`; on
+// failure sets `error` and returns false.
 bool CheckCollectionPath(const std::string& path, OpenMode mode, bool& exists,
                          std::string& error);
 
+// $XDG_DATA_HOME/orvhost/collection.db, else ~/.local/share/orvhost/collection.db.
 std::string DefaultCollectionPath();
 
 // The folder a category's pictures go to: the setting, else pictures/<category name> beside the

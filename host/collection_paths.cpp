@@ -29,7 +29,12 @@ bool CheckCollectionPath(const std::string& path, OpenMode mode, bool& exists,
     error = path + " is not a file";
     return false;
   }
-  if (!exists && mode == OpenMode::kExistingOnly) {
+  if (!exists && file.has_parent_path() && !fs::is_directory(file.parent_path(), code)) {
+    error = "no folder " + file.parent_path().u8string() + " for the collection " + path +
+            " (nothing was created)";
+    return false;
+  }
+  if (!exists && mode != OpenMode::kCreateWhenMissing) {
     error = "no collection at " + path;
     return false;
   }

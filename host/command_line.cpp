@@ -5,13 +5,82 @@
 
 namespace orv::host {
 
-namespace {
+const std::vector<OptionSpec>& OptionSpecs() {
+  using C = CommandName;
+  static const std::vector<OptionSpec> specs = {
+      {"collection",
+       "DB",
+       "the collection file (default $XDG_DATA_HOME/orvhost/collection.db, made with its folder "
+       "on first use); the folder of a file named here must exist",
+       {C::kImport, C::kExport, C::kList, C::kCollection}},
+      {"answers",
+       "FILE",
+       "answers for the filter's dialogs and message boxes, one per line, used in order (else "
+       "$ORVHOST_ANSWERS)",
+       {C::kImport, C::kExport, C::kConfigure}},
+      {"trace",
+       "",
+       "one JSON line per call into the filter on standard output (the summary line then goes "
+       "to standard error)",
+       {C::kImport, C::kExport}},
+      {"dialog", "", "shows the filter's options dialog; OK saves every option", {C::kConfigure}},
+      {"set", "KEY=VALUE", "stores one option without the dialog (repeatable)", {C::kConfigure}},
+      {"show",
+       "",
+       "lists the options the filter reads: kind, default and stored value",
+       {C::kConfigure}},
+      {"category", "CATEGORY", "only the items of that category", {C::kList}},
+      {"json", "", "every field with its exact value, as JSON", {C::kList}},
+      {"owner", "T", "the collection's owner", {C::kCollection}},
+      {"title", "T", "the collection's title", {C::kCollection}},
+      {"currency", "T", "the currency of prices (default \xE2\x82\xAC)", {C::kCollection}},
+      {"picture-dir",
+       "CATEGORY=DIR",
+       "where a category's pictures go (default pictures/CATEGORY beside the collection, which "
+       "an empty DIR goes back to)",
+       {C::kCollection}},
+      {"code-list",
+       "NAME=LIST",
+       "one of a category's code lists, names separated by |",
+       {C::kCollection}},
+      {"proxy", "HOST:PORT", "the proxy the filters use; \"\" for none", {C::kCollection}},
+      {"proxy-user", "U", "the proxy's user name", {C::kCollection}},
+      {"proxy-password", "P", "the proxy's password", {C::kCollection}},
+  };
+  return specs;
+}
 
-struct OptionSpec {
-  const char* name;
-  bool takesValue;
-  std::vector<CommandName> commands;
-};
+const char* CommandWord(CommandName name) {
+  switch (name) {
+    case CommandName::kHelp:
+      return "help";
+    case CommandName::kVersion:
+      return "--version";
+    case CommandName::kInfo:
+      return "info";
+    case CommandName::kConfigure:
+      return "configure";
+    case CommandName::kImport:
+      return "import";
+    case CommandName::kExport:
+      return "export";
+    case CommandName::kList:
+      return "list";
+    case CommandName::kCollection:
+      return "collection";
+  }
+  return "";
+}
+
+std::optional<CommandName> CommandOfWord(std::string_view word) {
+  for (CommandName name : {CommandName::kInfo, CommandName::kConfigure, CommandName::kImport,
+                           CommandName::kExport, CommandName::kList, CommandName::kCollection}) {
+    if (word == CommandWord(name)) return name;
+  }
+  return std::nullopt;
+}
+
+namespace {
 
 using C = CommandName;
 
@@ -20,37 +89,10 @@ bool Fail(std::string& error, std::string text) {
   return false;
 }
 
-const std::vector<OptionSpec>& OptionSpecs() {
-  static const std::vector<OptionSpec> specs = {
-      {"collection", true, {C::kImport, C::kExport, C::kList, C::kCollection}},
-      {"answers", true, {C::kImport, C::kExport, C::kConfigure}},
-      {"trace", false, {C::kImport, C::kExport}},
-      {"dialog", false, {C::kConfigure}},
-      {"set", true, {C::kConfigure}},
-      {"show", false, {C::kConfigure}},
-      {"category", true, {C::kList}},
-      {"json", false, {C::kList}},
-      {"owner", true, {C::kCollection}},
-      {"title", true, {C::kCollection}},
-      {"currency", true, {C::kCollection}},
-      {"picture-dir", true, {C::kCollection}},
-      {"code-list", true, {C::kCollection}},
-      {"proxy", true, {C::kCollection}},
-      {"proxy-user", true, {C::kCollection}},
-      {"proxy-password", true, {C::kCollection}},
-  };
-  return specs;
-}
-
 std::optional<CommandName> ParseCommandName(std::string_view word) {
-  if (word == "info") return C::kInfo;
-  if (word == "configure") return C::kConfigure;
-  if (word == "import") return C::kImport;
-  if (word == "export") return C::kExport;
-  if (word == "list") return C::kList;
-  if (word == "collection") return C::kCollection;
   if (word == "help" || word == "--help" || word == "-h") return C::kHelp;
-  return std::nullopt;
+  if (word == "--version") return C::kVersion;
+  return CommandOfWord(word);
 }
 
 bool Allowed(const OptionSpec& option, CommandName command) {
@@ -158,7 +200,13 @@ bool CheckOperands(Command& command, const std::vector<std::string>& operands, s
   size_t least = 0, most = 0;
   switch (command.name) {
     case C::kHelp:
-      return true;
+      // "help COMMAND"
+      if (operands.size() > 1) return Fail(error, "unexpected argument " + operands[1]);
+      if (operands.empty()) return true;
+      command.helpTopic = CommandOfWord(operands[0]);
+      return command.helpTopic || Fail(error, "unknown command " + operands[0]);
+    case C::kVersion:
+      break;
     case C::kInfo:
     case C::kConfigure:
       least = most = 1;
@@ -205,6 +253,13 @@ std::optional<Command> ParseCommandLine(const std::vector<std::string>& args, st
   }
   Command command;
   command.name = *name;
+  // COMMAND --help describes that command, whatever else the line holds.
+  for (size_t i = 1; i < args.size() && args[i] != "--"; ++i) {
+    if (args[i] != "--help") continue;
+    if (command.name != C::kHelp && command.name != C::kVersion) command.helpTopic = command.name;
+    command.name = C::kHelp;
+    return command;
+  }
   std::vector<std::string> operands;
   bool optionsEnded = false;
   for (size_t i = 1; i < args.size(); ++i) {
@@ -216,10 +271,6 @@ std::optional<Command> ParseCommandLine(const std::vector<std::string>& args, st
     if (arg == "--") {
       optionsEnded = true;
       continue;
-    }
-    if (arg == "--help") {
-      command.name = C::kHelp;
-      return command;
     }
     std::string optionName = arg.substr(2);
     std::optional<std::string> inlineValue;
@@ -236,7 +287,7 @@ std::optional<Command> ParseCommandLine(const std::vector<std::string>& args, st
       return std::nullopt;
     }
     std::string value;
-    if (option->takesValue) {
+    if (*option->value) {
       if (inlineValue) {
         value = *inlineValue;
       } else if (i + 1 < args.size()) {
@@ -252,22 +303,12 @@ std::optional<Command> ParseCommandLine(const std::vector<std::string>& args, st
     if (!ApplyOption(command, optionName, value, error)) return std::nullopt;
   }
   if (!CheckOperands(command, operands, error)) return std::nullopt;
+  if (command.proxyHost && command.proxyHost->empty() &&
+      (command.proxyUser || command.proxyPassword)) {
+    error = "--proxy \"\" removes the proxy: it takes no --proxy-user or --proxy-password";
+    return std::nullopt;
+  }
   return command;
-}
-
-const char* UsageText() {
-  return "usage:\n"
-         "  orvhost info FILTER\n"
-         "  orvhost configure FILTER [--dialog] [--set KEY=VALUE]... [--show] [--answers FILE]\n"
-         "  orvhost import FILTER [PATH] [--collection DB] [--answers FILE] [--trace]\n"
-         "  orvhost export FILTER OUTPUT [--collection DB] [--answers FILE] [--trace]\n"
-         "  orvhost list [--collection DB] [--category N] [--json]\n"
-         "  orvhost collection [--collection DB] [--owner T] [--title T] [--currency T]\n"
-         "                     [--picture-dir CATEGORY=DIR]... [--code-list NAME=LIST]...\n"
-         "                     [--proxy HOST:PORT] [--proxy-user U] [--proxy-password P]\n"
-         "FILTER is a filter name (looked up beside orvhost) or the path of a filter library.\n"
-         "CATEGORY is 1 to 5 or video, audio, software, book, collectible.\n"
-         "NAME is format1, sound or format2, for video, or prefixed by a category: audio.sound.\n";
 }
 
 }  // namespace orv::host

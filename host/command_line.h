@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -11,7 +12,7 @@
 
 namespace orv::host {
 
-enum class CommandName { kHelp, kInfo, kConfigure, kImport, kExport, kList, kCollection };
+enum class CommandName { kHelp, kVersion, kInfo, kConfigure, kImport, kExport, kList, kCollection };
 
 struct CodeListSetting {
   int category = 1;
@@ -21,6 +22,7 @@ struct CodeListSetting {
 
 struct Command {
   CommandName name = CommandName::kHelp;
+  std::optional<CommandName> helpTopic;  // help: the command to describe, none for all
   std::string filter;
   std::string path;        // import: the source (may be empty); export: the output
   std::string collection;  // "" for the default
@@ -37,15 +39,34 @@ struct Command {
   std::optional<std::string> owner, title, currency;
   std::vector<std::pair<int, std::string>> pictureDirs;
   std::vector<CodeListSetting> codeLists;
-  std::optional<std::string> proxyHost;
+  std::optional<std::string> proxyHost;  // "" removes the proxy
   std::optional<uint16_t> proxyPort;
   std::optional<std::string> proxyUser, proxyPassword;
 };
 
+// One option of the command line: its name without "--", the placeholder of its value ("" for
+// a flag), what it does, and the commands that take it.
+struct OptionSpec {
+  const char* name;
+  const char* value;
+  const char* help;
+  std::vector<CommandName> commands;
+};
+const std::vector<OptionSpec>& OptionSpecs();
+
 // Parses argv[1..]. Nothing, with one line in `error`, on a usage error.
 std::optional<Command> ParseCommandLine(const std::vector<std::string>& args, std::string& error);
 
-const char* UsageText();
+// The command's word ("import"), and the command a word names (help topics).
+const char* CommandWord(CommandName name);
+std::optional<CommandName> CommandOfWord(std::string_view word);
+
+// Every command in one screen (orvhost --help).
+std::string UsageText();
+// One command: its arguments, options, notes and examples (orvhost help COMMAND).
+std::string CommandHelp(CommandName name);
+// "orvhost VERSION".
+std::string VersionText();
 
 }  // namespace orv::host
 

@@ -22,12 +22,30 @@ bool ApplyAnswersFile(const Command& command) {
   return platform::SetEnvironmentValue("ORVHOST_ANSWERS", AbsolutePath(command.answers));
 }
 
-int OpenRunContext(const Command& command, RunContext& context) {
+int OpenCommandCollection(const Command& command, OpenMode mode, std::string& path,
+                          std::unique_ptr<Collection>& collection) {
+  namespace fs = std::filesystem;
+  path = CollectionPathOf(command);
+  const fs::path file = fs::u8path(path);
+  std::error_code code;
+  if (command.collection.empty() && mode == OpenMode::kCreateWhenMissing) {
+    fs::create_directories(file.parent_path(), code);
+  }
+  // A reader of a collection not made yet finds no items, unless its path was mistyped.
+  if (mode == OpenMode::kReadOnly && !fs::exists(file, code) &&
+      (command.collection.empty() || fs::is_directory(file.parent_path(), code))) {
+    return kExitOk;
+  }
+  std::string error;
+  collection = OpenCollection(path, mode, error);
+  return collection ? kExitOk : Fail(kExitUnavailable, error);
+}
+
+int OpenRunContext(const Command& command, OpenMode mode, RunContext& context) {
   std::string error;
   if (!context.library.Load(command.filter, error)) return Fail(kExitUnavailable, error);
-  context.databasePath = CollectionPathOf(command);
-  context.collection = OpenCollection(context.databasePath, OpenMode::kCreateWhenMissing, error);
-  if (!context.collection) return Fail(kExitUnavailable, error);
+  const int status = OpenCommandCollection(command, mode, context.databasePath, context.collection);
+  if (status != kExitOk) return status;
   if (!ApplyAnswersFile(command)) return Fail(kExitUsage, "cannot pass on --answers");
   return kExitOk;
 }

@@ -27,17 +27,25 @@ std::string CollectionPathOf(const Command& command);
 // --answers: handed to the filter's dialogs through $ORVHOST_ANSWERS.
 bool ApplyAnswersFile(const Command& command);
 
+// Opens the collection a command works on (--collection, else the default one). The folder of a
+// collection named on the command line must exist: a mistyped path creates nothing. The default
+// collection's folder is made on first use. With kReadOnly a missing collection is no error:
+// `collection` stays null (it has no items, its settings are the defaults). Returns kExitOk, or
+// the failure status after saying why on stderr.
+int OpenCommandCollection(const Command& command, OpenMode mode, std::string& path,
+                          std::unique_ptr<Collection>& collection);
+
 // What an import or export run needs before its first call into the filter.
 struct RunContext {
   FilterLibrary library;
   std::string databasePath;
-  std::unique_ptr<Collection> collection;
+  std::unique_ptr<Collection> collection;  // null: read-only, and there is none yet
 };
 
-// Loads the filter (first: a wrong filter leaves no collection file behind), opens or creates
-// the collection and passes on --answers. Returns kExitOk, or the failure status after saying
-// why on stderr.
-int OpenRunContext(const Command& command, RunContext& context);
+// Loads the filter (first: a wrong filter leaves no collection file behind), opens the
+// collection in `mode` and passes on --answers. Returns kExitOk, or the failure status after
+// saying why on stderr.
+int OpenRunContext(const Command& command, OpenMode mode, RunContext& context);
 
 // An absolute, normalised form of a path given on the command line.
 std::string AbsolutePath(const std::string& path);

@@ -1,4 +1,5 @@
 // orvhost export: hands the collection's items of the filter's category to an export filter.
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "host/filter_run.h"
 #include "host/host_document.h"
 #include "host/item_conversion.h"
+#include "host/run_summary.h"
 #include "text/codepage.h"
 
 namespace orv::host {
@@ -43,10 +45,13 @@ class ItemRecords {
 
 int RunExport(const Command& command) {
   RunContext context;
-  if (const int status = OpenRunContext(command, context); status != kExitOk) return status;
+  // An export only reads the collection.
+  if (const int status = OpenRunContext(command, OpenMode::kReadOnly, context); status != kExitOk) {
+    return status;
+  }
   FilterLibrary& library = context.library;
   const std::string& databasePath = context.databasePath;
-  Collection& collection = *context.collection;
+  Collection* collection = context.collection.get();
   std::string error;
 
   Transcript transcript(command.trace, stdout);
@@ -56,7 +61,9 @@ int RunExport(const Command& command) {
   if (!info.isExport) return Fail(kExitUsage, library.name() + " is an import filter: use import");
 
   std::vector<StoredItem> stored;
-  if (!collection.Items(info.category, stored, error)) return Fail(kExitUnavailable, error);
+  if (collection && !collection->Items(info.category, stored, error)) {
+    return Fail(kExitUnavailable, error);
+  }
   if (stored.size() > static_cast<size_t>(INT32_MAX)) {
     return Fail(kExitUnavailable, "too many items for one export");
   }
@@ -68,18 +75,20 @@ int RunExport(const Command& command) {
   }
   ItemList items = records.List();
 
-  HostDocumentHolder document(collection.Settings(), databasePath, info.category);
+  HostDocumentHolder document(collection ? collection->Settings() : DefaultSettings(), databasePath,
+                              info.category);
   const std::string output = AbsolutePath(command.path);
+  const auto start = std::chrono::steady_clock::now();
   const RunOutcome outcome = run.Run(text::Utf8ToUser(output), document.get(), &items,
                                      [](const StoredItem&) { return true; });
   if (outcome == RunOutcome::kOpenFailed) {
-    return Fail(kExitOpenFailed, library.name() + " could not open " + command.path);
+    return Fail(kExitOpenFailed, OpenFailure(command.filter, output));
   }
   if (outcome == RunOutcome::kStopped) return Fail(kExitUnavailable, "the run was stopped");
-  if (!command.trace) {
-    std::printf("%d item(s) of category %d handed to %s; output: %s\n", items.count,
-                static_cast<int>(info.category), library.name().c_str(), output.c_str());
-  }
+  const RunCounts counts{run.produced(), run.empty(), SecondsSince(start)};
+  // With --trace standard output is the transcript, which must stay JSON lines.
+  std::fprintf(command.trace ? stderr : stdout, "%s\n",
+               ExportSummary(library.name(), counts, items.count, info.category, output).c_str());
   return kExitOk;
 }
 

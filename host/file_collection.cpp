@@ -182,7 +182,7 @@ bool ReadLines(const fs::path& file, std::vector<std::string>& lines, std::strin
 
 class FileCollection : public Collection {
  public:
-  explicit FileCollection(fs::path file) : file_(std::move(file)) {}
+  FileCollection(fs::path file, bool readOnly) : file_(std::move(file)), readOnly_(readOnly) {}
 
   bool AddItem(const StoredItem& item, std::string& error) override {
     return Append(ItemLine(item), error);
@@ -233,6 +233,10 @@ class FileCollection : public Collection {
 
  private:
   bool Append(const std::string& text, std::string& error) {
+    if (readOnly_) {
+      error = "the collection is open for reading only";
+      return false;
+    }
     if (!DropCutShortLine()) {
       error = "cannot repair the end of the collection";
       return false;
@@ -270,6 +274,7 @@ class FileCollection : public Collection {
   }
 
   fs::path file_;
+  bool readOnly_;
 };
 
 }  // namespace
@@ -287,9 +292,8 @@ std::unique_ptr<Collection> OpenFileCollection(const std::string& path, OpenMode
       error = path + " " + why;
       return nullptr;
     }
-    return std::make_unique<FileCollection>(file);
+    return std::make_unique<FileCollection>(file, mode == OpenMode::kReadOnly);
   }
-  if (file.has_parent_path()) fs::create_directories(file.parent_path(), code);
   {
     std::ofstream out(file, std::ios::binary);
     out << kMarker << '\n';
@@ -301,7 +305,7 @@ std::unique_ptr<Collection> OpenFileCollection(const std::string& path, OpenMode
       return nullptr;
     }
   }
-  return std::make_unique<FileCollection>(file);
+  return std::make_unique<FileCollection>(file, false);
 }
 
 }  // namespace orv::host

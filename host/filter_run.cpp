@@ -59,7 +59,10 @@ RunOutcome FilterRun::Run(const std::string& path, HostDocument* document, ItemL
       // The filter may have assigned texts before giving up on this call.
       ReleaseItemTexts(item);
       transcript_.ProcessItem(result, itemKind, nullptr);
-      if (result == 0) continue;
+      if (result == 0) {
+        ++empty_;
+        continue;
+      }
       if (result != -1) {
         std::fprintf(stderr, "orvhost: ProcessItem returned %d; the run ends there\n",
                      static_cast<int>(result));

@@ -38,11 +38,13 @@ class FilterRun {
                  const ItemSink& sink);
 
   int64_t produced() const { return produced_; }
+  int64_t empty() const { return empty_; }  // ProcessItem calls that gave 0
 
  private:
   const FilterFunctions& functions_;
   Transcript& transcript_;
   int64_t produced_ = 0;
+  int64_t empty_ = 0;
 };
 
 }  // namespace orv::host

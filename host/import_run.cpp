@@ -1,4 +1,5 @@
 // orvhost import: runs an import filter and files every produced item in the collection.
+#include <chrono>
 #include <cstdio>
 #include <memory>
 
@@ -7,13 +8,17 @@
 #include "host/filter_library.h"
 #include "host/filter_run.h"
 #include "host/host_document.h"
+#include "host/run_summary.h"
 #include "text/codepage.h"
 
 namespace orv::host {
 
 int RunImport(const Command& command) {
   RunContext context;
-  if (const int status = OpenRunContext(command, context); status != kExitOk) return status;
+  if (const int status = OpenRunContext(command, OpenMode::kCreateWhenMissing, context);
+      status != kExitOk) {
+    return status;
+  }
   FilterLibrary& library = context.library;
   const std::string& databasePath = context.databasePath;
   Collection& collection = *context.collection;
@@ -35,22 +40,22 @@ int RunImport(const Command& command) {
   HostDocumentHolder document(collection.Settings(), databasePath, info.category);
   ItemList items{};
   std::string storeError;
+  const auto start = std::chrono::steady_clock::now();
   const RunOutcome outcome = run.Run(path, document.get(), &items, [&](const StoredItem& item) {
     return collection.AddItem(item, storeError);
   });
   if (outcome == RunOutcome::kOpenFailed) {
-    return Fail(kExitOpenFailed, library.name() + " could not open " +
-                                     (command.path.empty() ? "its source" : command.path));
+    return Fail(kExitOpenFailed, OpenFailure(command.filter, text::UserToUtf8(path)));
   }
   if (outcome == RunOutcome::kStopped) {
     return Fail(kExitUnavailable, "the collection could not keep an item" +
                                       (storeError.empty() ? std::string() : ": " + storeError) +
                                       "; the items stored before it are kept");
   }
-  if (!command.trace) {
-    std::printf("%lld item(s) stored in %s\n", static_cast<long long>(run.produced()),
-                databasePath.c_str());
-  }
+  const RunCounts counts{run.produced(), run.empty(), SecondsSince(start)};
+  // With --trace standard output is the transcript, which must stay JSON lines.
+  std::fprintf(command.trace ? stderr : stdout, "%s\n",
+               ImportSummary(library.name(), counts, databasePath).c_str());
   return kExitOk;
 }
 

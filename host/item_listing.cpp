@@ -1,27 +1,69 @@
 #include "host/item_listing.h"
 
+#include <algorithm>
+#include <array>
+#include <climits>
 #include <cstdio>
 
+#include "contract/abi.h"
+#include "contract/list_piece.h"
+#include "contract/medium.h"
+#include "host/collection_settings.h"
 #include "host/json.h"
+#include "host/terminal_text.h"
+#include "text/codepage.h"
 
 namespace orv::host {
 
 namespace {
 
 std::string KindName(int32_t kind) {
-  if (kind == 64) return "heading";
-  if (kind == 128) return "link";
-  if (kind > 256 && kind <= 261) return std::to_string(kind - 256) + "+link";
+  if (kind >= ORV_CATEGORY_VIDEO && kind <= ORV_CATEGORY_COLLECTIBLE) return "item";
+  if (kind == ORV_KIND_HEADING) return "heading";
+  if (kind == ORV_KIND_LINK) return "link";
+  if (kind > ORV_KIND_WITH_LINK && kind <= ORV_KIND_WITH_LINK + ORV_CATEGORY_COLLECTIBLE) {
+    return "item+link";
+  }
   return std::to_string(kind);
 }
 
-// Line breaks and tabs would break the table's rows.
-std::string OneLine(const std::string& text) {
-  std::string out = text;
-  for (char& c : out) {
-    if (c == '\r' || c == '\n' || c == '\t') c = ' ';
-  }
-  return out;
+std::string CategoryText(int32_t category) {
+  const std::string name = CategoryName(category);
+  return name.empty() ? std::to_string(category) : name;
+}
+
+// The medium's name from the global list (piece code + 1), its number when the list has none.
+std::string MediumText(int32_t code) {
+  const std::string name = code >= 0 && code < INT32_MAX ? GetListPiece(code + 1, MediumNames(), "",
+                                                                        "|", EmptyPiece::kEmptyText)
+                                                         : std::string();
+  return name.empty() ? std::to_string(code) : Printable(text::UserToUtf8(name));
+}
+
+enum Column { kOrder, kKind, kCategory, kYear, kTitle, kAuthor, kMedium, kPrice, kColumns };
+using Row = std::array<std::string, kColumns>;
+
+Row RowOf(const StoredItem& item) {
+  char price[32];
+  std::snprintf(price, sizeof price, "%.2f", static_cast<double>(item.price));
+  return {std::to_string(item.order),
+          KindName(item.itemKind),
+          CategoryText(CollectionCategory(item)),
+          item.year ? std::to_string(item.year) : "",
+          Printable(item.title),
+          Printable(item.author),
+          MediumText(item.medium),
+          price};
+}
+
+// Title and author share what the other columns leave of the line; each takes no more than its
+// longest text needs, and the author at least two fifths when both are long.
+void ShareWidth(size_t rest, size_t& title, size_t& author) {
+  const size_t needTitle = title, needAuthor = author;
+  author = std::min(needAuthor, std::max(rest * 2 / 5, rest > needTitle ? rest - needTitle : 0));
+  title = std::min(needTitle, rest > author ? rest - author : 0);
+  title = std::max<size_t>(title, 5);    // room for "title"
+  author = std::max<size_t>(author, 6);  // and "author"
 }
 
 }  // namespace
@@ -43,40 +85,34 @@ std::string ItemsAsJson(const std::vector<StoredItem>& items) {
   return out;
 }
 
-std::string FitColumn(const std::string& utf8, size_t width) {
-  std::string out;
-  size_t characters = 0;
-  for (size_t i = 0; i < utf8.size();) {
-    size_t length = 1;
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead >= 0xF0)
-      length = 4;
-    else if (lead >= 0xE0)
-      length = 3;
-    else if (lead >= 0xC0)
-      length = 2;
-    if (i + length > utf8.size()) length = utf8.size() - i;
-    if (characters == width) break;
-    out.append(utf8, i, length);
-    ++characters;
-    i += length;
+std::string ItemsAsTable(const std::vector<StoredItem>& items, size_t width) {
+  std::vector<Row> rows = {{"#", "kind", "category", "year", "title", "author", "medium", "price"}};
+  for (const StoredItem& item : items) rows.push_back(RowOf(item));
+  std::array<size_t, kColumns> widths{};
+  for (const Row& row : rows) {
+    for (int c = 0; c < kColumns; ++c) widths[c] = std::max(widths[c], CharacterCount(row[c]));
   }
-  out.append(width - characters, ' ');
-  return out;
-}
+  constexpr size_t kGap = 2;
+  size_t fixed = kGap * (kColumns - 1);
+  for (int c = 0; c < kColumns; ++c) {
+    if (c != kTitle && c != kAuthor) fixed += widths[c];
+  }
+  ShareWidth(width > fixed ? width - fixed : 0, widths[kTitle], widths[kAuthor]);
 
-std::string ItemsAsTable(const std::vector<StoredItem>& items) {
-  std::string out = FitColumn("#", 5) + " " + FitColumn("kind", 7) + " " + FitColumn("cat", 3) +
-                    " " + FitColumn("year", 4) + " " + FitColumn("title", 40) + " " +
-                    FitColumn("author", 24) + " " + FitColumn("medium", 6) + " price\n";
-  for (const StoredItem& item : items) {
-    char price[32];
-    std::snprintf(price, sizeof price, "%.2f", static_cast<double>(item.price));
-    out += FitColumn(std::to_string(item.order), 5) + " " + FitColumn(KindName(item.itemKind), 7) +
-           " " + FitColumn(std::to_string(CollectionCategory(item)), 3) + " " +
-           FitColumn(item.year ? std::to_string(item.year) : "", 4) + " " +
-           FitColumn(OneLine(item.title), 40) + " " + FitColumn(OneLine(item.author), 24) + " " +
-           FitColumn(std::to_string(item.medium), 6) + " " + price + "\n";
+  std::string out;
+  for (const Row& row : rows) {
+    std::string line;
+    for (int c = 0; c < kColumns; ++c) {
+      if (c > 0) line.append(kGap, ' ');
+      if (c == kPrice) {
+        // Prices line up on their decimal point.
+        line.append(widths[c] - std::min(widths[c], CharacterCount(row[c])), ' ');
+        line += row[c];
+      } else {
+        line += FitColumn(row[c], widths[c]);
+      }
+    }
+    out += line + "\n";
   }
   out += std::to_string(items.size()) + " item(s)\n";
   return out;

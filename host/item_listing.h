@@ -12,12 +12,10 @@ namespace orv::host {
 // An array of objects: itemKind, then every shown field by its name. One object per line.
 std::string ItemsAsJson(const std::vector<StoredItem>& items);
 
-// One line per item: order, kind, category, year, title, author, medium, price.
-std::string ItemsAsTable(const std::vector<StoredItem>& items);
-
-// The first `width` characters of UTF-8 text, padded with blanks to that width (characters, not
-// bytes, so accented titles line up).
-std::string FitColumn(const std::string& utf8, size_t width);
+// One line per item, in columns that fit `width` characters: order, kind, category, year, title,
+// author, medium and price, by their names; texts with control characters escaped, titles and
+// authors cut at a word boundary with "…".
+std::string ItemsAsTable(const std::vector<StoredItem>& items, size_t width);
 
 }  // namespace orv::host
 

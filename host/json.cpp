@@ -10,8 +10,25 @@ std::string JsonString(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size() + 2);
   out += '"';
-  for (const char c : utf8) {
+  char escaped[8];
+  for (size_t at = 0; at < utf8.size(); ++at) {
+    const char c = utf8[at];
     const auto byte = static_cast<unsigned char>(c);
+    // DEL and the C1 controls (UTF-8 C2 80 to C2 9F) are escaped too: the same characters for a
+    // JSON reader, and nothing a terminal would obey.
+    if (byte == 0x7F) {
+      out += "\\u007f";
+      continue;
+    }
+    if (byte == 0xC2 && at + 1 < utf8.size()) {
+      const auto next = static_cast<unsigned char>(utf8[at + 1]);
+      if (next >= 0x80 && next <= 0x9F) {
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", next);
+        out += escaped;
+        ++at;
+        continue;
+      }
+    }
     switch (c) {
       case '"':
         out += "\\\"";
@@ -30,7 +47,6 @@ std::string JsonString(std::string_view utf8) {
         break;
       default:
         if (byte < 0x20) {
-          char escaped[8];
           std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
           out += escaped;
         } else {

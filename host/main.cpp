@@ -13,8 +13,13 @@ namespace {
 int Dispatch(const orv::host::Command& command) {
   using namespace orv::host;
   switch (command.name) {
-    case CommandName::kHelp:
-      std::fputs(UsageText(), stdout);
+    case CommandName::kHelp: {
+      const std::string text = command.helpTopic ? CommandHelp(*command.helpTopic) : UsageText();
+      std::fputs(text.c_str(), stdout);
+      return kExitOk;
+    }
+    case CommandName::kVersion:
+      std::fputs(VersionText().c_str(), stdout);
       return kExitOk;
     case CommandName::kInfo:
       return RunInfo(command);

@@ -225,11 +225,13 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
   std::error_code code;
   bool exists = false;
   if (!CheckCollectionPath(path, mode, exists, error)) return nullptr;
-  if (!exists && file.has_parent_path()) fs::create_directories(file.parent_path(), code);
 
   sqlite3* db = nullptr;
   // An existing file is opened without the create flag so that a wrong path is never replaced.
-  const int flags = exists ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  const bool readOnly = mode == OpenMode::kReadOnly;
+  const int flags = readOnly ? SQLITE_OPEN_READONLY
+                    : exists ? SQLITE_OPEN_READWRITE
+                             : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
   if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
     error = "cannot open collection " + path + ": " + (db ? sqlite3_errmsg(db) : "out of memory");
     sqlite3_close(db);
@@ -251,9 +253,12 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
   }
   // Each item is its own transaction, so an interrupted import keeps what was stored. A
   // write-ahead log without a sync per commit keeps that true when the process dies, at a small
-  // fraction of the cost of a full sync for every item.
-  sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
-               nullptr);
+  // fraction of the cost of a full sync for every item. Switching to it rewrites the file's
+  // header: a reader leaves the file as it is.
+  if (!readOnly) {
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
+                 nullptr);
+  }
   return std::make_unique<SqliteCollection>(db);
 }
 

@@ -1,6 +1,6 @@
 // The running program: where its file lives, its environment, whether a person watches stderr.
-// Used by orvhost to find the filters beside itself, to hand --answers to the filters' dialogs
-// and to decide whether to draw a progress line.
+// Used by orvhost to find the filters beside itself, to hand --answers to the filters' dialogs,
+// to decide whether to draw a progress line and to fit its tables to the terminal.
 #ifndef ORV_PLATFORM_PROCESS_H
 #define ORV_PLATFORM_PROCESS_H
 
@@ -16,6 +16,9 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value);
 
 // True when standard error is a terminal (a console on Windows).
 bool StandardErrorIsTerminal();
+
+// The width in columns of the terminal standard output goes to; 0 when it is not a terminal.
+int StandardOutputColumns();
 
 }  // namespace orv::platform
 

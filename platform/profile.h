@@ -51,6 +51,10 @@ std::optional<std::string> ReadProfileText(const ProfileLocation& where, std::st
 // when the store could not be written.
 bool WriteProfileValues(const ProfileLocation& where, const std::vector<ProfileValue>& values);
 
+// Removes the values named, where they exist (names compared without regard to case). A missing
+// store or value is not an error. Returns false when the store could not be written.
+bool DeleteProfileValues(const ProfileLocation& where, const std::vector<std::string>& names);
+
 // Every value of the location, in store order (for orvhost configure --show).
 std::vector<ProfileValue> ListProfileValues(const ProfileLocation& where);
 

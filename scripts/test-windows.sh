@@ -107,4 +107,17 @@ for picture in "$work"/linux/pictures/video/*; do
     status=1
   fi
 done
+# The host's proxy values land in the registry as the filters read them: texts and a REG_DWORD.
+windows collection --collection "$(w "$work/windows/c.db")" --proxy proxy.local:3128 \
+  --proxy-user zoe >/dev/null
+proxy=$(wine reg query 'HKCU\Software\Kelvard\Orvella Premium\Internet' 2>/dev/null | tr -d '\r')
+if grep -Eq 'ProxyUrl +REG_SZ +proxy\.local' <<<"$proxy" &&
+   grep -Eq 'ProxyPort +REG_DWORD +0xc38' <<<"$proxy" &&
+   grep -Eq 'ProxyUsr +REG_SZ +zoe' <<<"$proxy"; then
+  echo "proxy values: in the registry"
+else
+  echo "proxy values: not in the registry as expected" >&2
+  echo "$proxy" >&2
+  status=1
+fi
 exit $status

@@ -14,6 +14,10 @@ namespace orv::text {
 
 bool IsValidUtf8(std::string_view bytes);
 
+// Decodes the UTF-8 sequence at `pos` (< s.size()) into `codePoint`; returns its length, 0 when
+// the bytes there are no valid sequence (overlong forms and surrogates included).
+size_t DecodeUtf8(std::string_view s, size_t pos, uint32_t& codePoint);
+
 // Code point of a windows-1252 byte. The five bytes the code page leaves undefined map to the
 // C1 control of the same value, as Windows does.
 uint32_t Windows1252ToCodePoint(unsigned char byte);

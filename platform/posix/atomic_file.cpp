@@ -1,9 +1,11 @@
 #include "platform/posix/atomic_file.h"
 
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +19,26 @@ std::string FolderPart(const std::string& path) {
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return path.substr(0, slash);
+}
+
+std::string NamePart(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+constexpr const char* kTempSuffix = ".tmp";
+constexpr size_t kTempRandomPart = 6;  // the XXXXXX of mkostemp
+
+// "target.tmp" and the six letters or digits mkostemp puts in place of the X's.
+bool IsTempName(const std::string& name, const std::string& prefix) {
+  if (name.size() != prefix.size() + kTempRandomPart || name.compare(0, prefix.size(), prefix)) {
+    return false;
+  }
+  for (size_t i = prefix.size(); i < name.size(); ++i) {
+    const char c = name[i];
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+  }
+  return true;
 }
 
 // Makes the rename itself durable.
@@ -60,11 +82,23 @@ bool MakeFolders(const std::string& folder) {
 }
 
 TempFile::TempFile(const std::string& target) : target_(target) {
-  std::string pattern = target + ".tmpXXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  fd_ = mkostemp(name.data(), O_CLOEXEC);
-  if (fd_ >= 0) path_.assign(name.data());
+  // The file is locked for as long as it is being written: a lock that can be taken marks a
+  // temporary file whose writer is gone (see RemoveStaleTempFiles). A cleaner may remove the
+  // file between its creation and the lock; the writer then sees it unlinked and starts over.
+  for (int attempt = 0; attempt < 4 && fd_ < 0; ++attempt) {
+    std::string pattern = target + kTempSuffix + std::string(kTempRandomPart, 'X');
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat info;
+    if (flock(fd, LOCK_EX) == 0 && fstat(fd, &info) == 0 && info.st_nlink == 0) {
+      close(fd);
+      continue;
+    }
+    fd_ = fd;
+    path_.assign(name.data());
+  }
 }
 
 TempFile::~TempFile() { Discard(); }
@@ -104,8 +138,33 @@ bool TempFile::Commit(bool overwrite) {
   return ok;
 }
 
+void RemoveStaleTempFiles(const std::string& target) {
+  const std::string folder = FolderPart(target);
+  const std::string prefix = NamePart(target) + kTempSuffix;
+  DIR* entries = opendir(folder.c_str());
+  if (!entries) return;
+  while (const dirent* entry = readdir(entries)) {
+    if (!IsTempName(entry->d_name, prefix)) continue;
+    const std::string name = entry->d_name;
+    const std::string path = folder + "/" + name;
+    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    // Only a plain file nobody holds locked, and still the one at that name, is removed.
+    struct stat held, named;
+    if (fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        lstat(path.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
+        named.st_ino == held.st_ino) {
+      unlink(path.c_str());
+    }
+    close(fd);
+  }
+  closedir(entries);
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (!MakeFolders(FolderPart(path))) return false;
+  // A writer killed in the middle leaves its temporary file: the next write clears them.
+  RemoveStaleTempFiles(path);
   TempFile temp(path);
   if (!temp.IsOpen()) return false;
   struct stat existing;

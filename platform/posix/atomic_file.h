@@ -13,7 +13,8 @@ namespace orv::platform::posix {
 // passwords). True when the folder exists afterwards.
 bool MakeFolders(const std::string& folder);
 
-// A temporary file beside `target`, removed by the destructor unless committed.
+// A temporary file beside `target` ("target.tmpXXXXXX"), locked while it lives, removed by the
+// destructor unless committed.
 class TempFile {
  public:
   explicit TempFile(const std::string& target);
@@ -36,8 +37,13 @@ class TempFile {
   int fd_ = -1;
 };
 
+// Removes the temporary files of `target` that no live TempFile holds: those left by a writer
+// that was killed before it could commit or clean up.
+void RemoveStaleTempFiles(const std::string& target);
+
 // The whole content of `path` replaced by `bytes`; the file keeps its permissions when it
-// exists (a new one is private to the user). False when it could not be written.
+// exists (a new one is private to the user). Stale temporary files of `path` are removed first.
+// False when it could not be written.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace orv::platform::posix

@@ -113,6 +113,15 @@ std::string FormatValue(const ProfileValue& value) {
   return needsQuotes ? "\"" + text + "\"" : text;
 }
 
+std::string Join(const Lines& lines) {
+  std::string joined;
+  for (size_t i = 0; i < lines.lines.size(); ++i) {
+    joined += lines.lines[i];
+    if (i + 1 < lines.lines.size() || lines.endsWithLineEnd) joined += lines.lineEnd;
+  }
+  return joined;
+}
+
 }  // namespace
 
 std::vector<ProfileValue> ReadIniSection(std::string_view text, std::string_view section) {
@@ -163,13 +172,24 @@ bool UpdateIniText(std::string_view text, std::string_view section,
                        value.name + "=" + FormatValue(value));
     ++end;
   }
-  std::string joined;
-  for (size_t i = 0; i < lines.lines.size(); ++i) {
-    joined += lines.lines[i];
-    if (i + 1 < lines.lines.size() || lines.endsWithLineEnd) joined += lines.lineEnd;
-  }
-  out = std::move(joined);
+  out = Join(lines);
   return true;
+}
+
+std::string RemoveIniKeys(std::string_view text, std::string_view section,
+                          const std::vector<std::string>& names) {
+  Lines lines = SplitLines(text);
+  size_t begin = 0, end = 0;
+  if (!FindSection(lines, section, begin, end)) return std::string(text);
+  for (size_t i = end; i > begin + 1; --i) {
+    const std::optional<KeyLine> line = ParseKeyLine(Content(lines, i - 1));
+    bool named = false;
+    for (const std::string& name : names) {
+      named = named || (line && text::EqualsIgnoringAsciiCase(line->key, name));
+    }
+    if (named) lines.lines.erase(lines.lines.begin() + static_cast<std::ptrdiff_t>(i - 1));
+  }
+  return Join(lines);
 }
 
 }  // namespace orv::platform::posix

@@ -21,6 +21,10 @@ std::vector<ProfileValue> ReadIniSection(std::string_view text, std::string_view
 bool UpdateIniText(std::string_view text, std::string_view section,
                    const std::vector<ProfileValue>& values, std::string& out);
 
+// `text` without the keys named in `section` (names compared without regard to case).
+std::string RemoveIniKeys(std::string_view text, std::string_view section,
+                          const std::vector<std::string>& names);
+
 }  // namespace orv::platform::posix
 
 #endif  // ORV_PLATFORM_POSIX_INI_TEXT_H

@@ -1,6 +1,7 @@
 #include "platform/process.h"
 
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -20,5 +21,11 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
 }
 
 bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+
+int StandardOutputColumns() {
+  struct winsize size {};
+  if (isatty(STDOUT_FILENO) != 1 || ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return 0;
+  return size.ws_col;
+}
 
 }  // namespace orv::platform

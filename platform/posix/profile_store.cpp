@@ -93,6 +93,22 @@ bool WriteProfileValues(const ProfileLocation& where, const std::vector<ProfileV
   return posix::WriteFileAtomically(file, updated);
 }
 
+bool DeleteProfileValues(const ProfileLocation& where, const std::vector<std::string>& names) {
+  const std::string file = StoreFile(where);
+  std::string text;
+  switch (LoadStore(file, text)) {
+    case Loaded::kMissing:
+      return true;
+    case Loaded::kUnreadable:
+      return false;
+    case Loaded::kRead:
+      break;
+  }
+  const std::string updated = where.useIniFile ? posix::RemoveIniKeys(text, where.section, names)
+                                               : posix::RemoveRegistryValues(text, names);
+  return updated == text || posix::WriteFileAtomically(file, updated);
+}
+
 std::vector<ProfileValue> ListProfileValues(const ProfileLocation& where) {
   std::string text;
   if (LoadStore(StoreFile(where), text) != Loaded::kRead) return {};

@@ -9,15 +9,23 @@
 namespace orv::platform::posix {
 namespace {
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
+// One line of a key file: its content and the line end that followed it ("\n", "\r\n", or
+// nothing for a last line without one). A CR belongs to the line end only when it is the last
+// byte before the LF, so a line ending in CR CR LF keeps one CR in its content.
+struct Line {
+  std::string_view content;
+  std::string_view end;
+};
+
+std::vector<Line> SplitLines(std::string_view text) {
+  std::vector<Line> lines;
   while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
+    const size_t lf = text.find('\n');
+    const size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
+    size_t contentSize = lf == std::string_view::npos ? text.size() : lf;
+    if (contentSize > 0 && text[contentSize - 1] == '\r') --contentSize;
+    lines.push_back({text.substr(0, contentSize), text.substr(contentSize, next - contentSize)});
+    text.remove_prefix(next);
   }
   return lines;
 }
@@ -165,13 +173,39 @@ std::string FormatLine(std::string_view name, const ProfileValue& value) {
   return line + "sz:" + Escape(value.text, false);
 }
 
+// Lines as a rewrite keeps them: their bytes as written, line ends included, so that only the
+// lines of the values changed differ and a hand-edited file loses nothing.
+struct OwnLine {
+  std::string content, end;
+};
+
+std::vector<OwnLine> OwnLines(std::string_view text) {
+  std::vector<OwnLine> lines;
+  for (const Line& line : SplitLines(text)) {
+    lines.push_back({std::string(line.content), std::string(line.end)});
+  }
+  return lines;
+}
+
+std::string Join(const std::vector<OwnLine>& lines) {
+  std::string out;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    out += lines[i].content;
+    out += lines[i].end;
+    // A last line without its line end gets one when more lines follow it now.
+    const bool ended = !lines[i].end.empty() && lines[i].end.back() == '\n';
+    if (!ended && i + 1 < lines.size()) out += '\n';
+  }
+  return out;
+}
+
 }  // namespace
 
 std::vector<ProfileValue> ParseRegistryText(std::string_view text) {
   std::vector<ProfileValue> values;
   std::unordered_set<std::string> seen;  // lower-cased names: one look-up per line
-  for (std::string_view line : SplitLines(text)) {
-    std::optional<ProfileValue> value = ParseLine(line);
+  for (const Line& line : SplitLines(text)) {
+    std::optional<ProfileValue> value = ParseLine(line.content);
     if (!value) continue;
     if (seen.insert(text::ToLowerAscii(value->name)).second) values.push_back(std::move(*value));
   }
@@ -180,29 +214,39 @@ std::vector<ProfileValue> ParseRegistryText(std::string_view text) {
 
 std::string UpdateRegistryText(std::string_view text, const std::vector<ProfileValue>& values,
                                std::string_view header) {
-  std::vector<std::string> lines;
-  for (std::string_view line : SplitLines(text)) lines.emplace_back(line);
-  if (lines.empty() && !header.empty()) lines.emplace_back(header);
+  std::vector<OwnLine> lines = OwnLines(text);
+  if (lines.empty() && !header.empty()) lines.push_back({std::string(header), "\n"});
   for (const ProfileValue& value : values) {
     bool replaced = false;
     for (auto line = lines.begin(); line != lines.end();) {
-      const std::optional<NamePart> name = ReadName(*line);
+      const std::optional<NamePart> name = ReadName(line->content);
       if (!name || !text::EqualsIgnoringAsciiCase(name->name, value.name)) {
         ++line;
       } else if (!replaced) {
         // The stored spelling of the name wins, as in the registry.
-        *line = FormatLine(name->name, value);
+        line->content = FormatLine(name->name, value);
         replaced = true;
         ++line;
       } else {
         line = lines.erase(line);  // a duplicate would shadow nothing but confuse readers
       }
     }
-    if (!replaced) lines.push_back(FormatLine(value.name, value));
+    if (!replaced) lines.push_back({FormatLine(value.name, value), "\n"});
   }
-  std::string out;
-  for (const std::string& line : lines) out += line + "\n";
-  return out;
+  return Join(lines);
+}
+
+std::string RemoveRegistryValues(std::string_view text, const std::vector<std::string>& names) {
+  std::vector<OwnLine> lines = OwnLines(text);
+  for (auto line = lines.begin(); line != lines.end();) {
+    const std::optional<NamePart> name = ReadName(line->content);
+    bool named = false;
+    for (const std::string& removed : names) {
+      named = named || (name && text::EqualsIgnoringAsciiCase(name->name, removed));
+    }
+    line = named ? lines.erase(line) : line + 1;
+  }
+  return Join(lines);
 }
 
 }  // namespace orv::platform::posix

@@ -74,6 +74,20 @@ bool WriteIniValues(const std::string& file, const std::string& section,
   return ok;
 }
 
+bool DeleteIniValues(const std::string& file, const std::string& section,
+                     const std::vector<std::string>& names) {
+  if (file.empty()) return false;
+  bool ok = true;
+  for (const std::string& name : names) {
+    // A null value removes the entry; an entry that is not there is no failure.
+    if (!ReadIniValue(file, section, name)) continue;
+    if (!WritePrivateProfileStringA(section.c_str(), name.c_str(), nullptr, file.c_str())) {
+      ok = false;
+    }
+  }
+  return ok;
+}
+
 std::vector<ProfileValue> ListIniValues(const std::string& file, const std::string& section) {
   std::vector<ProfileValue> values;
   if (file.empty()) return values;

@@ -25,4 +25,10 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
 
 bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 
+int StandardOutputColumns() {
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info)) return 0;
+  return info.srWindow.Right - info.srWindow.Left + 1;
+}
+
 }  // namespace orv::platform

@@ -47,6 +47,11 @@ bool WriteProfileValues(const ProfileLocation& where, const std::vector<ProfileV
   return win32::WriteRegistryValues(where.keyPath, values);
 }
 
+bool DeleteProfileValues(const ProfileLocation& where, const std::vector<std::string>& names) {
+  if (where.useIniFile) return win32::DeleteIniValues(where.iniFile, where.section, names);
+  return win32::DeleteRegistryValues(where.keyPath, names);
+}
+
 std::vector<ProfileValue> ListProfileValues(const ProfileLocation& where) {
   if (where.useIniFile) return win32::ListIniValues(where.iniFile, where.section);
   return win32::ListRegistryValues(where.keyPath);

@@ -111,6 +111,22 @@ bool WriteRegistryValues(const std::string& keyPath, const std::vector<ProfileVa
   return ok;
 }
 
+bool DeleteRegistryValues(const std::string& keyPath, const std::vector<std::string>& names) {
+  if (keyPath.empty()) return false;
+  HKEY key = nullptr;
+  const LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_SET_VALUE, &key);
+  // A key that does not exist holds none of the values.
+  if (opened == ERROR_FILE_NOT_FOUND) return true;
+  if (opened != ERROR_SUCCESS) return false;
+  bool ok = true;
+  for (const std::string& name : names) {
+    const LONG status = RegDeleteValueA(key, name.c_str());
+    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) ok = false;
+  }
+  RegCloseKey(key);
+  return ok;
+}
+
 std::vector<ProfileValue> ListRegistryValues(const std::string& keyPath) {
   std::vector<ProfileValue> values;
   Key key(keyPath, false);

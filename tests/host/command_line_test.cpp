@@ -54,6 +54,25 @@ TEST(CommandLineTest, CollectionSettingsNameCategoriesAndLists) {
   EXPECT_EQ(*c->proxyPort, 8080);
 }
 
+TEST(CommandLineTest, HelpNamesItsTopic) {
+  const std::optional<Command> topic = Parse({"help", "export"});
+  ASSERT_TRUE(topic);
+  EXPECT_EQ(topic->name, CommandName::kHelp);
+  EXPECT_EQ(topic->helpTopic, CommandName::kExport);
+  // --help wins over whatever else the line holds, an option of another command included.
+  const std::optional<Command> asked = Parse({"list", "--trace", "--help"});
+  ASSERT_TRUE(asked);
+  EXPECT_EQ(asked->helpTopic, CommandName::kList);
+  const std::optional<Command> general = Parse({"--help"});
+  ASSERT_TRUE(general);
+  EXPECT_FALSE(general->helpTopic);
+  // After "--", "--help" is an operand.
+  const std::optional<Command> operand = Parse({"import", "x", "--", "--help"});
+  ASSERT_TRUE(operand);
+  EXPECT_EQ(operand->name, CommandName::kImport);
+  EXPECT_EQ(operand->path, "--help");
+}
+
 TEST(CommandLineTest, RefusesWhatItCannotUse) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"list", "--trace"},  // option of another command
@@ -67,6 +86,10 @@ TEST(CommandLineTest, RefusesWhatItCannotUse) {
            {"import", "x", "--trace=yes"},
            {"info"},
            {"export", "x"},
+           {"help", "import", "export"},
+           {"help", "--version"},
+           {"--version", "x"},
+           {"collection", "--proxy", "", "--proxy-user", ""},
        }) {
     std::string error;
     EXPECT_FALSE(ParseCommandLine(args, error)) << args[0] << " " << args.back();

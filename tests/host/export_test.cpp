@@ -48,8 +48,29 @@ TEST_F(ExportTest, HandsTheCategorysItemsInStoredOrder) {
   EXPECT_EQ(lines[8], R"j({"op":"Close","result":1})j");
 
   SetOption("Category", "2");
-  ASSERT_EQ(Orvhost({"export", TESTFILTER_LIBRARY, output, "--collection", collection_}).status, 0);
+  const RunResult audio =
+      Orvhost({"export", TESTFILTER_LIBRARY, output, "--collection", collection_});
+  ASSERT_EQ(audio.status, 0) << audio.err;
   EXPECT_EQ(ReadFile(output), "Disque n°1 : l'été à Noël|1990|Zoé Müller\n");
+  EXPECT_THAT(audio.out,
+              ::testing::MatchesRegex("1 item of category audio written by testfilter to " +
+                                      output + "; 0 calls produced nothing; .* s\n"));
+  SetOption("Category", "5");
+  const RunResult none =
+      Orvhost({"export", TESTFILTER_LIBRARY, output, "--collection", collection_});
+  EXPECT_THAT(none.out, ::testing::StartsWith("nothing written: testfilter produced no item from 0 "
+                                              "items of category collectible; "));
+}
+
+TEST_F(ExportTest, AnOutputTheFilterCannotOpenIsNamedWithWhereToLook) {
+  SetOption("Export", "1");
+  const std::string output = folder_ + "/missing/catalogue.txt";
+  const RunResult r = Orvhost({"export", TESTFILTER_LIBRARY, output, "--collection", collection_});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_THAT(r.err, HasSubstr(std::string(TESTFILTER_LIBRARY) + " could not open " + output));
+  EXPECT_THAT(r.err, HasSubstr("orvhost configure " + std::string(TESTFILTER_LIBRARY) + " --show"));
+  // Exporting only reads: a missing collection is not made for it.
+  EXPECT_FALSE(std::filesystem::exists(collection_));
 }
 
 TEST_F(ExportTest, RelativeOutputReachesTheFilterAsAFullPath) {

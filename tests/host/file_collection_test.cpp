@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace orv::host {
 namespace {
@@ -16,10 +17,12 @@ namespace fs = std::filesystem;
 class FileCollectionTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A random part keeps apart the runs of other builds and other people on this machine.
     folder_ = fs::temp_directory_path() /
-              ("orv_file_collection_" +
+              ("orv_file_collection_" + std::to_string(std::random_device{}()) + "_" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder_);
+    fs::create_directories(folder_ / "sub");
     path_ = (folder_ / "sub" / "c.orv").u8string();
   }
   void TearDown() override { fs::remove_all(folder_); }
@@ -162,9 +165,9 @@ TEST_F(FileCollectionTest, DamagedItemsAreReportedNotDropped) {
 TEST_F(FileCollectionTest, ForeignOrMissingFilesAreRefusedAndLeftAlone) {
   std::string error;
   EXPECT_FALSE(OpenFileCollection(path_, OpenMode::kExistingOnly, error));
+  EXPECT_FALSE(OpenFileCollection(path_, OpenMode::kReadOnly, error));
   EXPECT_FALSE(fs::exists(fs::u8path(path_)));
 
-  fs::create_directories(fs::u8path(path_).parent_path());
   const std::string foreign = std::string("SQLite format 3\0\x10\0", 19) + std::string(4000, 'x');
   std::ofstream(fs::u8path(path_), std::ios::binary) << foreign;
   EXPECT_FALSE(OpenFileCollection(path_, OpenMode::kCreateWhenMissing, error));
@@ -174,6 +177,32 @@ TEST_F(FileCollectionTest, ForeignOrMissingFilesAreRefusedAndLeftAlone) {
   std::ofstream(fs::u8path(path_), std::ios::binary) << "orvhost collection file 1";
   EXPECT_FALSE(OpenFileCollection(path_, OpenMode::kExistingOnly, error));
   EXPECT_FALSE(OpenFileCollection(folder_.u8string(), OpenMode::kExistingOnly, error));
+}
+
+TEST_F(FileCollectionTest, NoFolderIsMadeForAMissingOne) {
+  const fs::path deeper = folder_ / "typo" / "c.orv";
+  std::string error;
+  EXPECT_FALSE(OpenFileCollection(deeper.u8string(), OpenMode::kCreateWhenMissing, error));
+  EXPECT_NE(error.find("no folder"), std::string::npos) << error;
+  EXPECT_FALSE(fs::exists(folder_ / "typo"));
+}
+
+TEST_F(FileCollectionTest, AReaderWritesNothing) {
+  {
+    auto collection = Open();
+    ASSERT_TRUE(collection);
+    std::string error;
+    ASSERT_TRUE(collection->AddItem(Sample(1, "kept"), error));
+  }
+  AppendRaw("I\t1\tcut sh");  // a damaged end, which a writer would repair
+  const std::string before = FileBytes();
+  auto reader = Open(OpenMode::kReadOnly);
+  ASSERT_TRUE(reader);
+  EXPECT_EQ(All(*reader).size(), 1u);
+  std::string error;
+  EXPECT_FALSE(reader->AddItem(Sample(1, "refused"), error));
+  EXPECT_FALSE(reader->SaveSettings(reader->Settings(), error));
+  EXPECT_EQ(FileBytes(), before);
 }
 
 }  // namespace

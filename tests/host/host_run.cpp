@@ -57,11 +57,13 @@ pid_t HostRunTest::Start(const std::vector<std::string>& args) {
     const std::string text = *entry;
     const std::string name = text.substr(0, text.find('='));
     if (name == "ORVHOST_CONFIG_DIR" || name == "XDG_CONFIG_HOME" || name == "XDG_DATA_HOME" ||
-        name == "HOME" || name == "ORVHOST_ANSWERS") {
+        name == "HOME" || name == "ORVHOST_ANSWERS" || name == "ORVHOST_OPTION_READS" ||
+        name == "COLUMNS") {
       continue;
     }
     environment.push_back(text);
   }
+  environment.insert(environment.end(), environment_.begin(), environment_.end());
   std::vector<char*> envp;
   for (std::string& entry : environment) envp.push_back(entry.data());
   envp.push_back(nullptr);

@@ -23,7 +23,9 @@ class HostRunTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // orvhost with these arguments, stdin empty. Fails the test when a sanitizer spoke up.
+  // orvhost with these arguments, stdin empty, stdout and stderr to files (no terminal, so no
+  // progress line and 80 columns unless environment_ says otherwise). Fails the test when a
+  // sanitizer spoke up.
   RunResult Orvhost(const std::vector<std::string>& args);
   // The same in two steps: started (its process id, -1 when it could not start), then waited
   // for. One program at a time: they share the output files.
@@ -36,6 +38,7 @@ class HostRunTest : public ::testing::Test {
 
   std::string folder_;      // the private temporary folder
   std::string collection_;  // folder_/collection.db
+  std::vector<std::string> environment_;  // more NAME=VALUE for the next runs
 };
 
 std::string ReadFile(const std::string& path);

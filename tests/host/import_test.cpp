@@ -99,8 +99,31 @@ TEST_F(ImportTest, OpenFailureStopsBeforeGetCountAndGivesExitOne) {
   EXPECT_EQ(r.status, 1);
   EXPECT_THAT(Ops(r.OutLines()),
               ::testing::ElementsAre("\"Configure\"", "\"GetInfo\"", "\"Open\""));
-  EXPECT_THAT(r.err, HasSubstr("orvhost: "));
+  // The host cannot know why: it names the filter and where to look.
+  EXPECT_EQ(r.err, std::string("orvhost: ") + TESTFILTER_LIBRARY +
+                       " could not open its source; its options: orvhost configure " +
+                       TESTFILTER_LIBRARY + " --show\n");
   EXPECT_EQ(Orvhost({"list", "--collection", collection_, "--json"}).out, "[]\n");
+}
+
+TEST_F(ImportTest, ARunEndsWithOneSummaryLine) {
+  SetOption("Count", "4");
+  SetOption("SkipAt", "2");
+  RunResult r = Import();
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_THAT(r.out, ::testing::MatchesRegex("3 items stored in " + collection_ +
+                                             "; 1 call produced nothing; [0-9]+\\.[0-9]{2} s\n"));
+  // With --trace the summary keeps out of the transcript.
+  r = Import({"--trace"});
+  for (const std::string& line : r.OutLines()) EXPECT_EQ(line.front(), '{') << line;
+  EXPECT_THAT(r.err, HasSubstr("3 items stored in "));
+
+  SetOption("Count", "2");
+  SetOption("SkipAt", "-1");
+  SetOption("StrangeAt", "0");
+  r = Import();
+  EXPECT_THAT(r.out, ::testing::StartsWith("nothing stored: testfilter produced no item; 0 calls "
+                                           "produced nothing; "));
 }
 
 TEST_F(ImportTest, ThrownOrSkippedItemsDoNotEndTheRun) {

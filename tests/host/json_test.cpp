@@ -10,6 +10,9 @@ namespace {
 
 TEST(JsonTest, StringsEscapeQuotesBackslashesAndControls) {
   EXPECT_EQ(JsonString("a\"b\\c\r\n\t\x01\x1f é"), R"j("a\"b\\c\r\n\t\u0001\u001f é")j");
+  // DEL and the C1 controls too: the same characters to a JSON reader, none to a terminal.
+  EXPECT_EQ(JsonString("\x7f\xc2\x80\xc2\x9b\xc2\x9f\xc2\xa0\xc2"),
+            "\"\\u007f\\u0080\\u009b\\u009f\xc2\xa0\xc2\"");
 }
 
 TEST(JsonTest, FloatsReadBackExactlyInTheirShortestForm) {

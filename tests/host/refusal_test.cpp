@@ -81,6 +81,8 @@ TEST_F(RefusalTest, UsageErrorsGiveTwo) {
            {"collection", "--code-list", "video.size=1|2"},
            {"collection", "--picture-dir", "pictures"},
            {"list", "--collection"},
+           {"help", "frobnicate"},
+           {"collection", "--proxy", "", "--proxy-password", "p"},
        }) {
     const RunResult r = Orvhost(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? "(none)" : args[0]);
@@ -90,6 +92,24 @@ TEST_F(RefusalTest, UsageErrorsGiveTwo) {
   const RunResult help = Orvhost({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_THAT(help.out, HasSubstr("orvhost import FILTER [PATH]"));
+}
+
+TEST_F(RefusalTest, AMistypedCollectionFolderIsRefusedWithNothingCreated) {
+  const std::string typo = folder_ + "/typo/deeper/collection.db";
+  SetOption("Export", "0");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"import", TESTFILTER_LIBRARY, "--collection", typo},
+        {"export", TESTFILTER_LIBRARY, folder_ + "/out.txt", "--collection", typo},
+        {"list", "--collection", typo},
+        {"collection", "--collection", typo},
+        {"collection", "--collection", typo, "--owner", "x"}}) {
+    const RunResult r = Orvhost(args);
+    EXPECT_EQ(r.status, 3) << args[0];
+    ExpectOneErrorLine(r);
+    EXPECT_THAT(r.err, HasSubstr("no folder " + folder_ + "/typo/deeper"));
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_ + "/typo"));
+  EXPECT_FALSE(std::filesystem::exists(folder_ + "/out.txt"));
 }
 
 TEST_F(RefusalTest, ListingAMissingCollectionCreatesNothing) {

@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "platform/posix/atomic_file.h"
 #include "platform/profile.h"
 #include "tests/platform/temp_folder.h"
 
@@ -183,6 +187,91 @@ TEST_F(ProfileStoreTest, WritesReplaceTheFileAtomically) {
   struct stat info;
   ASSERT_EQ(stat(KeyFile().c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0077, 0u);
+}
+
+TEST_F(ProfileStoreTest, RewritesKeepTheBytesOfLinesTheyDoNotChange) {
+  // A hand-edited key file: CR CR LF line ends, a text ending in a backslash before them, a last
+  // line without its line end.
+  const std::string edited =
+      "; edited by hand\r\n"
+      "Kept=sz:x\r\r\n"
+      "a=sz:\\\r\r\n"
+      "Changed=dword:1\r\n"
+      "Last=sz:end";
+  root_.Write("registry/software/kelvard/orvella premium/filmcard.reg", edited);
+  EXPECT_EQ(ReadProfileText(key_, "Kept"), "x\r");
+  EXPECT_EQ(ReadProfileText(key_, "a"), "\r");
+  for (int rewrite = 0; rewrite < 3; ++rewrite) {
+    ASSERT_TRUE(WriteProfileValues(key_, {Int("Changed", 2 + rewrite)}));
+  }
+  EXPECT_EQ(ReadFile(KeyFile()),
+            "; edited by hand\r\n"
+            "Kept=sz:x\r\r\n"
+            "a=sz:\\\r\r\n"
+            "Changed=dword:4\r\n"
+            "Last=sz:end");
+  EXPECT_EQ(ReadProfileText(key_, "Kept"), "x\r");
+  EXPECT_EQ(ReadProfileText(key_, "a"), "\r");
+  // A value added after a last line without its end starts a line of its own.
+  ASSERT_TRUE(WriteProfileValues(key_, {Int("New", 1)}));
+  EXPECT_EQ(ReadProfileText(key_, "Last"), "end");
+  EXPECT_EQ(ReadProfileInt(key_, "New"), 1);
+}
+
+TEST_F(ProfileStoreTest, DeletedValuesGoAndTheRestStays) {
+  ASSERT_TRUE(WriteProfileValues(key_, {Int("A", 1), Text("B", "b"), Text("C", "c")}));
+  ASSERT_TRUE(DeleteProfileValues(key_, {"a", "C", "Absent"}));
+  const std::vector<ProfileValue> listed = ListProfileValues(key_);
+  ASSERT_EQ(listed.size(), 1u);
+  EXPECT_EQ(listed[0].name, "B");
+  // Nothing to delete where nothing is stored; nothing is created for it.
+  const ProfileLocation other = OptionLocation("Orvella Premium", "Kelvard", "Internet");
+  EXPECT_TRUE(DeleteProfileValues(other, {"ProxyUrl"}));
+  EXPECT_FALSE(fs::exists(root_ / "registry/software/kelvard/orvella premium/internet.reg"));
+
+  const std::string ini = root_.Write("o.ini", "[x]\nA=1\n[filmcard]\nA=2\nb=3\n");
+  ASSERT_TRUE(DeleteProfileValues(OptionLocation("o.ini", nullptr, "filmcard"), {"a"}));
+  EXPECT_EQ(ReadFile(ini), "[x]\nA=1\n[filmcard]\nb=3\n");
+}
+
+TEST_F(ProfileStoreTest, AWriteRemovesTheTemporaryFilesOfKilledWriters) {
+  ASSERT_TRUE(WriteProfileValues(key_, {Int("A", 1)}));
+  // Writers killed before their rename, as a kill in the middle of a write leaves them.
+  for (int i = 0; i < 5; ++i) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      posix::TempFile temp(KeyFile());
+      temp.Write("half a profi");
+      _exit(0);  // no destructor runs: the temporary file stays
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+  }
+  const fs::path folder = fs::path(KeyFile()).parent_path();
+  const auto names = [&] {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(folder))
+      found.push_back(entry.path().filename());
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  ASSERT_EQ(names().size(), 6u);
+  // A writer still at work keeps its file; files that only look alike are not ours to remove.
+  posix::TempFile live(KeyFile());
+  ASSERT_TRUE(live.IsOpen());
+  root_.Write("registry/software/kelvard/orvella premium/filmcard.reg.tmp-note", "mine");
+  root_.Write("registry/software/kelvard/orvella premium/other.reg.tmpAbc123", "other key");
+
+  ASSERT_TRUE(WriteProfileValues(key_, {Int("A", 2)}));
+  const std::vector<std::string> left = names();
+  ASSERT_EQ(left.size(), 4u) << ::testing::PrintToString(left);
+  EXPECT_EQ(left[0], "filmcard.reg");
+  EXPECT_EQ(left[1], "filmcard.reg.tmp-note");
+  EXPECT_EQ(left[2].substr(0, 16), "filmcard.reg.tmp");  // the live one
+  EXPECT_EQ(left[3], "other.reg.tmpAbc123");
+  EXPECT_EQ(ReadProfileInt(key_, "A"), 2);
+  EXPECT_TRUE(live.Write("still writing"));
 }
 
 TEST_F(ProfileStoreTest, AStoreThatCannotBeReadIsNotReplaced) {

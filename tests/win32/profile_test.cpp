@@ -113,6 +113,33 @@ TEST_F(RegistryProfileTest, AnEmptyKeyPathNeverWritesIntoTheUsersRoot) {
   EXPECT_EQ(ReadProfileInt(nowhere, "OrvStray"), std::nullopt);
 }
 
+TEST_F(RegistryProfileTest, DeletedValuesGoAndTheRestStays) {
+  // Nothing to delete under a key that does not exist, and no key is made for it.
+  EXPECT_TRUE(DeleteProfileValues(where_, {"ProxyUrl"}));
+  HKEY key;
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, where_.keyPath.c_str(), 0, KEY_READ, &key), 0);
+
+  ASSERT_TRUE(
+      WriteProfileValues(where_, {Text("ProxyUrl", "h"), Int("ProxyPort", 80), Text("Kept", "k")}));
+  ASSERT_TRUE(DeleteProfileValues(where_, {"proxyurl", "ProxyPort", "Absent"}));
+  const std::vector<ProfileValue> left = ListProfileValues(where_);
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(left[0].name, "Kept");
+}
+
+TEST(IniProfileTest, DeletedKeysGoFromTheirSectionOnly) {
+  orv::testing::TempFolder folder;
+  const std::string file = folder / "d.ini";
+  const ProfileLocation cards = OptionLocation(file.c_str(), nullptr, "filmcard");
+  const ProfileLocation pages = OptionLocation(file.c_str(), nullptr, "pagebuilder");
+  ASSERT_TRUE(WriteProfileValues(cards, {Int("A", 1), Int("B", 2)}));
+  ASSERT_TRUE(WriteProfileValues(pages, {Int("A", 3)}));
+  ASSERT_TRUE(DeleteProfileValues(cards, {"a", "Absent"}));
+  EXPECT_EQ(ReadProfileInt(cards, "A"), std::nullopt);
+  EXPECT_EQ(ReadProfileInt(cards, "B"), 2);
+  EXPECT_EQ(ReadProfileInt(pages, "A"), 3);
+}
+
 TEST(IniProfileTest, SectionsOfOneFileKeepTheirValues) {
   orv::testing::TempFolder folder;
   const std::string file = folder / "orvella.ini";

@@ -1,0 +1,54 @@
+#include "host/run_summary.h"
+
+#include <cstdio>
+
+#include "host/collection_settings.h"
+
+namespace orv::host {
+
+namespace {
+
+std::string Counted(int64_t n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// "; 1 call produced nothing; 0.02 s"
+std::string Tail(const RunCounts& counts) {
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%.2f s", counts.seconds);
+  return "; " + Counted(counts.empty, "call", "calls") + " produced nothing; " + seconds;
+}
+
+std::string CategoryText(int32_t category) {
+  const std::string name = CategoryName(category);
+  return "of category " + (name.empty() ? std::to_string(category) : name);
+}
+
+}  // namespace
+
+std::string ImportSummary(const std::string& filter, const RunCounts& counts,
+                          const std::string& collection) {
+  if (counts.produced == 0) return "nothing stored: " + filter + " produced no item" + Tail(counts);
+  return Counted(counts.produced, "item", "items") + " stored in " + collection + Tail(counts);
+}
+
+std::string ExportSummary(const std::string& filter, const RunCounts& counts, int32_t handed,
+                          int32_t category, const std::string& output) {
+  const std::string items = Counted(handed, "item", "items") + " " + CategoryText(category);
+  if (counts.produced == 0) {
+    return "nothing written: " + filter + " produced no item from " + items + Tail(counts);
+  }
+  return Counted(counts.produced, "item", "items") + " " + CategoryText(category) + " written by " +
+         filter + " to " + output + Tail(counts);
+}
+
+std::string OpenFailure(const std::string& filter, const std::string& path) {
+  return filter + " could not open " + (path.empty() ? "its source" : path) +
+         "; its options: orvhost configure " + filter + " --show";
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace orv::host
