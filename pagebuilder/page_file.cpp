@@ -7,22 +7,14 @@ PageFile::~PageFile() { Close(); }
 bool PageFile::Create(const std::string& path) {
   Close();
   if (path.empty()) return false;
-  // Binary mode: the bytes of the template reach the page unchanged.
-  file_ = std::fopen(path.c_str(), "wb");
-  return file_ != nullptr;
+  return file_.Create(path);
 }
 
-bool PageFile::Write(std::string_view bytes) {
-  if (!file_) return false;
-  if (bytes.empty()) return true;
-  return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
-}
+bool PageFile::Write(std::string_view bytes) { return file_.Write(bytes); }
 
 bool PageFile::Close() {
-  if (!file_) return true;
-  const bool ok = std::fclose(file_) == 0;
-  file_ = nullptr;
-  return ok;
+  if (!file_.IsOpen()) return true;
+  return file_.Commit();
 }
 
 bool WritePage(const std::string& path, std::string_view bytes) {

@@ -1,12 +1,14 @@
-// A page being written: created (or emptied), bytes written as they are, closed. Line ends pass
-// through unchanged, so a template with CR LF line ends gives pages with CR LF line ends.
-// Other programs may read and write the file while it is open.
+// A page being written: bytes written as they are, then closed. Line ends pass through
+// unchanged, so a template with CR LF line ends gives pages with CR LF line ends. The page
+// replaces a file of the same name only when it is closed, whole: an export that is killed or
+// fails half-way leaves the page of an earlier export as it was.
 #ifndef ORV_PAGEBUILDER_PAGE_FILE_H
 #define ORV_PAGEBUILDER_PAGE_FILE_H
 
-#include <cstdio>
 #include <string>
 #include <string_view>
+
+#include "platform/replacing_file.h"
 
 namespace orv::pagebuilder {
 
@@ -18,14 +20,15 @@ class PageFile {
   PageFile& operator=(const PageFile&) = delete;
 
   bool Create(const std::string& path);
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return file_.IsOpen(); }
   // False when not everything could be written.
   bool Write(std::string_view bytes);
-  // False when buffered bytes could not be written out.
+  // Puts the page in place; false when it could not be written whole (the old file, if any,
+  // is then left as it was).
   bool Close();
 
  private:
-  std::FILE* file_ = nullptr;
+  platform::ReplacingFile file_;
 };
 
 // Creates `path`, writes `bytes` and closes it; false on any failure.

@@ -3,6 +3,7 @@
 #
 #   scripts/install-deps.sh native    build, tests and sanitizers on Linux
 #   scripts/install-deps.sh windows   the 32-bit Windows cross build and Wine to run its tests
+#   scripts/install-deps.sh fuzz      the fuzz targets (clang and libFuzzer)
 #
 # As root it runs apt-get itself; otherwise it prints the exact command to run and fails.
 set -euo pipefail
@@ -15,12 +16,15 @@ native=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libsqlite3-de
         libncurses-dev tmux)
 # xauth (for xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their
 # packages, and recommendations are not installed here.
+# The fuzz targets: clang with its sanitizer and libFuzzer runtime of the same version.
+fuzz=(clang libclang-rt-dev)
 windows=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wine)
 
 case "${1:-}" in
   native) wanted=("${native[@]}") ;;
   windows) wanted=("${windows[@]}") ;;
-  *) echo "usage: $0 native|windows" >&2; exit 2 ;;
+  fuzz) wanted=("${native[@]}" "${fuzz[@]}") ;;
+  *) echo "usage: $0 native|windows|fuzz" >&2; exit 2 ;;
 esac
 
 installed() {

@@ -48,8 +48,7 @@ void HostRunTest::TearDown() {
   fs::remove_all(folder_, ignored);
 }
 
-RunResult HostRunTest::Orvhost(const std::vector<std::string>& args) {
-  RunResult result;
+pid_t HostRunTest::Start(const std::vector<std::string>& args) {
   // Our settings replace the inherited ones; everything else (sanitizer options) passes through.
   std::vector<std::string> environment = {
       "ORVHOST_CONFIG_DIR=" + folder_ + "/config", "XDG_CONFIG_HOME=" + folder_ + "/xdgconfig",
@@ -88,19 +87,27 @@ RunResult HostRunTest::Orvhost(const std::vector<std::string>& args) {
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) {
     ADD_FAILURE() << "cannot start " << argv[0] << ": " << std::strerror(spawned);
-    return result;
+    return -1;
   }
+  return pid;
+}
+
+RunResult HostRunTest::Wait(pid_t pid) {
+  RunResult result;
+  if (pid <= 0) return result;
   int status = 0;
   while (waitpid(pid, &status, 0) < 0) {
   }
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.out = ReadFile(outPath);
-  result.err = ReadFile(errPath);
+  result.out = ReadFile(folder_ + "/stdout.txt");
+  result.err = ReadFile(folder_ + "/stderr.txt");
   for (const char* alarm : {"Sanitizer", "runtime error:"}) {
     EXPECT_EQ(result.err.find(alarm), std::string::npos) << result.err;
   }
   return result;
 }
+
+RunResult HostRunTest::Orvhost(const std::vector<std::string>& args) { return Wait(Start(args)); }
 
 void HostRunTest::SetOption(const std::string& key, const std::string& value) {
   const RunResult r = Orvhost({"configure", TESTFILTER_LIBRARY, "--set", key + "=" + value});

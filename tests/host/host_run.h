@@ -4,6 +4,7 @@
 #define ORV_TESTS_HOST_HOST_RUN_H
 
 #include <gtest/gtest.h>
+#include <sys/types.h>
 
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ class HostRunTest : public ::testing::Test {
   // progress line and 80 columns unless environment_ says otherwise). Fails the test when a
   // sanitizer spoke up.
   RunResult Orvhost(const std::vector<std::string>& args);
+  // The same in two steps: started (its process id, -1 when it could not start), then waited
+  // for. One program at a time: they share the output files.
+  pid_t Start(const std::vector<std::string>& args);
+  RunResult Wait(pid_t pid);
   // orvhost configure testfilter --set KEY=VALUE, checked.
   void SetOption(const std::string& key, const std::string& value);
   // orvhost import testfilter with the private collection, plus `extra` arguments.
