@@ -208,11 +208,6 @@ bool ParseStatus(std::string_view answer, ServerStatus& status) {
     if (colon == std::string_view::npos) break;  // malformed: keep what was read
     const std::string_view key = text::TrimAsciiBlanks(line.substr(0, colon));
     const std::string_view value = text::TrimAsciiBlanks(line.substr(colon + 1));
-    if (section && line.front() == ' ' && !key.empty() && !isKnown(key)) {
-      section->emplace_back(std::string(key), text::IntegerValue(value));
-      continue;
-    }
-    section = nullptr;
     if (key == "Database entries by category") {
       section = &status.categoryCounts;
       continue;
@@ -221,6 +216,11 @@ bool ParseStatus(std::string_view answer, ServerStatus& status) {
       section = &status.pendingTransmissions;
       continue;
     }
+    if (section && line.front() == ' ' && !key.empty() && !isKnown(key)) {
+      section->emplace_back(std::string(key), text::IntegerValue(value));
+      continue;
+    }
+    section = nullptr;
     if (key.empty() || value.empty()) break;
     for (const auto& [name, target] : numbers) {
       if (key == name) *target = text::IntegerValue(value);

@@ -58,6 +58,8 @@ void DiscfetchFilter::ReadProxySettings() {
 
 int32_t DiscfetchFilter::Configure(const char* profileName, const char* registryKey,
                                    int32_t showDialog) {
+  // The defaults follow $ORVHOST_CDDB_DEFAULT as it is now.
+  table_ = MakeOptionTable(options_);
   Filter::Configure(profileName, registryKey, 0);
   ReadProxySettings();
   timeoutMs_ = platform::ReadProfileInt(OptionStore(), "CddbTimeout").value_or(kRunTimeoutMs);

@@ -48,17 +48,6 @@ void Silence() {
   (void)done;
 }
 
-CdIo_t* OpenSource(const std::string& source, bool image) {
-  Silence();
-  if (!image) {
-    if (source.empty()) return cdio_open(nullptr, DRIVER_DEVICE);
-    return cdio_open(source.c_str(), DRIVER_DEVICE);
-  }
-  for (driver_id_t driver : {DRIVER_BINCUE, DRIVER_CDRDAO, DRIVER_NRG}) {
-    if (CdIo_t* cdio = cdio_open(source.c_str(), driver)) return cdio;
-  }
-  return nullptr;
-}
 
 TrackPosition FromFrames(lba_t frames) {
   return TrackPosition{static_cast<int32_t>(frames / 4500),
@@ -112,12 +101,21 @@ bool ReadToc(DiscToc& toc, const std::string& drive) {
   toc.clear();
   ImageDrive& images = Images();
   const bool image = !images.images.empty() && (drive.empty() || drive == images.images.front());
-  CdIo_t* cdio = image ? OpenSource(images.images[images.current], true) : OpenSource(drive, false);
-  if (!cdio) return false;
-  const bool read = ReadOpen(cdio, toc);
-  cdio_destroy(cdio);
-  if (!read) toc.clear();
-  return read;
+  Silence();
+  // A drive, or an image in whichever of the formats reads it.
+  const std::string source = image ? images.images[images.current] : drive;
+  const std::vector<driver_id_t> drivers =
+      image ? std::vector<driver_id_t>{DRIVER_CDRDAO, DRIVER_BINCUE, DRIVER_NRG}
+            : std::vector<driver_id_t>{DRIVER_DEVICE};
+  for (driver_id_t driver : drivers) {
+    CdIo_t* cdio = cdio_open(source.empty() ? nullptr : source.c_str(), driver);
+    if (!cdio) continue;
+    const bool read = ReadOpen(cdio, toc);
+    cdio_destroy(cdio);
+    if (read) return true;
+    toc.clear();
+  }
+  return false;
 }
 
 void SetDoor(bool open, const std::string& drive) {
