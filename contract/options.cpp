@@ -70,8 +70,8 @@ std::optional<int32_t> EditNumber(std::string_view text) {
 
 bool IntegerEditsHoldNumbers(const OptionTable& table, const ui::DialogModel& model) {
   for (const Option& option : table) {
-    if (option.control == OptionControl::kEdit && option.integer &&
-        model.Find(option.controlId) && !EditNumber(model.Text(option.controlId))) {
+    if (option.control == OptionControl::kEdit && option.integer && model.Find(option.controlId) &&
+        !EditNumber(model.Text(option.controlId))) {
       return false;
     }
   }

@@ -2,10 +2,13 @@
 
 #include "text/ascii.h"
 #include "text/codepage.h"
+#include "text/lines.h"
 #include "text/number.h"
 
 namespace orv::discfetch {
 namespace {
+
+using text::SplitLines;
 
 bool IsListCode(int code) { return code >= 210 && code <= 219; }
 
@@ -48,31 +51,10 @@ bool ParseCoordinate(std::string_view token, char positive, char negative, int32
   return true;
 }
 
-std::optional<uint32_t> LeadingHex(std::string_view token) {
-  uint64_t value = 0;
-  size_t digits = 0;
-  for (char c : token) {
-    int digit;
-    if (c >= '0' && c <= '9') {
-      digit = c - '0';
-    } else if (c >= 'a' && c <= 'f') {
-      digit = c - 'a' + 10;
-    } else if (c >= 'A' && c <= 'F') {
-      digit = c - 'A' + 10;
-    } else {
-      break;
-    }
-    if (++digits > 8) return std::nullopt;  // wider than an identifier
-    value = value * 16 + static_cast<uint64_t>(digit);
-  }
-  if (digits == 0) return std::nullopt;
-  return static_cast<uint32_t>(value);
-}
-
 bool ParseMatchLine(std::string_view line, QueryMatch& match) {
   std::string_view category, id;
   if (!NextToken(line, category) || !NextToken(line, id)) return false;
-  const std::optional<uint32_t> discId = LeadingHex(id);
+  const std::optional<uint32_t> discId = text::LeadingHex32(id);
   const std::string_view discText = SkipSpaces(line);
   if (!discId || discText.empty()) return false;
   match = QueryMatch();
@@ -133,19 +115,6 @@ int StatusCode(std::string_view answer) {
   return (answer[0] - '0') * 100 + (answer[1] - '0') * 10 + (answer[2] - '0');
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  return lines;
-}
-
 std::string EntryTextToUser(std::string_view bytes) {
   return text::IsValidUtf8(bytes) ? text::Utf8ToUser(bytes) : text::Latin1ToUser(bytes);
 }
@@ -182,8 +151,10 @@ bool ParseStatus(std::string_view answer, ServerStatus& status) {
   if (!IsListCode(StatusCode(answer))) return false;
   status = ServerStatus();
   const std::pair<const char*, int32_t*> numbers[] = {
-      {"current proto", &status.currentProto}, {"max proto", &status.maxProto},
-      {"current users", &status.currentUsers}, {"max users", &status.maxUsers},
+      {"current proto", &status.currentProto},
+      {"max proto", &status.maxProto},
+      {"current users", &status.currentUsers},
+      {"max users", &status.maxUsers},
       {"Database entries", &status.databaseEntries}};
   const std::pair<const char*, bool*> flags[] = {{"gets", &status.gets},
                                                  {"updates", &status.updates},

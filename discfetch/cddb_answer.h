@@ -29,9 +29,6 @@ std::optional<std::string_view> AnswerBody(std::string_view received);
 // The number of the first three characters; -1 when they are not three digits.
 int StatusCode(std::string_view answer);
 
-// The lines of a text: each ends at LF, a CR before it dropped. A last line without LF counts.
-std::vector<std::string_view> SplitLines(std::string_view text);
-
 // Outside text (Latin-1, or UTF-8 when it is valid UTF-8) in the user's code page.
 std::string EntryTextToUser(std::string_view bytes);
 

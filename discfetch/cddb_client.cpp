@@ -65,9 +65,8 @@ bool CddbClient::Exchange(const CddbSite& site, std::string_view command, bool s
   lastError_ = CddbError::kNone;
   const bool viaProxy = !proxy_.host.empty();
   platform::TcpConnection connection;
-  const platform::TcpError connected =
-      connection.Connect(viaProxy ? proxy_.host : site.host,
-                         viaProxy ? proxy_.port : site.port, timeoutMs_);
+  const platform::TcpError connected = connection.Connect(
+      viaProxy ? proxy_.host : site.host, viaProxy ? proxy_.port : site.port, timeoutMs_);
   if (connected != platform::TcpError::kNone) {
     lastError_ = connected == platform::TcpError::kUnresolved ? CddbError::kUnresolved
                  : connected == platform::TcpError::kTimedOut ? CddbError::kTimedOut

@@ -60,8 +60,7 @@ class CddbClient {
  private:
   // Connects, sends the request of `command` for `site`, receives the answer; `body` is the
   // CDDB text behind the HTTP header, as the server sent it.
-  bool Exchange(const CddbSite& site, std::string_view command, bool singleLine,
-                std::string& body);
+  bool Exchange(const CddbSite& site, std::string_view command, bool singleLine, std::string& body);
 
   std::string clientName_ = "CdLookup";
   std::string clientVersion_ = "1.24";

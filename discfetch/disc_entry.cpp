@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "discfetch/cddb_answer.h"
+#include "text/lines.h"
 #include "text/number.h"
 
 namespace orv::discfetch {
@@ -41,29 +41,6 @@ void AppendIndexed(std::vector<std::string>& list, std::string_view number,
   list[static_cast<size_t>(index)] += value;
 }
 
-std::optional<uint32_t> FirstHex(std::string_view value) {
-  size_t at = 0;
-  while (at < value.size() && value[at] == ' ') ++at;
-  uint64_t number = 0;
-  size_t digits = 0;
-  for (; at < value.size(); ++at) {
-    const char c = value[at];
-    int digit;
-    if (c >= '0' && c <= '9') {
-      digit = c - '0';
-    } else if (c >= 'a' && c <= 'f') {
-      digit = c - 'a' + 10;
-    } else if (c >= 'A' && c <= 'F') {
-      digit = c - 'A' + 10;
-    } else {
-      break;
-    }
-    if (++digits <= 8) number = number * 16 + static_cast<uint64_t>(digit);
-  }
-  if (digits == 0) return std::nullopt;
-  return static_cast<uint32_t>(number);
-}
-
 }  // namespace
 
 std::string DecodeEscapes(std::string_view value) {
@@ -89,7 +66,7 @@ bool ParseDiscEntry(std::string_view text, DiscEntry& entry) {
   bool signature = false, inOffsets = false, lengthSeen = false, submitter = false;
   bool idSeen = false, titleSeen = false;
   std::string discTitle, playOrder;
-  for (const std::string_view line : SplitLines(text)) {
+  for (const std::string_view line : text::SplitLines(text)) {
     if (StartsWith(line, "#")) {
       const std::string_view rest = TrimSpaces(line.substr(1));
       const std::string_view comment = rest.size() > 1 ? rest : std::string_view();
@@ -122,7 +99,7 @@ bool ParseDiscEntry(std::string_view text, DiscEntry& entry) {
     const std::string value = DecodeEscapes(line.substr(equals + 1));
     if (keyword == "DISCID") {
       if (value.size() > 7) {
-        const std::optional<uint32_t> id = FirstHex(value);
+        const std::optional<uint32_t> id = text::LeadingHex32(value);
         idSeen = id.has_value();
         if (id) entry.discId = *id;
       }
@@ -143,8 +120,8 @@ bool ParseDiscEntry(std::string_view text, DiscEntry& entry) {
       playOrder += value;
     }
   }
-  if (!signature || entry.offsets.empty() || !lengthSeen || !submitter || !idSeen ||
-      !titleSeen || entry.trackTitles.size() != entry.trackExtendedData.size()) {
+  if (!signature || entry.offsets.empty() || !lengthSeen || !submitter || !idSeen || !titleSeen ||
+      entry.trackTitles.size() != entry.trackExtendedData.size()) {
     return false;
   }
   const size_t split = discTitle.find(" / ");

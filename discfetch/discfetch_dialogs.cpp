@@ -110,10 +110,9 @@ void DiscfetchOptionsDialog::OnCommand(ui::DialogModel& model, int controlId) {
 }
 
 void AcquisitionDialog::ShowCount(ui::DialogModel& model) const {
-  model.SetText(kIdQueueCount,
-                FormatNumbers(platform::LoadResourceString(kStringQueueCount),
-                              {static_cast<int64_t>(queue_.Size()),
-                               static_cast<int64_t>(kMaxQueuedDiscs)}));
+  model.SetText(kIdQueueCount, FormatNumbers(platform::LoadResourceString(kStringQueueCount),
+                                             {static_cast<int64_t>(queue_.Size()),
+                                              static_cast<int64_t>(kMaxQueuedDiscs)}));
   if (ui::Control* ok = model.Find(ui::kIdOk)) ok->enabled = queue_.Size() > 0;
 }
 

@@ -45,7 +45,8 @@ void DiscfetchFilter::ReadProxySettings() {
   if (where.keyPath.empty()) return;
   // Each value replaces the setting only when it could be read.
   const auto text = [&](int piece, std::string& setting) {
-    const std::optional<std::string> value = platform::ReadProfileText(where, ListPiece(names, piece));
+    const std::optional<std::string> value =
+        platform::ReadProfileText(where, ListPiece(names, piece));
     if (value && value->size() <= kMaxProxyText) setting = *value;
   };
   text(3, proxy_.password);

@@ -12,7 +12,7 @@
 namespace orv::discfetch {
 
 struct DiscfetchOptions {
-  int32_t maxCd = 74;  // minutes; stored and edited, read by nothing else
+  int32_t maxCd = 74;    // minutes; stored and edited, read by nothing else
   int32_t avgTrack = 5;  // minutes of a title the table of contents has no track for
   std::string defType;   // string 6
   std::string defValue = "0";

@@ -41,7 +41,8 @@ size_t TrackCount(const platform::DiscToc& toc) { return toc.empty() ? 0 : toc.s
 
 std::string TitleText(const DiscContext& disc, size_t title) {
   std::string text;
-  if (disc.options.incNumber) text = FormatNumbers("%02d", {static_cast<int64_t>(title) + 1}) + " - ";
+  if (disc.options.incNumber)
+    text = FormatNumbers("%02d", {static_cast<int64_t>(title) + 1}) + " - ";
   return text + disc.entry.trackTitles[title];
 }
 
@@ -114,8 +115,8 @@ void FillDiscItem(MediaItem& item, const DiscContext& disc) {
   if (disc.options.tracksInComment) {
     std::string list;
     for (size_t k = 0; k < entry.trackTitles.size(); ++k) {
-      list += TitleText(disc, k) + " (" + LengthText(TrackSeconds(disc, k + 1)) + ")" +
-              kCommentLineEnd;
+      list +=
+          TitleText(disc, k) + " (" + LengthText(TrackSeconds(disc, k + 1)) + ")" + kCommentLineEnd;
     }
     Assign(&item.comment, list);
   }

@@ -61,7 +61,7 @@ class TcpListener {
 };
 
 // The names the CDDB hello carries; empty when the system gives none.
-std::string LoginName();  // GetUserNameA; the login name of the user id on Linux
+std::string LoginName();    // GetUserNameA; the login name of the user id on Linux
 std::string MachineName();  // gethostname
 
 }  // namespace orv::platform

@@ -43,8 +43,8 @@ struct Control {
   int checked = 0;                       // check box, radio button
   std::vector<std::string> items;        // combo box entries
   int selection = -1;                    // combo box selection, -1 none
-  bool editable = false;  // a drop-down combo box whose edit field holds `text`
-  bool bold = false;      // shown in a bold variant of the dialog's font
+  bool editable = false;                 // a drop-down combo box whose edit field holds `text`
+  bool bold = false;                     // shown in a bold variant of the dialog's font
   int hour = 0, minute = 0, second = 0;  // time picker
   std::vector<ListColumn> columns;       // list view
   std::vector<std::vector<std::string>> rows;

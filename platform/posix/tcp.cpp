@@ -21,8 +21,8 @@ int Fd(intptr_t socket) { return static_cast<int>(socket); }
 int PollFor(int fd, short events, uint32_t timeoutMs) {
   pollfd entry{fd, events, 0};
   while (true) {
-    const int ready = poll(&entry, 1, static_cast<int>(timeoutMs > 0x7fffffffu ? 0x7fffffff
-                                                                               : timeoutMs));
+    const int ready =
+        poll(&entry, 1, static_cast<int>(timeoutMs > 0x7fffffffu ? 0x7fffffff : timeoutMs));
     if (ready < 0 && errno == EINTR) continue;
     if (ready <= 0) return ready;
     return 1;
@@ -144,8 +144,8 @@ bool TcpListener::Listen(int port) {
   address.sin_port = htons(static_cast<uint16_t>(port));
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   socklen_t size = sizeof address;
-  if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      listen(fd, 16) != 0 || getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+  if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(fd, 16) != 0 ||
+      getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
     Close();
     return false;
   }

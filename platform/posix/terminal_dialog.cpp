@@ -78,9 +78,8 @@ void DrawControl(const Control& control, std::ostream& out) {
       if (control.editable) {
         out << id << "combo \"" << control.text << "\"" << disabled << "\n";
       } else {
-        out << id << "combo "
-            << (valid ? std::to_string(at) + ": " + control.items[at] : "(none)") << disabled
-            << "\n";
+        out << id << "combo " << (valid ? std::to_string(at) + ": " + control.items[at] : "(none)")
+            << disabled << "\n";
       }
       for (size_t i = 0; i < control.items.size(); ++i) {
         out << "          " << (static_cast<int>(i) == at ? "* " : "  ") << i << ": "

@@ -270,7 +270,8 @@ void DialogBinding::ApplyControl(HWND window, const ui::Control& shown,
                                  const ui::Control& wanted) const {
   if (wanted.enabled != shown.enabled) EnableWindow(window, wanted.enabled ? TRUE : FALSE);
   if (wanted.bold && !shown.bold) {
-    if (const HFONT bold = BoldFont()) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
+    if (const HFONT bold = BoldFont())
+      SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
   }
   if (HasWindowText(shown.kind) && wanted.text != shown.text) {
     SetWindowTextA(window, wanted.text.c_str());
@@ -295,8 +296,8 @@ void DialogBinding::ApplyControl(HWND window, const ui::Control& shown,
         SendMessageA(window, CB_SETCURSEL, static_cast<WPARAM>(wanted.selection), 0);
       }
       // After the selection, which writes its entry into an editable box's field.
-      if (shown.editable && (itemsChanged || wanted.selection != shown.selection ||
-                             wanted.text != shown.text)) {
+      if (shown.editable &&
+          (itemsChanged || wanted.selection != shown.selection || wanted.text != shown.text)) {
         SetWindowTextA(window, wanted.text.c_str());
       }
       break;

@@ -66,8 +66,9 @@ void OnCommand(HWND dialog, DialogRun& run, int id, int code, HWND from) {
   const bool clicked = code == BN_CLICKED;
   const bool opening = code == CBN_DROPDOWN && kind == ControlKind::kComboBox;
   const bool choosing = code == CBN_SELENDOK && kind == ControlKind::kComboBox;
-  if (!opening && !choosing && !(clicked && (kind == ControlKind::kButton || kind == ControlKind::kCheckBox ||
-                                kind == ControlKind::kRadioButton))) {
+  if (!opening && !choosing &&
+      !(clicked && (kind == ControlKind::kButton || kind == ControlKind::kCheckBox ||
+                    kind == ControlKind::kRadioButton))) {
     return;
   }
   DialogModel model = run.binding.Read();

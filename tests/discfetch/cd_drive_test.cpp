@@ -1,12 +1,13 @@
 // The Linux drive on disc images made by the tests: tables of contents, identifiers that
 // agree with libdiscid's freedb identifier, and the images swapped at each acquisition.
+#include "platform/cd_drive.h"
+
 #include <discid/discid.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "discfetch/disc_id.h"
-#include "platform/cd_drive.h"
 #include "platform/process.h"
 #include "tests/discfetch/disc_image.h"
 #include "tests/platform/temp_folder.h"
@@ -43,9 +44,7 @@ std::string LibdiscidFreedbId(const DiscToc& toc) {
 class ImageDrive : public ::testing::Test {
  protected:
   void TearDown() override { platform::SetEnvironmentValue("ORVHOST_CDROM", ""); }
-  void Insert(const std::string& images) {
-    platform::SetEnvironmentValue("ORVHOST_CDROM", images);
-  }
+  void Insert(const std::string& images) { platform::SetEnvironmentValue("ORVHOST_CDROM", images); }
   orv::testing::TempFolder folder_;
 };
 
@@ -66,9 +65,11 @@ TEST_F(ImageDrive, WorkedExampleImageGivesItsTableAndIdentifier) {
 }
 
 TEST_F(ImageDrive, IdentifiersAgreeWithLibdiscidOnAudioDiscs) {
-  const std::vector<std::vector<ImageTrack>> discs = {
-      WorkedExampleTracks(), EvenTracks(1, 1), EvenTracks(11, 247), EvenTracks(20, 61),
-      {{14000}, {3}, {22222}, {75 * 600}}};
+  const std::vector<std::vector<ImageTrack>> discs = {WorkedExampleTracks(),
+                                                      EvenTracks(1, 1),
+                                                      EvenTracks(11, 247),
+                                                      EvenTracks(20, 61),
+                                                      {{14000}, {3}, {22222}, {75 * 600}}};
   for (size_t i = 0; i < discs.size(); ++i) {
     Insert(WriteCueImage(folder_.Path(), "disc" + std::to_string(i), discs[i]));
     DiscToc toc;

@@ -1,8 +1,9 @@
 // The CDDB client against the loopback fake server: exact request texts, the reception of
 // answers however they arrive, and every fault ending in bounded time.
+#include "discfetch/cddb_client.h"
+
 #include <gtest/gtest.h>
 
-#include "discfetch/cddb_client.h"
 #include "discfetch/disc_id.h"
 #include "tests/discfetch/entry_text.h"
 #include "tests/discfetch/fake_cddb_server.h"

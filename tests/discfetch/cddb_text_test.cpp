@@ -42,8 +42,7 @@ TEST(CddbRequest, ProxyRequestsNameTheServerAndAuthenticateOnlyWithAUser) {
 TEST(CddbReception, MultiLineAnswersEndAtALoneDotWithCrLfOrLf) {
   const std::string header = "HTTP/1.0 200 OK\r\n\r\n";
   EXPECT_FALSE(CompleteAnswerLength(header + "210 OK\r\nline\r\n", false));
-  EXPECT_EQ(CompleteAnswerLength(header + "210 OK\r\nline\r\n.\r\n", false),
-            header.size() + 12)
+  EXPECT_EQ(CompleteAnswerLength(header + "210 OK\r\nline\r\n.\r\n", false), header.size() + 12)
       << "cut where the terminator, with the last line's CR LF, begins";
   EXPECT_EQ(CompleteAnswerLength("HTTP/1.0 200 OK\n\n210 OK\nline\n.\n", false), 28u);
   // A dot inside a line is no terminator.
@@ -70,14 +69,15 @@ TEST(CddbAnswer, BodyStartsAfterTheFirstEmptyLine) {
 
 TEST(CddbAnswer, SitesKeepHttpLinesWithWellFormedCoordinates) {
   std::vector<CddbSite> sites(1);
-  ASSERT_TRUE(ParseSites("210 OK\r\n"
-                         "a.example http 80 /~cddb/cddb.cgi N048.51 E002.21 Paris, France\r\n"
-                         "b.example cddbp 888 - N048.51 E002.21 skipped\r\n"
-                         "c.example HTTP 8080 /cgi S033.52 W151.13   Sydney\r\n"
-                         "d.example http 80 /cgi N48.51 E002.21 short latitude\r\n"
-                         "e.example http 80 /cgi X048.51 E002.21 bad hemisphere\r\n"
-                         "f.example http 80 /cgi\r\n",
-                         sites));
+  ASSERT_TRUE(
+      ParseSites("210 OK\r\n"
+                 "a.example http 80 /~cddb/cddb.cgi N048.51 E002.21 Paris, France\r\n"
+                 "b.example cddbp 888 - N048.51 E002.21 skipped\r\n"
+                 "c.example HTTP 8080 /cgi S033.52 W151.13   Sydney\r\n"
+                 "d.example http 80 /cgi N48.51 E002.21 short latitude\r\n"
+                 "e.example http 80 /cgi X048.51 E002.21 bad hemisphere\r\n"
+                 "f.example http 80 /cgi\r\n",
+                 sites));
   ASSERT_EQ(sites.size(), 2u);
   EXPECT_EQ(sites[0].host, "a.example");
   EXPECT_EQ(sites[0].latitudeMinutes, 48 * 60 + 51);
@@ -95,12 +95,13 @@ TEST(CddbAnswer, SitesKeepHttpLinesWithWellFormedCoordinates) {
 
 TEST(CddbAnswer, StatusReadsValuesAndSectionsAndStopsAtAMalformedLine) {
   ServerStatus status;
-  ASSERT_TRUE(ParseStatus("210 OK\r\nServer status:\r\n    current proto: 5\r\n"
-                          "    max proto: 6\r\n    gets: yes\r\n    Database entries: 42\r\n"
-                          "    Database entries by category:\r\n        rock: 30\r\n"
-                          "        jazz: 12\r\n    Pending File transmissions:\r\n"
-                          "        server1: 3\r\n    strip ext: maybe\r\n    max users: 9\r\n",
-                          status));
+  ASSERT_TRUE(
+      ParseStatus("210 OK\r\nServer status:\r\n    current proto: 5\r\n"
+                  "    max proto: 6\r\n    gets: yes\r\n    Database entries: 42\r\n"
+                  "    Database entries by category:\r\n        rock: 30\r\n"
+                  "        jazz: 12\r\n    Pending File transmissions:\r\n"
+                  "        server1: 3\r\n    strip ext: maybe\r\n    max users: 9\r\n",
+                  status));
   EXPECT_EQ(status.currentProto, 5);
   EXPECT_EQ(status.maxProto, 6);
   EXPECT_TRUE(status.gets);
@@ -121,9 +122,10 @@ TEST(CddbAnswer, QueryMatchesFollowTheCode) {
   EXPECT_EQ(matches[0].matchArtist, EntryTextToUser("Noir Désir"));
   EXPECT_EQ(matches[0].matchTitle, "Tostaky");
 
-  ASSERT_TRUE(ParseQuery("211 close matches\r\nrock 1 A / B\r\njazz 2 Untitled\r\nbad\r\n"
-                         "misc 3 C/D\r\n",
-                         matches));
+  ASSERT_TRUE(
+      ParseQuery("211 close matches\r\nrock 1 A / B\r\njazz 2 Untitled\r\nbad\r\n"
+                 "misc 3 C/D\r\n",
+                 matches));
   ASSERT_EQ(matches.size(), 3u);
   EXPECT_EQ(matches[1].cddbCategory, "jazz");
   EXPECT_EQ(matches[1].matchArtist, "");

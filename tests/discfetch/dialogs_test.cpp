@@ -27,8 +27,9 @@ TEST_F(Dialogs, OptionsOkWritesEveryOptionAndCancelNone) {
   EXPECT_EQ(ShowOptions(), 0);
   EXPECT_FALSE(StoredInt("MaxCD"));
 
-  Answer("dialog 129 set 1001=80 set 1003=9.90 select 1010=9 select 1011=3 check 1006=1 "
-         "check 1009=1 ok\n");
+  Answer(
+      "dialog 129 set 1001=80 set 1003=9.90 select 1010=9 select 1011=3 check 1006=1 "
+      "check 1009=1 ok\n");
   EXPECT_EQ(ShowOptions(), 1);
   EXPECT_EQ(StoredInt("MaxCD"), 80);
   EXPECT_EQ(StoredText("DefValue"), "9.90");
@@ -50,8 +51,9 @@ TEST_F(Dialogs, AnIntegerFieldWithoutANumberIsRefused) {
 }
 
 TEST_F(Dialogs, ServerListFillsTheDropDownAndAChoiceCopiesTheSite) {
-  Answer("dialog 129 press 3 ok\n"
-         "dialog 131 set 1013=7 press 3004 select 3004=0 ok\n");
+  Answer(
+      "dialog 129 press 3 ok\n"
+      "dialog 131 set 1013=7 press 3004 select 3004=0 ok\n");
   EXPECT_EQ(ShowOptions(), 1);
   EXPECT_EQ(server_.RequestCount("sites"), 1u);
   EXPECT_EQ(StoredText("cddbsite"), "127.0.0.1");
@@ -62,8 +64,9 @@ TEST_F(Dialogs, ServerListFillsTheDropDownAndAChoiceCopiesTheSite) {
 
 TEST_F(Dialogs, AFailedSiteListLeavesTheDropDownAndTypedValuesStayAfterCancel) {
   server_.Script("sites", {{"500 no sites\r\n"}});
-  Answer("dialog 129 press 3 ok\n"
-         "dialog 131 set 3004=cddb.example set 1002=8880 set 1003=/cgi press 3004 cancel\n");
+  Answer(
+      "dialog 129 press 3 ok\n"
+      "dialog 131 set 3004=cddb.example set 1002=8880 set 1003=/cgi press 3004 cancel\n");
   EXPECT_EQ(ShowOptions(), 1);
   // Opening the list took the typed values, so they stay although 131 was cancelled.
   EXPECT_EQ(StoredText("cddbsite"), "cddb.example");
@@ -72,8 +75,9 @@ TEST_F(Dialogs, AFailedSiteListLeavesTheDropDownAndTypedValuesStayAfterCancel) {
 }
 
 TEST_F(Dialogs, ResetBringsBackTheDefaultServerButKeepsTheAttempts) {
-  Answer("dialog 129 press 3 ok\n"
-         "dialog 131 set 3004=other set 1002=99 set 1003=/x set 1004=d set 1013=3 press 3 ok\n");
+  Answer(
+      "dialog 129 press 3 ok\n"
+      "dialog 131 set 3004=other set 1002=99 set 1003=/x set 1004=d set 1013=3 press 3 ok\n");
   EXPECT_EQ(ShowOptions(), 1);
   EXPECT_EQ(StoredText("cddbsite"), "127.0.0.1");
   EXPECT_EQ(StoredInt("cddbport"), server_.Port());
@@ -83,10 +87,11 @@ TEST_F(Dialogs, ResetBringsBackTheDefaultServerButKeepsTheAttempts) {
 }
 
 TEST_F(Dialogs, SettingsOkNeedsServerAndPathAndMakesZeroAttemptsOne) {
-  Answer("dialog 129 press 3 ok\n"
-         "dialog 131 set 3004= ok\n"
-         "dialog 131 set 3004=srv set 1003= ok\n"
-         "dialog 131 set 1003=/p set 1013=0 ok\n");
+  Answer(
+      "dialog 129 press 3 ok\n"
+      "dialog 131 set 3004= ok\n"
+      "dialog 131 set 3004=srv set 1003= ok\n"
+      "dialog 131 set 1003=/p set 1013=0 ok\n");
   EXPECT_EQ(ShowOptions(), 1);
   EXPECT_EQ(StoredText("cddbsite"), "srv");
   EXPECT_EQ(StoredInt("NbAttempt"), 1);
@@ -102,7 +107,9 @@ TEST_F(Dialogs, SettingsShowTheProxyOfTheHost) {
 }
 
 TEST_F(Dialogs, AcquisitionQueuesADiscOnceInARowAndAgainAfterASwap) {
-  Insert({{"a", WorkedExampleTracks()}, {"a2", WorkedExampleTracks()}, {"b", EvenTracks(3, 242)},
+  Insert({{"a", WorkedExampleTracks()},
+          {"a2", WorkedExampleTracks()},
+          {"b", EvenTracks(3, 242)},
           {"a3", WorkedExampleTracks()}});
   // a, the same disc again, b, then a back in the drive.
   Answer("dialog 130 press 3002 press 3002 press 3002 press 3002 press 3 press 3001 cancel\n");

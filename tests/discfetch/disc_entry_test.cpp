@@ -1,7 +1,8 @@
 // xmcd entries into DiscEntry: completeness, splitting, escapes, lists that only grow.
+#include "discfetch/disc_entry.h"
+
 #include <gtest/gtest.h>
 
-#include "discfetch/disc_entry.h"
 #include "tests/discfetch/entry_text.h"
 
 namespace orv::discfetch {
@@ -32,8 +33,8 @@ TEST(DiscEntryParse, CompleteEntryGivesEveryField) {
 
 TEST(DiscEntryParse, DiscTitleSplitsAtSpacedSlashAndJoinsContinuations) {
   DiscEntry entry;
-  ASSERT_TRUE(ParseDiscEntry(
-      EntryText("0501a302", "AC/DC / Back in", {"x"}, "DTITLE= Black\n"), entry));
+  ASSERT_TRUE(
+      ParseDiscEntry(EntryText("0501a302", "AC/DC / Back in", {"x"}, "DTITLE= Black\n"), entry));
   EXPECT_EQ(entry.discArtist, "AC/DC");
   EXPECT_EQ(entry.discTitle, "Back in Black");
   ASSERT_TRUE(ParseDiscEntry(EntryText("0501a302", "Live", {"x"}), entry));

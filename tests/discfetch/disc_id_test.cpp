@@ -1,7 +1,7 @@
 // Disc identifiers and query arguments from tables of contents.
-#include <gtest/gtest.h>
-
 #include "discfetch/disc_id.h"
+
+#include <gtest/gtest.h>
 
 namespace orv::discfetch {
 namespace {

@@ -19,8 +19,7 @@ struct ImageTrack {
 
 inline std::string Msf(int frames) {
   char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", frames / 4500, frames / 75 % 60,
-                frames % 75);
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", frames / 4500, frames / 75 % 60, frames % 75);
   return text;
 }
 
@@ -56,8 +55,8 @@ inline std::string WriteTocImage(const std::filesystem::path& folder, const std:
   int start = 0;
   for (const ImageTrack& track : tracks) {
     // libcdio finds a TOC's data file from the working folder: name it in full.
-    toc += "TRACK AUDIO\nFILE \"" + (folder / (name + ".bin")).string() + "\" " + Msf(start) +
-           " " + Msf(track.frames) + "\n";
+    toc += "TRACK AUDIO\nFILE \"" + (folder / (name + ".bin")).string() + "\" " + Msf(start) + " " +
+           Msf(track.frames) + "\n";
     start += track.frames;
   }
   const std::filesystem::path path = folder / (name + ".toc");

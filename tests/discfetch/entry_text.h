@@ -10,8 +10,8 @@ namespace orv::discfetch::testing {
 // A complete entry: signature, offsets, disc length, submitter, DISCID, DTITLE, one TTITLE and
 // one EXTT per title, then `extra` lines (LF line ends).
 inline std::string EntryText(const std::string& discId, const std::string& discTitle,
-                             const std::vector<std::string>& titles,
-                             const std::string& extra = "", int discLength = 421) {
+                             const std::vector<std::string>& titles, const std::string& extra = "",
+                             int discLength = 421) {
   std::string text = "# xmcd\n#\n# Track frame offsets:\n#\t150\n#\t15787\n#\n# Disc length: " +
                      std::to_string(discLength) +
                      " seconds\n#\n# Revision: 3\n# Submitted via: fakeclient 1.0 tests\n#\n";

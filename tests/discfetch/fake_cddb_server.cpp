@@ -163,8 +163,8 @@ Answer FakeCddbServer::AnswerFor(const std::string& request) {
     } else {
       const std::string category = found->second.substr(0, found->second.find('\n'));
       const std::string entry = found->second.substr(found->second.find('\n') + 1);
-      answer.cddbText = "200 " + category + " " + found->first + " " +
-                        FirstLineValue(entry, "DTITLE") + "\r\n";
+      answer.cddbText =
+          "200 " + category + " " + found->first + " " + FirstLineValue(entry, "DTITLE") + "\r\n";
     }
   } else if (command == "read" && words.size() > 3) {
     const auto found = entries_.find(Lower(words[3]));
@@ -172,11 +172,9 @@ Answer FakeCddbServer::AnswerFor(const std::string& request) {
       answer.cddbText = "401 " + words[2] + " " + words[3] + " No such CD entry in database.\r\n";
     } else {
       const std::string entry = found->second.substr(found->second.find('\n') + 1);
-      answer.cddbText = "210 " + words[2] + " " + words[3] + " CD database entry follows\r\n" +
-                        entry + (entry.size() >= 2 && entry.substr(entry.size() - 2) == "\r\n"
-                                     ? ""
-                                     : "\r\n") +
-                        ".\r\n";
+      answer.cddbText =
+          "210 " + words[2] + " " + words[3] + " CD database entry follows\r\n" + entry +
+          (entry.size() >= 2 && entry.substr(entry.size() - 2) == "\r\n" ? "" : "\r\n") + ".\r\n";
     }
   } else {
     answer.cddbText = "500 Unrecognized command.\r\n";

@@ -26,9 +26,8 @@ class HostImport : public host::testing::HostRunTest {
         "ORVHOST_CDROM",
         testing::WriteCueImage(folder_, "example", testing::WorkedExampleTracks()) + ":" +
             testing::WriteCueImage(folder_, "three", testing::EvenTracks(3, 242)));
-    server_.AddEntry("rock",
-                     testing::EntryText("0501a302", "Noir D\xe9sir / Tostaky", {"Un", "Deux"},
-                                        "DYEAR=1992\nDGENRE=Rock\n"));
+    server_.AddEntry("rock", testing::EntryText("0501a302", "Noir D\xe9sir / Tostaky",
+                                                {"Un", "Deux"}, "DYEAR=1992\nDGENRE=Rock\n"));
     Configure({"--set", "CddbTimeout=300", "--set", "NbAttempt=1"});
   }
   void TearDown() override {
@@ -60,10 +59,10 @@ TEST_F(HostImport, FoundAndNotFoundDiscsBecomeItems) {
   Configure({"--set", "CreateNotFound=1"});
   const RunResult run = ImportWith("dialog 130 press 3002 press 3002 ok\n");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Ops(run), (std::vector<std::string>{
-                          "\"Configure\":1", "\"GetInfo\":", "\"Open\":1", "\"GetCount\":2",
-                          "\"ProcessItem\":1", "\"ProcessItem\":1", "\"ProcessItem\":-1",
-                          "\"Close\":1"}));
+  EXPECT_EQ(Ops(run),
+            (std::vector<std::string>{"\"Configure\":1", "\"GetInfo\":", "\"Open\":1",
+                                      "\"GetCount\":2", "\"ProcessItem\":1", "\"ProcessItem\":1",
+                                      "\"ProcessItem\":-1", "\"Close\":1"}));
   const std::vector<std::string> lines = run.OutLines();
   const std::string found = ItemObject(lines[4]);
   EXPECT_EQ(JsonField(found, "title"), "\"Tostaky\"");
@@ -79,8 +78,7 @@ TEST_F(HostImport, FoundAndNotFoundDiscsBecomeItems) {
 TEST_F(HostImport, PerTitleRunWithRetryAndIgnore) {
   Configure({"--set", "CreateTitles=1"});
   server_.Script("read", {{"500 busy\r\n"}, {"500 busy\r\n"}});
-  const RunResult run =
-      ImportWith("dialog 130 press 3002 ok\nmsgbox retry\nmsgbox ignore\n");
+  const RunResult run = ImportWith("dialog 130 press 3002 ok\nmsgbox retry\nmsgbox ignore\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Ops(run), (std::vector<std::string>{"\"Configure\":1", "\"GetInfo\":", "\"Open\":1",
                                                 "\"GetCount\":4", "\"ProcessItem\":0",

@@ -53,8 +53,8 @@ TEST_F(ImportRun, OneItemPerDiscWithTheSecondDiscUnknown) {
   for (const std::string& request : server_.Requests()) {
     commands.push_back(testing::CommandOf(request));
   }
-  EXPECT_EQ(commands, (std::vector<std::string>{"sites", "stat", "query", "read", "query",
-                                                "query", "query", "query", "query", "read"}))
+  EXPECT_EQ(commands, (std::vector<std::string>{"sites", "stat", "query", "read", "query", "query",
+                                                "query", "query", "query", "read"}))
       << "the unknown disc is asked NbAttempt (4) times";
   const std::string hello = "&hello=";
   const std::string query = server_.Requests()[2];
@@ -173,7 +173,8 @@ TEST_F(ImportRun, ServerFaultsCostTheirAttemptsAndEndInBoundedTime) {
   SetOptions({{"NbAttempt", 2}, {"CreateNotFound", 1}});
   Insert({{"a", WorkedExampleTracks()}});
   server_.AddEntry("rock", EntryText(kExampleId, "Noir / Tostaky", {"Un", "Deux"}));
-  server_.Script("query", {{"", Delivery::kStall}, {"211 x\r\nrock 0501a302 A\r\n", Delivery::kCloseEarly}});
+  server_.Script("query",
+                 {{"", Delivery::kStall}, {"211 x\r\nrock 0501a302 A\r\n", Delivery::kCloseEarly}});
   Answer("dialog 130 press 3002 ok\n");
   const std::vector<Produced> produced = Run();
   ASSERT_EQ(produced.size(), 1u);
@@ -192,8 +193,7 @@ TEST_F(ImportRun, ThroughTheProxyWithAndWithoutAUser) {
   std::vector<std::string> requests = server_.Requests();
   ASSERT_EQ(requests.size(), 4u);
   const std::string self = server_.Address();
-  EXPECT_EQ(requests[0].substr(0, requests[0].find("?")),
-            "GET http://" + self + "/~cddb/cddb.cgi");
+  EXPECT_EQ(requests[0].substr(0, requests[0].find("?")), "GET http://" + self + "/~cddb/cddb.cgi");
   EXPECT_EQ(requests[2].substr(0, requests[2].find("?")),
             "GET http://127.0.0.1:8880/~cddb/cddb.cgi");
   EXPECT_NE(requests[2].find(" HTTP/1.0\r\nHost: 127.0.0.1:8880\r\n\r\n"), std::string::npos);

@@ -1,10 +1,11 @@
 // Disc entries and tables of contents as the host's items.
+#include "discfetch/item_builders.h"
+
 #include <gtest/gtest.h>
 
 #include <ctime>
 
 #include "contract/host_string.h"
-#include "discfetch/item_builders.h"
 #include "platform/clock.h"
 #include "text/codepage.h"
 

@@ -201,7 +201,7 @@ TEST_F(FilterDialogTest, DiscfetchOkWritesTheOptionsOfBothDialogs) {
                  ASSERT_NE(dialog, nullptr);
                  DialogDriver::SetText(dialog, 1001, "80");
                  DialogDriver::SelectComboItem(dialog, 1010, 9);  // MP3
-                 DialogDriver::ClickRadio(dialog, 1006);           // one item per title
+                 DialogDriver::ClickRadio(dialog, 1006);          // one item per title
                  DialogDriver::Press(dialog, 3);
                  HWND settings = driver.WaitForDialog(dialog);
                  ASSERT_NE(settings, nullptr);

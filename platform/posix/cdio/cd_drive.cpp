@@ -1,12 +1,12 @@
 // The CD drive on Linux through libcdio, which reads a drive, a CUE/BIN, a cdrdao TOC or an NRG
 // image the same way. $ORVHOST_CDROM may list images ("a.cue:b.toc"): they then make one drive
 // whose disc is the image TakeNextDisc reached.
+#include "platform/cd_drive.h"
+
 #include <cdio/cdio.h>
 #include <cdio/logging.h>
 
 #include <cstdlib>
-
-#include "platform/cd_drive.h"
 
 namespace orv::platform {
 namespace {
@@ -48,11 +48,9 @@ void Silence() {
   (void)done;
 }
 
-
 TrackPosition FromFrames(lba_t frames) {
   return TrackPosition{static_cast<int32_t>(frames / 4500),
-                       static_cast<int32_t>((frames / 75) % 60),
-                       static_cast<int32_t>(frames % 75)};
+                       static_cast<int32_t>((frames / 75) % 60), static_cast<int32_t>(frames % 75)};
 }
 
 bool ReadOpen(CdIo_t* cdio, DiscToc& toc) {
