@@ -57,6 +57,13 @@ bool ParseMatchLine(std::string_view line, QueryMatch& match) {
   const std::optional<uint32_t> discId = text::LeadingHex32(id);
   const std::string_view discText = SkipSpaces(line);
   if (!discId || discText.empty()) return false;
+  // The category goes back into the read request's line: only a plain word may.
+  for (char c : category) {
+    if (static_cast<unsigned char>(c) <= 0x20 || static_cast<unsigned char>(c) >= 0x7f ||
+        c == '&' || c == '?' || c == '#' || c == '%') {
+      return false;
+    }
+  }
   match = QueryMatch();
   match.cddbCategory = std::string(category);
   match.discId = *discId;

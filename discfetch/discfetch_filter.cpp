@@ -82,7 +82,6 @@ int32_t DiscfetchFilter::Open(const char* path, HostDocument* document, ItemList
   aborted_ = false;
   client_.SetClient("Orvella", "6.4.0");
   client_.SetTimeout(static_cast<uint32_t>(timeoutMs_));
-  callsDone_ = 0;
   discIndex_ = 0;
   trackIndex_ = 0;
   newDisc_ = true;
@@ -165,7 +164,6 @@ int32_t DiscfetchFilter::StartDisc(MediaItem& item, int32_t& itemKind) {
   for (int32_t attempt = 0; attempt < attempts && !found; ++attempt) {
     found = client_.QueryDisc(server_, discId, toc, matches_);
   }
-  ++callsDone_;
   const DiscContext disc{options_, static_cast<int>(discIndex_) + 1, toc, entry_};
   if (found) {
     // The server's order decides: the first match is read.
@@ -207,7 +205,6 @@ int32_t DiscfetchFilter::ProcessItem(MediaItem& item, int32_t& itemKind) {
   const platform::DiscToc& toc = queue_.tocs[discIndex_];
   const DiscContext disc{options_, static_cast<int>(discIndex_) + 1, toc, entry_};
   if (missingTracks_) {
-    ++callsDone_;
     const size_t tracks = toc.empty() ? 0 : toc.size() - 1;
     if (trackIndex_ < tracks) {
       ++trackIndex_;
@@ -220,7 +217,6 @@ int32_t DiscfetchFilter::ProcessItem(MediaItem& item, int32_t& itemKind) {
     return 0;
   }
   if (newDisc_) return StartDisc(item, itemKind);
-  ++callsDone_;
   if (trackIndex_ < entry_.trackTitles.size()) {
     FillTrackItem(item, disc, trackIndex_);
     ++trackIndex_;

@@ -69,7 +69,6 @@ class DiscfetchFilter : public Filter {
   bool aborted_ = false;
   std::string drive_;
   CddbSite server_;
-  int32_t callsDone_ = 0;
   size_t discIndex_ = 0;
   size_t trackIndex_ = 0;
   bool newDisc_ = true;

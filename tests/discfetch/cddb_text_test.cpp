@@ -136,6 +136,8 @@ TEST(CddbAnswer, QueryMatchesFollowTheCode) {
   EXPECT_FALSE(ParseQuery("403 Database entry is corrupt\r\n", matches));
   EXPECT_FALSE(ParseQuery("200 rock\r\n", matches));
   EXPECT_FALSE(ParseQuery("211 none\r\nrock zz9 no id\r\n", matches));
+  // A category that would change the read request is no category.
+  EXPECT_FALSE(ParseQuery("211 x\r\nro\x01ck 1 A\r\nrock&cmd=stat 2 B\r\n", matches));
   EXPECT_TRUE(matches.empty());
 }
 
