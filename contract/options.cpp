@@ -6,6 +6,9 @@
 
 #include "platform/option_record.h"
 
+#include "text/ascii.h"
+#include "text/number.h"
+
 namespace orv {
 
 Option IntOption(std::string key, int32_t* value, int32_t defaultValue, OptionControl control,
@@ -77,6 +80,25 @@ bool SaveOptions(const OptionTable& table, const platform::ProfileLocation& wher
   return platform::WriteProfileValues(where, values);
 }
 
+std::optional<int32_t> EditNumber(std::string_view text) {
+  text = text::TrimAsciiBlanks(text);
+  const bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.remove_prefix(1);
+  const std::optional<int> digits = text::ParseDigits(text, 9);
+  if (!digits) return std::nullopt;
+  return negative ? -*digits : *digits;
+}
+
+bool IntegerEditsHoldNumbers(const OptionTable& table, const ui::DialogModel& model) {
+  for (const Option& option : table) {
+    if (option.control == OptionControl::kEdit && option.integer && model.Find(option.controlId) &&
+        !EditNumber(model.Text(option.controlId))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 void PushOptions(const OptionTable& table, ui::DialogModel& model) {
   for (const Option& option : table) {
     switch (option.control) {
@@ -86,7 +108,10 @@ void PushOptions(const OptionTable& table, ui::DialogModel& model) {
         model.SetRadioPosition(option.controlId, option.radioCount, *option.integer);
         break;
       case OptionControl::kComboBox: model.Select(option.controlId, *option.integer); break;
-      case OptionControl::kEdit: model.SetText(option.controlId, *option.text); break;
+      case OptionControl::kEdit:
+        model.SetText(option.controlId,
+                      option.integer ? std::to_string(*option.integer) : *option.text);
+        break;
       case OptionControl::kTime:
         if (ui::Control* control = model.Find(option.controlId)) {
           TimeTextToControl(*option.text, *control);
@@ -105,7 +130,14 @@ void PullOptions(const OptionTable& table, const ui::DialogModel& model) {
         *option.integer = model.RadioPosition(option.controlId, option.radioCount);
         break;
       case OptionControl::kComboBox: *option.integer = model.Selection(option.controlId); break;
-      case OptionControl::kEdit: *option.text = model.Text(option.controlId); break;
+      case OptionControl::kEdit:
+        if (option.integer) {
+          const std::optional<int32_t> number = EditNumber(model.Text(option.controlId));
+          if (number) *option.integer = *number;
+        } else {
+          *option.text = model.Text(option.controlId);
+        }
+        break;
       case OptionControl::kTime:
         if (const ui::Control* control = model.Find(option.controlId)) {
           *option.text = ControlToTimeText(*control);

@@ -5,7 +5,9 @@
 #define ORV_CONTRACT_OPTIONS_H
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/profile.h"
@@ -47,7 +49,15 @@ void LoadOptions(const OptionTable& table, const platform::ProfileLocation& wher
 // Every option to the profile; false when the store could not be written.
 bool SaveOptions(const OptionTable& table, const platform::ProfileLocation& where);
 
-// Option values into the dialog's controls, and back.
+// The number an edit box bound to an integer option holds: decimal digits with an optional
+// minus sign, blanks around them allowed. Nothing for any other text.
+std::optional<int32_t> EditNumber(std::string_view text);
+// False when an edit box bound to an integer option holds no number: OK is then refused, the
+// way the system's integer fields refuse it.
+bool IntegerEditsHoldNumbers(const OptionTable& table, const ui::DialogModel& model);
+
+// Option values into the dialog's controls, and back. An edit box bound to an integer option
+// shows it in decimal.
 void PushOptions(const OptionTable& table, ui::DialogModel& model);
 void PullOptions(const OptionTable& table, const ui::DialogModel& model);
 

@@ -8,7 +8,7 @@ void OptionsDialog::OnInit(ui::DialogModel& model) {
 }
 
 bool OptionsDialog::OnOk(ui::DialogModel& model) {
-  if (!Accept(model)) return false;
+  if (!IntegerEditsHoldNumbers(table_, model) || !Accept(model)) return false;
   PullOptions(table_, model);
   return true;
 }

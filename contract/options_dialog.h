@@ -14,7 +14,8 @@ class OptionsDialog : public ui::DialogLogic {
 
   // Prepare (lists), then the option values into the controls.
   void OnInit(ui::DialogModel& model) override;
-  // Accept (validation) first; when it refuses, the dialog stays open and no option changes.
+  // Integer fields must hold numbers, then Accept (validation); when either refuses, the
+  // dialog stays open and no option changes.
   bool OnOk(ui::DialogModel& model) override;
 
  protected:

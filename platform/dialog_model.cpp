@@ -23,8 +23,8 @@ const Control* DialogModel::Find(int controlId) const {
 std::string DialogModel::Text(int controlId) const {
   const Control* control = Find(controlId);
   if (!control) return std::string();
-  // A drop-down list's window text is its selected entry.
-  if (control->kind == ControlKind::kComboBox) {
+  // A drop-down list's window text is its selected entry; an editable one has its own.
+  if (control->kind == ControlKind::kComboBox && !control->editable) {
     const int at = control->selection;
     return at >= 0 && static_cast<size_t>(at) < control->items.size() ? control->items[at]
                                                                       : std::string();
@@ -63,6 +63,8 @@ void DialogModel::Select(int controlId, int index) {
   // Like CB_SETCURSEL: an index outside the list clears the selection.
   const bool inside = index >= 0 && static_cast<size_t>(index) < control->items.size();
   control->selection = inside ? index : -1;
+  // An editable combo box shows the chosen entry in its edit field.
+  if (inside && control->editable) control->text = control->items[index];
 }
 
 int DialogModel::RadioPosition(int firstId, int count) const {

@@ -43,6 +43,8 @@ struct Control {
   int checked = 0;                       // check box, radio button
   std::vector<std::string> items;        // combo box entries
   int selection = -1;                    // combo box selection, -1 none
+  bool editable = false;                 // a drop-down combo box whose edit field holds `text`
+  bool bold = false;                     // shown in a bold variant of the dialog's font
   int hour = 0, minute = 0, second = 0;  // time picker
   std::vector<ListColumn> columns;       // list view
   std::vector<std::vector<std::string>> rows;
@@ -98,6 +100,11 @@ class DialogLogic {
   }
   // A drop-down list is about to show its entries: the logic may fill them now.
   virtual void OnDropDown(DialogModel& model, int controlId) {
+    (void)model;
+    (void)controlId;
+  }
+  // The user confirmed an entry of a combo box's list; the model holds the new selection.
+  virtual void OnSelect(DialogModel& model, int controlId) {
     (void)model;
     (void)controlId;
   }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Opens the options dialog (129) of each filter DLL of the Windows build under a virtual display,
-# as the host does, and saves a picture of it: out/screenshots/NAME.png. Look at them for the
+# as the host does, and saves a picture of it: out/screenshots/NAME.png (and of the dialogs some
+# of them open from it: NAME_BUTTON.png). Look at them for the
 # French labels with their accents and for controls cut off.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,16 +31,26 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 # display, and the dialog would then open on no screen at all.)
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-status=0
+# NAME.png: the options dialog; NAME_BUTTON.png: the dialog that button opens from it.
+shots=()
 for dll in "$bin"/*.dll; do
   name=$(basename "$dll" .dll)
   [[ $name == testfilter ]] && continue
-  shot=$out/$name.png
+  shots+=("$name")
+done
+shots+=("discfetch 3")  # the CDDB settings dialog
+
+status=0
+for entry in "${shots[@]}"; do
+  read -r name button <<<"$entry"
+  dll=$bin/$name.dll
+  [[ -e $dll ]] || continue
+  shot=$out/$name${button:+_$button}.png
   rm -f "$shot"
   # A second try covers a display that was slow to come up.
   for attempt in 1 2; do
     if xvfb-run -a -s "-screen 0 1024x768x24" \
-         wine "$bin/dialog_shot.exe" "$(windows_path "$dll")" "$(windows_path "$shot")" \
+         wine "$bin/dialog_shot.exe" "$(windows_path "$dll")" "$(windows_path "$shot")" $button \
          2> >(grep -v '^X connection' >&2); then
       break
     fi

@@ -45,6 +45,30 @@ std::optional<int> ParseDigits(std::string_view text, size_t maxDigits) {
   return value;
 }
 
+std::optional<uint32_t> LeadingHex32(std::string_view text) {
+  size_t at = 0;
+  while (at < text.size() && IsBlank(text[at])) ++at;
+  uint32_t value = 0;
+  size_t digits = 0;
+  for (; at < text.size(); ++at) {
+    const char c = text[at];
+    uint32_t digit;
+    if (IsDigit(c)) {
+      digit = static_cast<uint32_t>(c - '0');
+    } else if (c >= 'a' && c <= 'f') {
+      digit = static_cast<uint32_t>(c - 'a' + 10);
+    } else if (c >= 'A' && c <= 'F') {
+      digit = static_cast<uint32_t>(c - 'A' + 10);
+    } else {
+      break;
+    }
+    if (++digits > 8) return std::nullopt;
+    value = value * 16 + digit;
+  }
+  if (digits == 0) return std::nullopt;
+  return value;
+}
+
 int32_t IntegerValue(std::string_view text) { return LeadingInteger(text).value_or(0); }
 
 }  // namespace orv::text

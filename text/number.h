@@ -16,6 +16,10 @@ std::optional<int32_t> LeadingInteger(std::string_view text);
 // A whole text of at most `maxDigits` decimal digits, without sign or blanks (ids, indexes).
 std::optional<int> ParseDigits(std::string_view text, size_t maxDigits = 9);
 
+// The hexadecimal number at the start of a text (after blanks), of 1 to 8 digits: an
+// identifier. Nothing without a digit, or with more than 8.
+std::optional<uint32_t> LeadingHex32(std::string_view text);
+
 // LeadingInteger, or 0 when there is none.
 int32_t IntegerValue(std::string_view text);
 

@@ -87,6 +87,15 @@ ActionOutcome SetValue(const DialogAction& action, Control& control, std::string
       control.text = action.value;
       return ActionOutcome::kDone;
     case ControlKind::kComboBox: {
+      if (control.editable) {
+        // Typed into the edit field: the list's selection is whatever entry matches.
+        control.text = action.value;
+        control.selection = -1;
+        for (size_t i = 0; i < control.items.size(); ++i) {
+          if (control.items[i] == action.value) control.selection = static_cast<int>(i);
+        }
+        return ActionOutcome::kDone;
+      }
       for (size_t i = 0; i < control.items.size(); ++i) {
         if (control.items[i] == action.value) {
           control.selection = static_cast<int>(i);
@@ -298,7 +307,8 @@ ActionOutcome PerformAction(const DialogAction& action, DialogModel& model, Dial
         return Fail(error, "combo box " + id + " has " + std::to_string(control->items.size()) +
                                " entries; there is no entry " + std::to_string(action.number));
       }
-      control->selection = action.number;
+      model.Select(control->id, action.number);
+      logic.OnSelect(model, control->id);
       return ActionOutcome::kDone;
     case Kind::kSelectRows:
       return SelectRows(action.rows, *control, error);

@@ -21,6 +21,8 @@ DialogModel LoadDialogModel(int dialogId) {
     if (row.text) control.text = row.text;
     control.groupStart = row.groupStart;
     control.enabled = !row.disabled;
+    control.editable = control.kind == ControlKind::kComboBox &&
+                       !platform::HasStyle(row.styles, "CBS_DROPDOWNLIST");
     model.controls.push_back(std::move(control));
   }
   return model;

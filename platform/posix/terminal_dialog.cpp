@@ -75,8 +75,12 @@ void DrawControl(const Control& control, std::ostream& out) {
     case ControlKind::kComboBox: {
       const int at = control.selection;
       const bool valid = at >= 0 && static_cast<size_t>(at) < control.items.size();
-      out << id << "combo " << (valid ? std::to_string(at) + ": " + control.items[at] : "(none)")
-          << disabled << "\n";
+      if (control.editable) {
+        out << id << "combo \"" << control.text << "\"" << disabled << "\n";
+      } else {
+        out << id << "combo " << (valid ? std::to_string(at) + ": " + control.items[at] : "(none)")
+            << disabled << "\n";
+      }
       for (size_t i = 0; i < control.items.size(); ++i) {
         out << "          " << (static_cast<int>(i) == at ? "* " : "  ") << i << ": "
             << control.items[i] << "\n";

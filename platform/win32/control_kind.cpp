@@ -6,6 +6,10 @@
 
 namespace orv::platform::win32 {
 
+bool IsEditableCombo(ui::ControlKind kind, DWORD style) {
+  return kind == ui::ControlKind::kComboBox && (style & 3) != CBS_DROPDOWNLIST;
+}
+
 ui::ControlKind KindOfControl(std::string_view className, DWORD style) {
   using ui::ControlKind;
   if (text::EqualsIgnoringAsciiCase(className, "Button")) {

@@ -12,6 +12,9 @@
 namespace orv::platform::win32 {
 
 // Classes we do not model (scroll bars, up-down arrows...) count as inert labels.
+// A combo box with an edit field of its own (CBS_SIMPLE or CBS_DROPDOWN).
+bool IsEditableCombo(ui::ControlKind kind, DWORD style);
+
 ui::ControlKind KindOfControl(std::string_view className, DWORD style);
 
 // The standard class a template names by ordinal (0x0080 Button ... 0x0085 ComboBox), or "".

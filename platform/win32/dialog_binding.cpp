@@ -151,6 +151,20 @@ void WriteListView(HWND list, const ui::Control& shown, const ui::Control& wante
 
 }  // namespace
 
+DialogBinding::~DialogBinding() {
+  if (boldFont_) DeleteObject(boldFont_);
+}
+
+HFONT DialogBinding::BoldFont() const {
+  if (boldFont_ || !dialog_) return boldFont_;
+  const HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
+  LOGFONTA description{};
+  if (!font || !GetObjectA(font, sizeof description, &description)) return nullptr;
+  description.lfWeight = FW_BOLD;
+  boldFont_ = CreateFontIndirectA(&description);
+  return boldFont_;
+}
+
 void DialogBinding::Collect(HWND dialog, int dialogId) {
   dialog_ = dialog;
   windows_.clear();
@@ -173,6 +187,7 @@ void DialogBinding::Collect(HWND dialog, int dialogId) {
       SendMessageA(child, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("HH':'mm':'ss"));
     }
     control.groupStart = (style & WS_GROUP) != 0;
+    control.editable = IsEditableCombo(control.kind, style);
     ReadControl(child, control);
     windows_.push_back(child);
     shown_.controls.push_back(std::move(control));
@@ -192,7 +207,10 @@ void DialogBinding::Apply(const ui::DialogModel& wanted) {
     const HWND window = WindowFor(wanted, i);
     if (!window) continue;
     for (size_t j = 0; j < windows_.size(); ++j) {
-      if (windows_[j] == window) ApplyControl(window, shown_.controls[j], wanted.controls[i]);
+      if (windows_[j] != window) continue;
+      ApplyControl(window, shown_.controls[j], wanted.controls[i]);
+      // The font is not read back from the control: remember what was set.
+      shown_.controls[j].bold = shown_.controls[j].bold || wanted.controls[i].bold;
     }
   }
   Read();
@@ -227,6 +245,7 @@ void DialogBinding::ReadControl(HWND window, ui::Control& control) const {
       control.items = ComboItems(window);
       const LRESULT selection = SendMessageA(window, CB_GETCURSEL, 0, 0);
       control.selection = selection == CB_ERR ? -1 : static_cast<int>(selection);
+      if (control.editable) control.text = WindowText(window);
       break;
     }
     case ControlKind::kTimePicker: {
@@ -250,6 +269,10 @@ void DialogBinding::ReadControl(HWND window, ui::Control& control) const {
 void DialogBinding::ApplyControl(HWND window, const ui::Control& shown,
                                  const ui::Control& wanted) const {
   if (wanted.enabled != shown.enabled) EnableWindow(window, wanted.enabled ? TRUE : FALSE);
+  if (wanted.bold && !shown.bold) {
+    if (const HFONT bold = BoldFont())
+      SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
+  }
   if (HasWindowText(shown.kind) && wanted.text != shown.text) {
     SetWindowTextA(window, wanted.text.c_str());
   }
@@ -271,6 +294,11 @@ void DialogBinding::ApplyControl(HWND window, const ui::Control& shown,
       if (itemsChanged || wanted.selection != shown.selection) {
         // An index beyond the list clears the selection, as the control does itself.
         SendMessageA(window, CB_SETCURSEL, static_cast<WPARAM>(wanted.selection), 0);
+      }
+      // After the selection, which writes its entry into an editable box's field.
+      if (shown.editable &&
+          (itemsChanged || wanted.selection != shown.selection || wanted.text != shown.text)) {
+        SetWindowTextA(window, wanted.text.c_str());
       }
       break;
     }

@@ -16,6 +16,11 @@ namespace orv::platform::win32 {
 
 class DialogBinding {
  public:
+  DialogBinding() = default;
+  ~DialogBinding();
+  DialogBinding(const DialogBinding&) = delete;
+  DialogBinding& operator=(const DialogBinding&) = delete;
+
   void Collect(HWND dialog, int dialogId);
   // The controls as they are now.
   const ui::DialogModel& Read();
@@ -29,7 +34,10 @@ class DialogBinding {
   void ReadControl(HWND window, ui::Control& control) const;
   void ApplyControl(HWND window, const ui::Control& shown, const ui::Control& wanted) const;
 
+  HFONT BoldFont() const;
+
   HWND dialog_ = nullptr;
+  mutable HFONT boldFont_ = nullptr;  // made on first use, released with the binding
   std::vector<HWND> windows_;  // parallel to shown_.controls
   ui::DialogModel shown_;
 };

@@ -149,6 +149,7 @@ std::optional<ui::DialogModel> ParseDialogTemplate(const unsigned char* data, si
     control.text = WideToAnsi(title);
     control.groupStart = (itemStyle & WS_GROUP) != 0;
     control.enabled = (itemStyle & WS_DISABLED) == 0;
+    control.editable = IsEditableCombo(control.kind, itemStyle);
     model.controls.push_back(std::move(control));
   }
   return model;

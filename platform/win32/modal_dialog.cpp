@@ -65,14 +65,25 @@ void OnCommand(HWND dialog, DialogRun& run, int id, int code, HWND from) {
   const ControlKind kind = control->kind;
   const bool clicked = code == BN_CLICKED;
   const bool opening = code == CBN_DROPDOWN && kind == ControlKind::kComboBox;
-  if (!opening && !(clicked && (kind == ControlKind::kButton || kind == ControlKind::kCheckBox ||
-                                kind == ControlKind::kRadioButton))) {
+  const bool choosing = code == CBN_SELENDOK && kind == ControlKind::kComboBox;
+  if (!opening && !choosing &&
+      !(clicked && (kind == ControlKind::kButton || kind == ControlKind::kCheckBox ||
+                    kind == ControlKind::kRadioButton))) {
     return;
   }
   DialogModel model = run.binding.Read();
   const bool done = Guarded(dialog, [&] {
     if (opening) {
       run.logic->OnDropDown(model, id);
+    } else if (choosing) {
+      // The edit field takes the entry only after this notification: show it now.
+      if (Control* combo = model.Find(id)) {
+        if (combo->editable && combo->selection >= 0 &&
+            static_cast<size_t>(combo->selection) < combo->items.size()) {
+          combo->text = combo->items[combo->selection];
+        }
+      }
+      run.logic->OnSelect(model, id);
     } else if (kind == ControlKind::kButton) {
       run.logic->OnCommand(model, id);
     } else {

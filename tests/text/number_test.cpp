@@ -19,5 +19,13 @@ TEST(IntegerValue, ReadsTheLeadingDecimalLikeAtoi) {
   EXPECT_EQ(IntegerValue("-99999999999999999999999"), -2147483647 - 1);
 }
 
+TEST(LeadingHex32, ReadsOneToEightDigitsAfterBlanks) {
+  EXPECT_EQ(LeadingHex32(" 0501A302,x"), 0x0501a302u);
+  EXPECT_EQ(LeadingHex32("ffffffff"), 0xffffffffu);
+  EXPECT_FALSE(LeadingHex32("123456789")) << "wider than 32 bits";
+  EXPECT_FALSE(LeadingHex32("zz"));
+  EXPECT_FALSE(LeadingHex32(""));
+}
+
 }  // namespace
 }  // namespace orv::text

@@ -1,9 +1,11 @@
-// dialog_shot FILTER.dll OUTPUT.png: opens the options dialog of a filter library as the host
-// does (Configure with the dialog flag), saves a picture of it and cancels it. The options go
-// to a scratch registry key, so nothing the user keeps is touched.
+// dialog_shot FILTER.dll OUTPUT.png [BUTTON]: opens the options dialog of a filter library as
+// the host does (Configure with the dialog flag), saves a picture of it and cancels it. With a
+// button id, the picture is of the dialog that button opens from the options dialog. The
+// options go to a scratch registry key, so nothing the user keeps is touched.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "contract/abi.h"
@@ -11,8 +13,8 @@
 #include "tests/win32/window_capture.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: dialog_shot FILTER.dll OUTPUT.png\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: dialog_shot FILTER.dll OUTPUT.png [BUTTON]\n");
     return 2;
   }
   HMODULE library = LoadLibraryA(argv[1]);
@@ -29,9 +31,15 @@ int main(int argc, char** argv) {
                              [&](orv::testing::DialogDriver& driver) {
                                HWND dialog = driver.WaitForDialog();
                                if (!dialog) return;
+                               HWND shown = dialog;
+                               if (argc == 4) {
+                                 orv::testing::DialogDriver::Press(dialog, std::atoi(argv[3]));
+                                 shown = driver.WaitForDialog(dialog);
+                                 if (!shown) return;
+                               }
                                Sleep(500);  // the picker and list view paint last
-                               saved = orv::testing::SaveWindowPng(dialog, argv[2]);
-                               orv::testing::DialogDriver::Press(dialog, IDCANCEL);
+                               saved = orv::testing::SaveWindowPng(shown, argv[2]);
+                               driver.CancelAll();
                              });
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\OrvDialogShot");
   if (!saved) {

@@ -190,5 +190,84 @@ TEST_F(FilterDialogTest, PagebuilderRefusesAMissingTemplateWithMessage54) {
   Clean("pagebuilder");
 }
 
+TEST_F(FilterDialogTest, DiscfetchOkWritesTheOptionsOfBothDialogs) {
+  Clean("discfetch");
+  FilterDll discfetch("discfetch");
+  int32_t result = -1;
+  std::string shownPort;
+  DriveDialogs([&] { result = discfetch.table().Configure("Orvella Premium", "Kelvard", 1); },
+               [&](DialogDriver& driver) {
+                 HWND dialog = driver.WaitForDialog();
+                 ASSERT_NE(dialog, nullptr);
+                 DialogDriver::SetText(dialog, 1001, "80");
+                 DialogDriver::SelectComboItem(dialog, 1010, 9);  // MP3
+                 DialogDriver::ClickRadio(dialog, 1006);          // one item per title
+                 DialogDriver::Press(dialog, 3);
+                 HWND settings = driver.WaitForDialog(dialog);
+                 ASSERT_NE(settings, nullptr);
+                 shownPort = DialogDriver::ControlText(settings, 1002);
+                 DialogDriver::SetText(settings, 3004, "cddb.example");
+                 DialogDriver::SetText(settings, 1002, "8880");
+                 DialogDriver::SetText(settings, 1013, "0");
+                 DialogDriver::Press(settings, IDOK);
+                 EXPECT_TRUE(driver.WaitUntilClosed(settings));
+                 DialogDriver::Press(dialog, IDOK);
+                 EXPECT_TRUE(driver.WaitUntilClosed(dialog));
+               });
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(shownPort, "80");
+  EXPECT_EQ(Dword("discfetch", "MaxCD"), 80u);
+  EXPECT_EQ(Dword("discfetch", "DefMedium"), 9u);
+  EXPECT_EQ(Dword("discfetch", "CreateTitles"), 1u);
+  EXPECT_EQ(Dword("discfetch", "AvgTrack"), 5u);
+  EXPECT_EQ(String("discfetch", "DefType"), "Inconnu");
+  EXPECT_EQ(String("discfetch", "cddbsite"), "cddb.example");
+  EXPECT_EQ(Dword("discfetch", "cddbport"), 8880u);
+  EXPECT_EQ(Dword("discfetch", "NbAttempt"), 1u) << "0 attempts become 1";
+  Clean("discfetch");
+}
+
+TEST_F(FilterDialogTest, DiscfetchCancelWritesNothingEvenAfterTheSettingsDialog) {
+  Clean("discfetch");
+  FilterDll discfetch("discfetch");
+  int32_t result = -1;
+  DriveDialogs([&] { result = discfetch.table().Configure("Orvella Premium", "Kelvard", 1); },
+               [&](DialogDriver& driver) {
+                 HWND dialog = driver.WaitForDialog();
+                 ASSERT_NE(dialog, nullptr);
+                 DialogDriver::Press(dialog, 3);
+                 HWND settings = driver.WaitForDialog(dialog);
+                 ASSERT_NE(settings, nullptr);
+                 DialogDriver::SetText(settings, 1013, "9");
+                 DialogDriver::Press(settings, IDOK);
+                 EXPECT_TRUE(driver.WaitUntilClosed(settings));
+                 DialogDriver::Press(dialog, IDCANCEL);
+                 EXPECT_TRUE(driver.WaitUntilClosed(dialog));
+               });
+  EXPECT_EQ(result, 0);
+  EXPECT_FALSE(SectionExists("discfetch"));
+}
+
+TEST_F(FilterDialogTest, DiscfetchOpenWithoutACdDriveShowsMessage50) {
+  FilterDll discfetch("discfetch");
+  ASSERT_EQ(discfetch.table().Configure("Orvella Premium", "Kelvard", 0), 1);
+  int32_t result = -1;
+  std::string message;
+  DriveDialogs([&] { result = discfetch.table().Open("", nullptr, nullptr); },
+               [&](DialogDriver& driver) {
+                 HWND box = driver.WaitForDialog();
+                 ASSERT_NE(box, nullptr);
+                 message = DialogDriver::ControlText(box, 0xFFFF);
+                 DialogDriver::Press(box, IDOK);
+                 EXPECT_TRUE(driver.WaitUntilClosed(box));
+               });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(message,
+            "Impossible de trouver un lecteur de c\xE9"
+            "d\xE9rom / cdaudio. L'op\xE9ration va \xEAtre annul\xE9"
+            "e.");
+  Clean("discfetch");
+}
+
 }  // namespace
 }  // namespace orv

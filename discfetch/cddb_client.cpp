@@ -1,0 +1,142 @@
+#include "discfetch/cddb_client.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "discfetch/cddb_answer.h"
+#include "discfetch/cddb_request.h"
+#include "discfetch/disc_id.h"
+#include "platform/clock.h"
+
+namespace orv::discfetch {
+
+std::string CddbClient::UserName() {
+  const std::string name = platform::LoginName();
+  return name.empty() ? "Unknown" : HelloWord(name);
+}
+
+std::string CddbClient::HostName() {
+  const std::string name = platform::MachineName();
+  return name.empty() ? "Unknown" : HelloWord(name);
+}
+
+std::string CddbClient::HelloText() {
+  return FormatHello(UserName(), HostName(), clientName_, clientVersion_, protoLevel_);
+}
+
+bool CddbClient::ReceiveUntil(platform::TcpConnection& connection, bool singleLine,
+                              std::string& text) {
+  text.clear();
+  char buffer[4096];
+  uint32_t lastData = platform::TickCountMs();
+  while (true) {
+    const uint32_t waited = platform::TickCountMs() - lastData;
+    if (waited > timeoutMs_) {
+      lastError_ = CddbError::kTimedOut;
+      return false;
+    }
+    // Waiting for data rather than polling: the answer is taken as soon as it comes.
+    const platform::TcpError ready = connection.WaitReadable(timeoutMs_ - waited + 1);
+    if (ready == platform::TcpError::kTimedOut) continue;
+    if (ready != platform::TcpError::kNone) {
+      lastError_ = CddbError::kBroken;
+      return false;
+    }
+    const long got = connection.Receive(buffer, sizeof buffer);
+    if (got <= 0) {
+      lastError_ = CddbError::kBroken;  // closed or broken before the answer was complete
+      return false;
+    }
+    if (text.size() + static_cast<size_t>(got) > kMaxAnswerBytes) {
+      lastError_ = CddbError::kTooLarge;
+      return false;
+    }
+    text.append(buffer, static_cast<size_t>(got));
+    lastData = platform::TickCountMs();
+    if (const std::optional<size_t> length = CompleteAnswerLength(text, singleLine)) {
+      text.resize(*length);
+      return true;
+    }
+  }
+}
+
+bool CddbClient::Exchange(const CddbSite& site, std::string_view command, bool singleLine,
+                          std::string& body) {
+  lastError_ = CddbError::kNone;
+  const bool viaProxy = !proxy_.host.empty();
+  platform::TcpConnection connection;
+  const platform::TcpError connected = connection.Connect(
+      viaProxy ? proxy_.host : site.host, viaProxy ? proxy_.port : site.port, timeoutMs_);
+  if (connected != platform::TcpError::kNone) {
+    lastError_ = connected == platform::TcpError::kUnresolved ? CddbError::kUnresolved
+                 : connected == platform::TcpError::kTimedOut ? CddbError::kTimedOut
+                                                              : CddbError::kBroken;
+    return false;
+  }
+  const std::string request = FormatRequest(site, command, HelloText(), proxy_);
+  if (connection.SendAll(request, timeoutMs_) != platform::TcpError::kNone) {
+    lastError_ = CddbError::kBroken;
+    return false;
+  }
+  std::string received;
+  if (!ReceiveUntil(connection, singleLine, received)) return false;
+  const std::optional<std::string_view> cddb = AnswerBody(received);
+  if (!cddb) {
+    lastError_ = CddbError::kProtocol;
+    return false;
+  }
+  body = std::string(*cddb);
+  return true;
+}
+
+bool CddbClient::GetSites(const std::string& host, const std::string& path, int32_t port,
+                          std::vector<CddbSite>& sites) {
+  CddbSite site;
+  site.host = host;
+  site.path = path;
+  site.port = port;
+  std::string body;
+  if (!Exchange(site, "cmd=sites", false, body)) return false;
+  if (ParseSites(body, sites)) return true;
+  lastError_ = CddbError::kProtocol;
+  return false;
+}
+
+bool CddbClient::GetStatus(const CddbSite& site, ServerStatus& status) {
+  std::string body;
+  if (!Exchange(site, "cmd=stat", false, body)) return false;
+  if (ParseStatus(body, status)) return true;
+  lastError_ = CddbError::kProtocol;
+  return false;
+}
+
+bool CddbClient::QueryDisc(const CddbSite& site, uint32_t discId, const platform::DiscToc& toc,
+                           std::vector<QueryMatch>& matches) {
+  matches.clear();
+  const std::array<std::string, 4> arguments = FormatQueryArguments(discId, toc);
+  const std::string command = "cmd=cddb+query+" + arguments[0] + "+" + arguments[1] + "+" +
+                              arguments[2] + "+" + arguments[3];
+  std::string body;
+  if (!Exchange(site, command, true, body)) return false;
+  if (ParseQuery(body, matches)) return true;
+  // "No match" is an answer, not a fault.
+  if (StatusCode(body) != 202) lastError_ = CddbError::kProtocol;
+  return false;
+}
+
+bool CddbClient::ReadEntry(const CddbSite& site, const std::string& category, uint32_t discId,
+                           DiscEntry& entry) {
+  char id[16];
+  std::snprintf(id, sizeof id, "%08x", static_cast<unsigned>(discId));
+  std::string body;
+  if (!Exchange(site, "cmd=cddb+read+" + category + "+" + id, false, body)) return false;
+  const std::optional<std::string_view> text = ReadAnswerEntry(body);
+  if (!text || !ParseDiscEntry(EntryTextToUser(*text), entry)) {
+    lastError_ = CddbError::kProtocol;
+    return false;
+  }
+  entry.discId = discId;
+  return true;
+}
+
+}  // namespace orv::discfetch
