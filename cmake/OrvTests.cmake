@@ -24,6 +24,7 @@ function(orv_add_test name)
                          TIMEOUT 300)
   else()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                         PROPERTIES ENVIRONMENT "ORV_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+                         PROPERTIES ENVIRONMENT "ORV_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+                                    TIMEOUT 300)
   endif()
 endfunction()

@@ -1,5 +1,7 @@
 #include "discfetch/discfetch_filter.h"
 
+#include <cstdlib>
+
 #include "contract/list_piece.h"
 #include "discfetch/default_server.h"
 #include "discfetch/discfetch_dialogs.h"
@@ -8,6 +10,7 @@
 #include "platform/cd_drive.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
+#include "text/number.h"
 
 namespace orv::discfetch {
 namespace {
@@ -63,7 +66,8 @@ int32_t DiscfetchFilter::Configure(const char* profileName, const char* registry
   table_ = MakeOptionTable(options_);
   Filter::Configure(profileName, registryKey, 0);
   ReadProxySettings();
-  timeoutMs_ = platform::ReadProfileInt(OptionStore(), "CddbTimeout").value_or(kRunTimeoutMs);
+  const char* timeout = std::getenv("ORVHOST_CDDB_TIMEOUT");
+  timeoutMs_ = timeout ? text::IntegerValue(timeout) : kRunTimeoutMs;
   if (timeoutMs_ <= 0) timeoutMs_ = kRunTimeoutMs;
   if (!showDialog) return 1;
   // What the CDDB settings dialog changed stays in memory even when this one is cancelled;

@@ -20,8 +20,8 @@
 
 namespace orv::discfetch {
 
-// Milliseconds a run waits for data before it gives up an attempt; the profile value
-// "CddbTimeout" may change it (tests make it short).
+// Milliseconds a run waits for data before it gives up an attempt; $ORVHOST_CDDB_TIMEOUT may
+// change it (tests make it short). It is no option: the profile holds only the filter's own.
 inline constexpr int32_t kRunTimeoutMs = 7000;
 
 class DiscfetchFilter : public Filter {

@@ -28,11 +28,13 @@ class HostImport : public host::testing::HostRunTest {
             testing::WriteCueImage(folder_, "three", testing::EvenTracks(3, 242)));
     server_.AddEntry("rock", testing::EntryText("0501a302", "Noir D\xe9sir / Tostaky",
                                                 {"Un", "Deux"}, "DYEAR=1992\nDGENRE=Rock\n"));
-    Configure({"--set", "CddbTimeout=300", "--set", "NbAttempt=1"});
+    platform::SetEnvironmentValue("ORVHOST_CDDB_TIMEOUT", "300");
+    Configure({"--set", "NbAttempt=1"});
   }
   void TearDown() override {
     platform::SetEnvironmentValue("ORVHOST_CDDB_DEFAULT", "");
     platform::SetEnvironmentValue("ORVHOST_CDROM", "");
+    platform::SetEnvironmentValue("ORVHOST_CDDB_TIMEOUT", "");
     HostRunTest::TearDown();
   }
   void Configure(std::vector<std::string> sets) {

@@ -35,10 +35,11 @@ class RunTest : public ::testing::Test {
     platform::SetEnvironmentValue("ORVHOST_ANSWERS", "");
     platform::SetEnvironmentValue("ORVHOST_CDROM", "");
     // Short waits: a fault costs a fraction of a second.
-    SetOptions({{"CddbTimeout", 300}});
+    platform::SetEnvironmentValue("ORVHOST_CDDB_TIMEOUT", "300");
   }
   void TearDown() override {
-    for (const char* name : {"ORVHOST_CDDB_DEFAULT", "ORVHOST_ANSWERS", "ORVHOST_CDROM"}) {
+    for (const char* name :
+         {"ORVHOST_CDDB_DEFAULT", "ORVHOST_ANSWERS", "ORVHOST_CDROM", "ORVHOST_CDDB_TIMEOUT"}) {
       platform::SetEnvironmentValue(name, "");
     }
   }

@@ -1,5 +1,6 @@
 // orvhost killed (SIGKILL) at varied moments of an import, an export and an options write: what
 // was stored before stays whole and readable, and the next run works.
+#include <errno.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -50,8 +51,9 @@ class CrashSafetyTest : public HostRunTest {
   void KillAfter(const std::vector<std::string>& args, std::chrono::microseconds delay) {
     const pid_t pid = Start(args);
     ASSERT_GT(pid, 0);
-    timespec pause{0, static_cast<long>(delay.count() * 1000)};
-    while (nanosleep(&pause, &pause) != 0) {
+    timespec pause{static_cast<time_t>(delay.count() / 1000000),
+                   static_cast<long>(delay.count() % 1000000 * 1000)};
+    while (nanosleep(&pause, &pause) != 0 && errno == EINTR) {
     }
     kill(pid, SIGKILL);
     int status = 0;
