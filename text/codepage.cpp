@@ -11,8 +11,19 @@ constexpr uint16_t kHigh1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x20
                                     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-// Decodes one UTF-8 sequence at `pos`; returns its length, 0 when invalid.
+int CodePointTo1252(uint32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+  for (int i = 0; i < 32; ++i) {
+    const uint32_t mapped = kHigh1252[i] ? kHigh1252[i] : 0x80u + i;
+    if (mapped == cp) return 0x80 + i;
+  }
+  return -1;
+}
+
+}  // namespace
+
 size_t DecodeUtf8(std::string_view s, size_t pos, uint32_t& cp) {
+  if (pos >= s.size()) return 0;
   const auto b = [&](size_t i) { return static_cast<unsigned char>(s[pos + i]); };
   const size_t left = s.size() - pos;
   const unsigned char lead = b(0);
@@ -39,17 +50,6 @@ size_t DecodeUtf8(std::string_view s, size_t pos, uint32_t& cp) {
   if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
   return len;
 }
-
-int CodePointTo1252(uint32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
-  for (int i = 0; i < 32; ++i) {
-    const uint32_t mapped = kHigh1252[i] ? kHigh1252[i] : 0x80u + i;
-    if (mapped == cp) return 0x80 + i;
-  }
-  return -1;
-}
-
-}  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
   uint32_t cp;

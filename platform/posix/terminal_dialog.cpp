@@ -98,7 +98,9 @@ void DrawControl(const Control& control, std::ostream& out) {
   }
 }
 
-const char* IconWord(MessageIcon icon) {
+}  // namespace
+
+const char* IconMark(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::kNone:
       return "";
@@ -113,8 +115,6 @@ const char* IconWord(MessageIcon icon) {
   }
   return "";
 }
-
-}  // namespace
 
 std::string WithoutAccelerators(std::string_view label) {
   std::string out;
@@ -177,7 +177,7 @@ MessageAnswer AskMessageInTerminal(std::string_view text, std::string_view capti
                                    MessageButtons buttons, MessageIcon icon, std::istream& in,
                                    std::ostream& out) {
   const std::vector<MessageAnswer> choices = ButtonsOf(buttons);
-  out << "== " << caption << " ==\n" << IconWord(icon) << text << "\n";
+  out << "== " << caption << " ==\n" << IconMark(icon) << text << "\n";
   std::string line;
   while (true) {
     for (size_t i = 0; i < choices.size(); ++i)
