@@ -223,7 +223,11 @@ CellRect FocusArea(const FormController& form) {
       area.col = before.rect.col;
     }
   }
-  area.row += 1, area.col += 1;  // canvas cells
+  // In canvas cells, with a margin that brings in the frame when the control is near it.
+  area.row += 1 - 1;
+  area.col += 1 - 2;
+  area.height += 2;
+  area.width += 4;
   return area;
 }
 
