@@ -81,6 +81,14 @@ MessageForm::Geometry MessageForm::Place(int screenRows, int screenCols) const {
   return g;
 }
 
+std::optional<MessageAnswer> MessageForm::EscapeAnswer() const {
+  for (MessageAnswer answer : answers_) {
+    if (answer == MessageAnswer::kCancel) return answer;
+  }
+  if (answers_.size() == 1 && answers_[0] == MessageAnswer::kOk) return MessageAnswer::kOk;
+  return std::nullopt;
+}
+
 std::optional<MessageAnswer> MessageForm::Handle(const KeyEvent& event, int screenRows,
                                                  int screenCols) {
   const Geometry g = Place(screenRows, screenCols);
@@ -112,10 +120,7 @@ std::optional<MessageAnswer> MessageForm::Handle(const KeyEvent& event, int scre
     case Key::kEnter:
       return answers_[focus_];
     case Key::kEscape:
-      for (MessageAnswer answer : answers_) {
-        if (answer == MessageAnswer::kCancel) return answer;
-      }
-      if (count == 1 && answers_[0] == MessageAnswer::kOk) return MessageAnswer::kOk;
+      if (const std::optional<MessageAnswer> answer = EscapeAnswer()) return answer;
       beep_ = true;
       break;
     case Key::kChar:
@@ -162,9 +167,11 @@ void MessageForm::Paint(Canvas& screen) const {
     screen.Put(b.row, b.Right() - 1, '>', attributes);
     if (static_cast<int>(i) == focus_) screen.cursorRow = b.row, screen.cursorCol = b.col + 2;
   }
-  PaintHints(screen, g.lines.size() > static_cast<size_t>(g.textRows)
-                         ? "←→ bouton   ↑↓ faire défiler   Entrée appuyer   Échap fermer"
-                         : "←→ bouton   Entrée appuyer   Échap fermer");
+  std::string hints = "←→ bouton  ";
+  if (g.lines.size() > static_cast<size_t>(g.textRows)) hints += "↑↓ faire défiler  ";
+  hints += "Entrée appuyer";
+  if (EscapeAnswer()) hints += "  Échap fermer";
+  PaintHints(screen, hints);
 }
 
 }  // namespace orv::ui::form

@@ -40,6 +40,8 @@ class MessageForm {
     std::vector<CellRect> buttons;
   };
   Geometry Place(int screenRows, int screenCols) const;
+  // What Esc answers: Cancel where there is one, OK in a box of OK alone, else nothing.
+  std::optional<MessageAnswer> EscapeAnswer() const;
 
   CellText text_;
   std::string caption_;

@@ -361,7 +361,7 @@ Canvas PaintScreen(const FormController& form, const Canvas& dialog, const View&
     screen.cursorRow = f.row + 1 + (open.cursor - open.top);
     screen.cursorCol = f.col + 1;
   }
-  PaintHints(screen, HintsFor(form));
+  PaintHints(screen, HintsFor(form, screenCols));
   return screen;
 }
 
@@ -380,34 +380,37 @@ void PaintHints(Canvas& screen, std::string_view hints) {
   screen.PutText(row, 1, ToCells(hints), screen.cols() - 2, kReverse);
 }
 
-std::string HintsFor(const FormController& form) {
-  if (form.dropDown().open()) return "↑↓ entrée   Entrée choisir   Échap fermer la liste";
+std::string HintsFor(const FormController& form, int width) {
+  if (form.dropDown().open()) return "↑↓ entrée  Entrée choisir  Échap fermer la liste";
   std::string own;
   if (form.focus() >= 0) {
     switch (form.model().controls[form.layout().items[form.focus()].control].kind) {
       case ControlKind::kCheckBox:
-        own = "Espace cocher   ";
+        own = "Espace cocher  ";
         break;
       case ControlKind::kRadioButton:
-        own = "↑↓ choisir   ";
+        own = "↑↓ choisir  ";
         break;
       case ControlKind::kComboBox:
-        own = "Espace ouvrir la liste   ";
+        own = "Espace ouvrir la liste  ";
         break;
       case ControlKind::kListView:
-        own = "↑↓ ligne   Espace sélectionner   ";
+        own = "↑↓ ligne  Espace sélectionner  ";
         break;
       case ControlKind::kTimePicker:
-        own = "←→ champ   ↑↓ valeur   ";
+        own = "←→ champ  ↑↓ valeur  ";
         break;
       case ControlKind::kButton:
-        own = "Espace appuyer   ";
+        own = "Espace appuyer  ";
         break;
       default:
         break;
     }
   }
-  return own + "Tab suivant   Alt+lettre aller à   Entrée valider   Échap annuler";
+  // The mnemonics' hint goes first when the line is short.
+  const std::string full = own + "Tab suivant  Alt+lettre aller à  Entrée valider  Échap annuler";
+  if (ToCells(full).Width() <= width - 2) return full;
+  return own + "Tab suivant  Entrée valider  Échap annuler";
 }
 
 }  // namespace orv::ui::form

@@ -52,7 +52,8 @@ bool ScreenToClient(const View& view, int screenRow, int screenCol, int& row, in
 
 // The bottom line of key hints, in reverse video across the screen.
 void PaintHints(Canvas& screen, std::string_view hints);
-std::string HintsFor(const FormController& form);
+// The hints for the focused control that fit in `width` cells, as far as they can.
+std::string HintsFor(const FormController& form, int width);
 
 }  // namespace orv::ui::form
 

@@ -27,8 +27,8 @@ class TerminalFormTest : public HostRunTest {
     const std::string f = folder_;
     const std::string command =
         "trap : INT; cd '" + f + "'; stty -g > modes.before; env ORVHOST_CONFIG_DIR='" + f +
-        "/config' XDG_CONFIG_HOME='" + f + "/xdgconfig' XDG_DATA_HOME='" + f + "/data' HOME='" +
-        f + "/home' " + environment + " '" + ORVHOST_PROGRAM + "' " + arguments +
+        "/config' XDG_CONFIG_HOME='" + f + "/xdgconfig' XDG_DATA_HOME='" + f + "/data' HOME='" + f +
+        "/home' " + environment + " '" + ORVHOST_PROGRAM + "' " + arguments +
         " > out.txt 2> err.txt; echo $? > status.tmp; stty -g > modes.after; mv status.tmp "
         "status; sleep 600";
     terminal_ = std::make_unique<TmuxTerminal>(cols, rows, command);

@@ -48,8 +48,8 @@ TEST(FormLayoutTest, TheTestDialogIsLaidOutFromItsTemplate) {
   const DialogModel model = LoadDialogModel(200);
   const FormLayout layout = LayOut(model, TemplateOf(*platform::FindResourceDialog(200)));
   ASSERT_EQ(layout.items.size(), model.controls.size());
-  EXPECT_EQ(layout.width, 65);   // 260 units
-  EXPECT_EQ(layout.height, 25);  // 200 units
+  EXPECT_EQ(layout.width, 65);                                                // 260 units
+  EXPECT_EQ(layout.height, 25);                                               // 200 units
   EXPECT_EQ(ItemFor(layout, model, 201).rect.row, layout.items[0].rect.row);  // "&Nom :"
   const CellRect group = layout.items[2].rect;
   for (int id : {202, 203, 204, 205}) {
@@ -76,9 +76,10 @@ TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
     dialog.controls.push_back(place);
   };
   add(ControlKind::kGroupBox, -1, "Cadre", 4, 0, 120, 50);
-  add(ControlKind::kLabel, -1, "&Format d'écran :", 8, 12, 40, 8);     // 10 cells wide
-  add(ControlKind::kComboBox, 10, "", 80, 10, 40, 60);                 // starts at cell 20
-  add(ControlKind::kCheckBox, 11, "Une case au texte bien plus long", 8, 30, 30, 10);  // frame at 30
+  add(ControlKind::kLabel, -1, "&Format d'écran :", 8, 12, 40, 8);  // 10 cells wide
+  add(ControlKind::kComboBox, 10, "", 80, 10, 40, 60);              // starts at cell 20
+  add(ControlKind::kCheckBox, 11, "Une case au texte bien plus long", 8, 30, 30,
+      10);  // frame at 30
   add(ControlKind::kLabel, -1, "Hors cadre et bien plus long", 130, 12, 20, 8);
   const FormLayout layout = LayOut(model, dialog);
   EXPECT_EQ(layout.items[1].textWidth, 16);  // "Format d'écran :" fits before the list
@@ -88,12 +89,12 @@ TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
 }
 
 TEST(FormLayoutTest, ScrollingMovesAsLittleAsNeededAndStaysInsideTheContent) {
-  EXPECT_EQ(ScrollOrigin(0, 20, 15, 10, 3), 0);   // content fits
-  EXPECT_EQ(ScrollOrigin(0, 20, 50, 5, 3), 0);    // already in sight
-  EXPECT_EQ(ScrollOrigin(0, 20, 50, 30, 3), 13);  // its end at the view's end
-  EXPECT_EQ(ScrollOrigin(13, 20, 50, 4, 3), 4);   // its start at the view's start
+  EXPECT_EQ(ScrollOrigin(0, 20, 15, 10, 3), 0);    // content fits
+  EXPECT_EQ(ScrollOrigin(0, 20, 50, 5, 3), 0);     // already in sight
+  EXPECT_EQ(ScrollOrigin(0, 20, 50, 30, 3), 13);   // its end at the view's end
+  EXPECT_EQ(ScrollOrigin(13, 20, 50, 4, 3), 4);    // its start at the view's start
   EXPECT_EQ(ScrollOrigin(0, 20, 50, 10, 40), 10);  // longer than the view: its start
-  EXPECT_EQ(ScrollOrigin(0, 20, 50, 48, 6), 30);  // never past the content
+  EXPECT_EQ(ScrollOrigin(0, 20, 50, 48, 6), 30);   // never past the content
 }
 
 class DialogScreenTest : public ::testing::Test {
@@ -117,15 +118,16 @@ class DialogScreenTest : public ::testing::Test {
 };
 
 TEST_F(DialogScreenTest, EveryControlShowsItsStateWithTheLabelsAndTheirAccents) {
-  FormController form(model_, logic_, LayOut(model_, TemplateOf(*platform::FindResourceDialog(200))));
+  FormController form(model_, logic_,
+                      LayOut(model_, TemplateOf(*platform::FindResourceDialog(200))));
   const Canvas dialog = PaintDialog(form, model_.caption);
   const View view = PlaceDialog(form, dialog, 40, 100, View());
   const Canvas screen = PaintScreen(form, dialog, view, 40, 100);
   const std::string text = screen.Text();
   for (const char* expected :
-       {"Essai des contrôles", "Nom :", "[Alien", "┌ Choix ", "[x] Activer l'option",
-        "( ) Premier", "(*) Deuxième", "( ) Troisième", "[Sécam", "▼]", "Parcourir",
-        "[01:30:00]", "Balise", "signification", "*<!--year-->", "année", "OK", "Annuler"}) {
+       {"Essai des contrôles", "Nom :", "[Alien", "┌ Choix ", "[x] Activer l'option", "( ) Premier",
+        "(*) Deuxième", "( ) Troisième", "[Sécam", "▼]", "Parcourir", "[01:30:00]", "Balise",
+        "signification", "*<!--year-->", "année", "OK", "Annuler"}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
   }
   EXPECT_EQ(text.find('&'), std::string::npos);
@@ -141,7 +143,8 @@ TEST_F(DialogScreenTest, EveryControlShowsItsStateWithTheLabelsAndTheirAccents) 
 }
 
 TEST_F(DialogScreenTest, AnOpenDropDownListShowsBelowItsControlOrAboveWhenThereIsNoRoom) {
-  FormController form(model_, logic_, LayOut(model_, TemplateOf(*platform::FindResourceDialog(200))));
+  FormController form(model_, logic_,
+                      LayOut(model_, TemplateOf(*platform::FindResourceDialog(200))));
   for (int i = 0; i < 3; ++i) form.Handle({Key::kTab});
   form.Handle({Key::kOpenList});
   ASSERT_TRUE(form.dropDown().open());

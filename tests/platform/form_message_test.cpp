@@ -1,10 +1,11 @@
 // Message boxes and the path prompt of full-screen forms, without a terminal.
+#include "platform/posix/form_message.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "platform/posix/form_controller.h"
-#include "platform/posix/form_message.h"
 #include "platform/posix/path_prompt_form.h"
 #include "tests/platform/temp_folder.h"
 
@@ -55,8 +56,7 @@ TEST(MessageFormTest, KeysAnswerAsOnWindows) {
   EXPECT_EQ(answer(MessageButtons::kYesNo, {K(Key::kRight), K(Key::kEnter)}),
             static_cast<int>(A::kNo));
   EXPECT_EQ(answer(MessageButtons::kYesNo, {K(Key::kChar, 'n')}), static_cast<int>(A::kNo));
-  EXPECT_EQ(answer(MessageButtons::kRetryCancel, {K(Key::kAlt, 'R')}),
-            static_cast<int>(A::kRetry));
+  EXPECT_EQ(answer(MessageButtons::kRetryCancel, {K(Key::kAlt, 'R')}), static_cast<int>(A::kRetry));
   // Esc: Cancel where there is one, OK in a box of OK alone, nothing otherwise.
   EXPECT_EQ(answer(MessageButtons::kOkCancel, {K(Key::kEscape)}), static_cast<int>(A::kCancel));
   EXPECT_EQ(answer(MessageButtons::kOk, {K(Key::kEscape)}), static_cast<int>(A::kOk));
@@ -98,11 +98,11 @@ class PathPromptTest : public ::testing::Test {
   // Types the path into the prompt's field and presses Enter.
   FormOutcome Enter(bool folder, const std::string& path) {
     prompt_ = MakePathPrompt("Veuillez sélectionner le répertoire", "Modèles|*.htm|", folder, 80);
-    logic_.emplace(folder, [this](std::string_view text, std::string_view, MessageButtons,
-                                  MessageIcon) {
-      messages_.emplace_back(text);
-      return MessageAnswer::kOk;
-    });
+    logic_.emplace(folder,
+                   [this](std::string_view text, std::string_view, MessageButtons, MessageIcon) {
+                     messages_.emplace_back(text);
+                     return MessageAnswer::kOk;
+                   });
     FormController form(prompt_.model, *logic_, LayOut(prompt_.model, prompt_.dialogTemplate));
     for (char32_t ch : CodePoints(path)) form.Handle(K(Key::kChar, ch));
     return form.Handle(K(Key::kEnter));

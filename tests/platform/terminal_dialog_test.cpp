@@ -119,7 +119,9 @@ TEST(TerminalDialogTest, ControlCharactersFromOutsideTextsNeverReachTheTerminal)
   DialogModel model = LoadDialogModel(200);
   Control* list = model.Find(209);
   list->columns = {{"Titre", 370}};
-  list->rows = {{"Alien\x1b[2J\x1b]0;pwned\x07 \xc2\x9b" "31m\x7f fin"}};
+  list->rows = {
+      {"Alien\x1b[2J\x1b]0;pwned\x07 \xc2\x9b"
+       "31m\x7f fin"}};
   model.SetText(201, "a\rb");
   std::ostringstream out;
   DrawDialog(model, out);
