@@ -1,6 +1,7 @@
 #include "platform/posix/form_controller.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/posix/form_text.h"
 
@@ -28,6 +29,26 @@ int TypeAhead(const std::vector<std::string>& texts, int from, char32_t ch) {
     if (!points.empty() && FoldCase(points[0]) == FoldCase(ch)) return at;
   }
   return -1;
+}
+
+// Where a cursor over `count` entries goes for the keys that move in lists; nothing for others.
+std::optional<int> Moved(Key key, int cursor, int count, int page) {
+  switch (key) {
+    case Key::kUp:
+      return cursor - 1;
+    case Key::kDown:
+      return cursor + 1;
+    case Key::kPageUp:
+      return cursor - page;
+    case Key::kPageDown:
+      return cursor + page;
+    case Key::kHome:
+      return 0;
+    case Key::kEnd:
+      return count - 1;
+    default:
+      return std::nullopt;
+  }
 }
 
 std::vector<std::string> FirstColumn(const Control& list) {
@@ -453,24 +474,10 @@ void FormController::HandleDropDown(const KeyEvent& event, FormOutcome& outcome)
   const Control& control = ControlOf(dropDown_.item);
   const int entries = static_cast<int>(control.items.size());
   int cursor = dropDown_.cursor;
-  switch (event.key) {
-    case Key::kUp:
-      --cursor;
-      break;
-    case Key::kDown:
-      ++cursor;
-      break;
-    case Key::kPageUp:
-      cursor -= kDropDownRows;
-      break;
-    case Key::kPageDown:
-      cursor += kDropDownRows;
-      break;
-    case Key::kHome:
-      cursor = 0;
-      break;
-    case Key::kEnd:
-      cursor = entries - 1;
+  const std::optional<int> moved = Moved(event.key, cursor, entries, kDropDownRows);
+  switch (moved ? Key::kNone : event.key) {
+    case Key::kNone:
+      cursor = moved.value_or(cursor);
       break;
     case Key::kWheelUp:
       cursor -= 3;
@@ -577,24 +584,10 @@ bool FormController::ListKey(const KeyEvent& event) {
   const int page = ListRows(layout_.items[focus_]);
   const bool multi = layout_.items[focus_].info.multiSelect;
   int cursor = state.cursor;
-  switch (event.key) {
-    case Key::kUp:
-      --cursor;
-      break;
-    case Key::kDown:
-      ++cursor;
-      break;
-    case Key::kPageUp:
-      cursor -= page;
-      break;
-    case Key::kPageDown:
-      cursor += page;
-      break;
-    case Key::kHome:
-      cursor = 0;
-      break;
-    case Key::kEnd:
-      cursor = rows - 1;
+  const std::optional<int> moved = Moved(event.key, cursor, rows, page);
+  switch (moved ? Key::kNone : event.key) {
+    case Key::kNone:
+      cursor = moved.value_or(cursor);
       break;
     case Key::kChar:
       if (rows == 0) break;
@@ -631,30 +624,19 @@ bool FormController::ComboKey(const KeyEvent& event) {
   Control& control = ControlOf(focus_);
   const int entries = static_cast<int>(control.items.size());
   int selection = control.selection;
-  switch (event.key) {
+  // Left and right step like up and down, as in a closed drop-down list on Windows.
+  const Key key = event.key == Key::kLeft    ? Key::kUp
+                  : event.key == Key::kRight ? Key::kDown
+                                             : event.key;
+  const std::optional<int> moved = Moved(key, std::max(selection, 0), entries, kDropDownRows);
+  switch (moved ? Key::kNone : key) {
+    case Key::kNone:
+      // With nothing chosen yet, down takes the first entry.
+      selection = selection < 0 && key == Key::kDown ? 0 : *moved;
+      break;
     case Key::kOpenList:
       OpenDropDown(focus_);
       return true;
-    case Key::kUp:
-    case Key::kLeft:
-      selection = selection < 0 ? 0 : selection - 1;
-      break;
-    case Key::kDown:
-    case Key::kRight:
-      ++selection;
-      break;
-    case Key::kPageUp:
-      selection -= kDropDownRows;
-      break;
-    case Key::kPageDown:
-      selection += kDropDownRows;
-      break;
-    case Key::kHome:
-      selection = 0;
-      break;
-    case Key::kEnd:
-      selection = entries - 1;
-      break;
     case Key::kChar:
       if (event.ch == ' ') {
         OpenDropDown(focus_);
