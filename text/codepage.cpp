@@ -23,6 +23,7 @@ int CodePointTo1252(uint32_t cp) {
 }  // namespace
 
 size_t DecodeUtf8(std::string_view s, size_t pos, uint32_t& cp) {
+  if (pos >= s.size()) return 0;
   const auto b = [&](size_t i) { return static_cast<unsigned char>(s[pos + i]); };
   const size_t left = s.size() - pos;
   const unsigned char lead = b(0);

@@ -14,9 +14,9 @@ namespace orv::text {
 
 bool IsValidUtf8(std::string_view bytes);
 
-// Decodes the UTF-8 sequence at `pos` (< s.size()) into `codePoint`; returns its length, 0 when
-// the bytes there are no valid sequence (overlong forms and surrogates included).
-size_t DecodeUtf8(std::string_view s, size_t pos, uint32_t& codePoint);
+// Decodes the UTF-8 sequence at `pos` into `codePoint`; returns its length in bytes, 0 when the
+// bytes there are not valid UTF-8 (or `pos` is at the end).
+size_t DecodeUtf8(std::string_view bytes, size_t pos, uint32_t& codePoint);
 
 // Code point of a windows-1252 byte. The five bytes the code page leaves undefined map to the
 // C1 control of the same value, as Windows does.

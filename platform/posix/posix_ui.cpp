@@ -1,6 +1,7 @@
 // Message boxes and modal dialogs on Linux: answered from the answers file ($ORVHOST_ANSWERS),
-// else asked at the terminal when stdin is one, else given their default (a message box its
-// first button, anything else cancelled) with a note on stderr.
+// else asked at the terminal when stdin is one (as full-screen forms where the terminal can show
+// them, else in line mode), else given their default (a message box its first button, anything
+// else cancelled) with a note on stderr.
 //
 // Every module (orvhost and each filter library) carries its own copy of this code, yet they
 // must walk one answers file together: the position reached is kept in the environment, which
@@ -17,6 +18,7 @@
 #include "platform/posix/answers_file.h"
 #include "platform/posix/dialog_actions.h"
 #include "platform/posix/terminal_dialog.h"
+#include "platform/posix/terminal_form.h"
 #include "platform/ui.h"
 
 namespace orv::ui {
@@ -153,8 +155,9 @@ std::optional<std::string> AskPath(AnswerKind kind, std::string_view title,
   const std::optional<Answer> answer = TakeAnswer(expected, mode, fileName);
   const bool folder = kind == AnswerKind::kFolder;
   if (mode == Mode::kTerminal) {
-    const std::optional<std::string> path =
-        AskPathInTerminal(title, filter, folder, std::cin, std::cerr);
+    std::optional<std::optional<std::string>> asked = AskPathInForm(title, filter, folder);
+    if (!asked) asked = AskPathInTerminal(title, filter, folder, std::cin, std::cerr);
+    const std::optional<std::string>& path = *asked;
     if (!path) return std::nullopt;
     return Absolute(*path);
   }
@@ -189,7 +192,10 @@ DialogResult RunModalDialog(int dialogId, DialogLogic& logic) {
     Mode mode = Mode::kDefault;
     std::string fileName;
     const std::optional<Answer> answer = TakeAnswer(expected, mode, fileName);
-    if (mode == Mode::kTerminal) return RunTerminalDialog(model, logic, std::cin, std::cerr);
+    if (mode == Mode::kTerminal) {
+      if (const std::optional<DialogResult> result = RunFormDialog(model, logic)) return *result;
+      return RunTerminalDialog(model, logic, std::cin, std::cerr);
+    }
     if (!answer) {
       Note("no answer left for dialog " + std::to_string(dialogId) + "; cancelled");
       return DialogResult::kCancel;
@@ -214,6 +220,10 @@ MessageAnswer ShowMessage(std::string_view text, std::string_view caption, Messa
   std::string fileName;
   const std::optional<Answer> answer = TakeAnswer(expected, mode, fileName);
   if (mode == Mode::kTerminal) {
+    if (const std::optional<MessageAnswer> answer =
+            AskMessageInForm(text, caption, buttons, icon)) {
+      return *answer;
+    }
     return AskMessageInTerminal(text, caption, buttons, icon, std::cin, std::cerr);
   }
   if (answer) return answer->button;

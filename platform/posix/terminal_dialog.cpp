@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <istream>
 #include <ostream>
+#include <sstream>
 #include <vector>
 
 #include "platform/files.h"
 #include "platform/posix/answers_file.h"
 #include "platform/posix/dialog_actions.h"
 #include "text/ascii.h"
+#include "text/codepage.h"
 
 namespace orv::ui {
 namespace {
@@ -23,6 +25,32 @@ constexpr const char* kHelp =
     "  ok | cancel      close the dialog\n"
     "  help             this text\n"
     "Quote values holding blanks: set 201=\"le grand bleu\"\n";
+
+// Texts reach the terminal as they are shown, and some come from outside (names of web pages,
+// of files): a control character in them would be obeyed by the terminal. Line breaks and tabs
+// stay; every other C0 or C1 control and DEL becomes "?".
+std::string Printable(std::string_view text) {
+  const std::string utf8 = text::UserToUtf8(text);
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(utf8[i]);
+    const bool c1 = c == 0xC2 && i + 1 < utf8.size() &&
+                    static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+    if (c1) {
+      out += '?';
+      ++i;
+    } else if (c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') {
+      continue;  // CR LF is a line break like LF
+    } else if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F) {
+      out += '?';
+    } else {
+      out += utf8[i];
+    }
+  }
+  return text::Utf8ToUser(out);
+}
 
 // Ids of static controls (IDC_STATIC) are not worth showing.
 bool ShowsId(int id) { return id != -1 && id != 0xFFFF; }
@@ -102,7 +130,9 @@ void DrawControl(const Control& control, std::ostream& out) {
   }
 }
 
-const char* IconWord(MessageIcon icon) {
+}  // namespace
+
+const char* IconMark(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::kNone:
       return "";
@@ -118,8 +148,6 @@ const char* IconWord(MessageIcon icon) {
   return "";
 }
 
-}  // namespace
-
 std::string WithoutAccelerators(std::string_view label) {
   std::string out;
   for (size_t i = 0; i < label.size(); ++i) {
@@ -134,8 +162,10 @@ std::string WithoutAccelerators(std::string_view label) {
 }
 
 void DrawDialog(const DialogModel& model, std::ostream& out) {
-  out << "== " << WithoutAccelerators(model.caption) << " (dialog " << model.id << ") ==\n";
-  for (const Control& control : model.controls) DrawControl(control, out);
+  std::ostringstream drawn;
+  drawn << "== " << WithoutAccelerators(model.caption) << " (dialog " << model.id << ") ==\n";
+  for (const Control& control : model.controls) DrawControl(control, drawn);
+  out << Printable(drawn.str());
 }
 
 DialogResult RunTerminalDialog(DialogModel& model, DialogLogic& logic, std::istream& in,
@@ -181,7 +211,8 @@ MessageAnswer AskMessageInTerminal(std::string_view text, std::string_view capti
                                    MessageButtons buttons, MessageIcon icon, std::istream& in,
                                    std::ostream& out) {
   const std::vector<MessageAnswer> choices = ButtonsOf(buttons);
-  out << "== " << caption << " ==\n" << IconWord(icon) << text << "\n";
+  out << Printable("== " + std::string(caption) + " ==\n" + IconMark(icon) + std::string(text))
+      << "\n";
   std::string line;
   while (true) {
     for (size_t i = 0; i < choices.size(); ++i)
@@ -202,7 +233,7 @@ MessageAnswer AskMessageInTerminal(std::string_view text, std::string_view capti
 std::optional<std::string> AskPathInTerminal(std::string_view title, std::string_view filter,
                                              bool mustBeFolder, std::istream& in,
                                              std::ostream& out) {
-  out << "== " << title << " ==\n";
+  out << "== " << Printable(title) << " ==\n";
   // "Label|pattern|Label|pattern|": show each label with its patterns.
   std::string_view rest = filter;
   while (!rest.empty()) {
@@ -212,7 +243,7 @@ std::optional<std::string> AskPathInTerminal(std::string_view title, std::string
     const size_t next = rest.find('|');
     const std::string_view patterns = rest.substr(0, next);
     rest = next == std::string_view::npos ? std::string_view() : rest.substr(next + 1);
-    if (!label.empty()) out << "  " << label << ": " << patterns << "\n";
+    if (!label.empty()) out << "  " << Printable(label) << ": " << Printable(patterns) << "\n";
   }
   std::string line;
   while (true) {
@@ -224,7 +255,7 @@ std::optional<std::string> AskPathInTerminal(std::string_view title, std::string
     const std::string path = std::string(text::TrimAsciiBlanks(line));
     if (path.empty()) return std::nullopt;
     if (!mustBeFolder || platform::IsFolder(path)) return path;
-    out << "not a folder: " << path << "\n";
+    out << "not a folder: " << Printable(path) << "\n";
   }
 }
 

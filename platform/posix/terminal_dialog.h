@@ -18,6 +18,9 @@ namespace orv::ui {
 // "&Son :" -> "Son :", "A && B" -> "A & B".
 std::string WithoutAccelerators(std::string_view label);
 
+// The mark that stands for a message box icon: "(!) ", "(?) ", ...; empty for none.
+const char* IconMark(MessageIcon icon);
+
 void DrawDialog(const DialogModel& model, std::ostream& out);
 
 // Reads commands (the answers-file actions, plus help) until OK is accepted or the dialog is

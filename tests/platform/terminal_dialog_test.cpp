@@ -114,5 +114,31 @@ TEST(TerminalDialogTest, PathPromptsCancelOnAnEmptyLineAndWantRealFolders) {
   EXPECT_NE(out.str().find("not a folder: /no/such/folder"), std::string::npos);
 }
 
+TEST(TerminalDialogTest, ControlCharactersFromOutsideTextsNeverReachTheTerminal) {
+  // A page title that would clear the screen and retitle the window, a C1 CSI, a DEL.
+  DialogModel model = LoadDialogModel(200);
+  Control* list = model.Find(209);
+  list->columns = {{"Titre", 370}};
+  list->rows = {
+      {"Alien\x1b[2J\x1b]0;pwned\x07 \xc2\x9b"
+       "31m\x7f fin"}};
+  model.SetText(201, "a\rb");
+  std::ostringstream out;
+  DrawDialog(model, out);
+  const std::string drawn = out.str();
+  EXPECT_EQ(drawn.find('\x1b'), std::string::npos);
+  EXPECT_EQ(drawn.find('\x07'), std::string::npos);
+  EXPECT_EQ(drawn.find('\x7f'), std::string::npos);
+  EXPECT_EQ(drawn.find('\r'), std::string::npos);
+  EXPECT_EQ(drawn.find("\xc2\x9b"), std::string::npos);
+  EXPECT_NE(drawn.find("Alien?[2J?]0;pwned? ?31m? fin"), std::string::npos) << drawn;
+
+  std::ostringstream asked;
+  std::istringstream in("\n");
+  AskMessageInTerminal("ligne 1\r\nligne 2\x1b[H", "Débogage", MessageButtons::kOk,
+                       MessageIcon::kNone, in, asked);
+  EXPECT_NE(asked.str().find("ligne 1\nligne 2?[H"), std::string::npos) << asked.str();
+}
+
 }  // namespace
 }  // namespace orv::ui

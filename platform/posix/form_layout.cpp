@@ -1,0 +1,167 @@
+#include "platform/posix/form_layout.h"
+
+#include <algorithm>
+
+#include "platform/posix/form_text.h"
+#include "platform/posix/resource_table.h"
+
+namespace orv::ui::form {
+namespace {
+
+constexpr int kUnitsPerColumn = 4;
+constexpr int kUnitsPerRow = 8;
+// A closed drop-down list is one line high; the template's height is that of its open list.
+constexpr int kClosedComboHeight = 12;
+// Below this height (two text lines) a control is one line high.
+constexpr int kTwoLines = 2 * kUnitsPerRow;
+
+int RoundDiv(int value, int unit) { return (std::max(value, 0) + unit / 2) / unit; }
+
+bool IsSingleLine(ControlKind kind, int h) {
+  switch (kind) {
+    case ControlKind::kGroupBox:
+    case ControlKind::kListView:
+      return false;
+    case ControlKind::kLabel:
+    case ControlKind::kEdit:
+      return h < kTwoLines;
+    default:
+      return true;
+  }
+}
+
+// Labels, check boxes and radio buttons may run on to the right.
+bool TextOverflows(ControlKind kind) {
+  return kind == ControlKind::kLabel || kind == ControlKind::kCheckBox ||
+         kind == ControlKind::kRadioButton;
+}
+
+// The cells the text of `item` would like, marks of check boxes and radio buttons included.
+int WantedWidth(const Control& control) {
+  const int text = ToCells(control.text, true).Width();
+  return control.kind == ControlKind::kLabel ? text : text + 4;
+}
+
+// The first column at or after which `item` may not write on its row: the next control to its
+// right, the right border of a frame around it, or the edge of the dialog.
+int FreeLimit(const DialogModel& model, const FormLayout& layout, const FormItem& item) {
+  int limit = layout.width;
+  const int row = item.rect.row;
+  for (const FormItem& other : layout.items) {
+    if (&other == &item || !other.rect.HasRow(row)) continue;
+    const ControlKind kind = model.controls[other.control].kind;
+    if (other.rect.col > item.rect.col) {
+      limit = std::min(limit, other.rect.col - 1);  // keep one blank before it
+    } else if ((kind == ControlKind::kGroupBox || kind == ControlKind::kListView) &&
+               other.rect.Right() > item.rect.col) {
+      limit = std::min(limit, other.rect.Right() - 1);  // its right border
+    }
+  }
+  return limit;
+}
+
+}  // namespace
+
+DialogTemplate TemplateOf(const platform::ResourceDialog& dialog) {
+  DialogTemplate result;
+  result.width = dialog.w;
+  result.height = dialog.h;
+  for (size_t i = 0; i < dialog.controlCount; ++i) {
+    const platform::ResourceControl& row = dialog.controls[i];
+    const auto has = [&](const char* style) { return platform::HasStyle(row.styles, style); };
+    TemplateControl control;
+    control.id = row.id;
+    control.x = row.x, control.y = row.y, control.w = row.w, control.h = row.h;
+    control.tabStop = row.tabStop;
+    control.defaultButton =
+        row.kind == static_cast<int>(ControlKind::kButton) && has("BS_DEFPUSHBUTTON");
+    control.multiSelect =
+        row.kind == static_cast<int>(ControlKind::kListView) && !has("LVS_SINGLESEL");
+    control.digitsOnly = has("ES_NUMBER");
+    control.readOnly = has("ES_READONLY");
+    control.password = has("ES_PASSWORD");
+    control.picture = has("SS_ICON") || has("SS_BITMAP");
+    if (row.kind == static_cast<int>(ControlKind::kLabel)) {
+      control.align = has("SS_CENTER")  ? Align::kCenter
+                      : has("SS_RIGHT") ? Align::kRight
+                                        : Align::kLeft;
+    }
+    result.controls.push_back(control);
+  }
+  return result;
+}
+
+CellRect CellsOf(ControlKind kind, int x, int y, int w, int h) {
+  CellRect rect;
+  // A control's text starts at its left edge: rounding down keeps it clear of a control before.
+  rect.col = std::max(x, 0) / kUnitsPerColumn;
+  rect.width = std::max(1, RoundDiv(x + w, kUnitsPerColumn) - rect.col);
+  if (kind == ControlKind::kGroupBox) {
+    // The frame's top line runs through the middle of its title.
+    rect.row = std::max(y + kUnitsPerRow / 2, 0) / kUnitsPerRow;
+    const int bottom = std::max(y + h - 1, 0) / kUnitsPerRow;
+    rect.height = std::max(2, bottom - rect.row + 1);
+  } else if (IsSingleLine(kind, h)) {
+    const int height = kind == ControlKind::kComboBox ? std::min(h, kClosedComboHeight) : h;
+    rect.row = std::max(y + height / 2, 0) / kUnitsPerRow;
+    rect.height = 1;
+  } else {
+    rect.row = RoundDiv(y, kUnitsPerRow);
+    const int minimum = kind == ControlKind::kListView ? 4 : 2;  // frame, titles and one row
+    rect.height = std::max(minimum, RoundDiv(y + h, kUnitsPerRow) - rect.row);
+  }
+  return rect;
+}
+
+FormLayout LayOut(const DialogModel& model, const DialogTemplate& dialogTemplate) {
+  FormLayout layout;
+  layout.width = RoundDiv(dialogTemplate.width, kUnitsPerColumn);
+  layout.height = RoundDiv(dialogTemplate.height, kUnitsPerRow);
+  const std::vector<TemplateControl>& row = dialogTemplate.controls;
+  std::vector<bool> used(row.size(), false);
+  for (size_t i = 0; i < model.controls.size(); ++i) {
+    const Control& control = model.controls[i];
+    size_t match = row.size();
+    if (i < row.size() && !used[i] && row[i].id == control.id) {
+      match = i;
+    } else {
+      for (size_t k = 0; k < row.size(); ++k) {
+        if (!used[k] && row[k].id == control.id) {
+          match = k;
+          break;
+        }
+      }
+    }
+    if (match == row.size()) continue;
+    used[match] = true;
+    FormItem item;
+    item.control = static_cast<int>(i);
+    item.info = row[match];
+    item.rect = CellsOf(control.kind, item.info.x, item.info.y, item.info.w, item.info.h);
+    item.textWidth = item.rect.width;
+    layout.width = std::max(layout.width, item.rect.Right());
+    layout.height = std::max(layout.height, item.rect.Bottom());
+    layout.items.push_back(item);
+  }
+  for (FormItem& item : layout.items) {
+    const Control& control = model.controls[item.control];
+    if (!TextOverflows(control.kind) || item.rect.height != 1 || item.info.align != Align::kLeft) {
+      continue;
+    }
+    const int wanted = WantedWidth(control);
+    if (wanted <= item.rect.width) continue;
+    item.textWidth =
+        std::max(item.rect.width, std::min(wanted, FreeLimit(model, layout, item) - item.rect.col));
+  }
+  return layout;
+}
+
+int ScrollOrigin(int origin, int view, int content, int start, int length) {
+  if (view <= 0 || content <= view) return 0;
+  if (length > view) length = view;  // show its start
+  if (start < origin) origin = start;
+  if (start + length > origin + view) origin = start + length - view;
+  return std::clamp(origin, 0, content - view);
+}
+
+}  // namespace orv::ui::form
