@@ -8,6 +8,9 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
 #include <thread>
 
 #include "host_run.h"
@@ -63,8 +66,21 @@ class TerminalFormTest : public HostRunTest {
     EXPECT_EQ(terminal_->Query("#{alternate_on} #{mouse_any_flag} #{cursor_flag}"), "0 0 1");
   }
 
+  // "Key=value" lines of the options stored, from the table `configure --show` prints
+  // (option, kind, default, stored; "-" when nothing is stored, texts in quotes).
   std::string Stored(const std::string& filter) {
-    return Orvhost({"configure", filter, "--show"}).out;
+    static const std::regex row(
+        R"re(^(\S+)\s+(integer|text)\s+("(?:[^"\\]|\\.)*"|\S+)\s+("(?:[^"\\]|\\.)*"|\S+)$)re");
+    std::istringstream table(Orvhost({"configure", filter, "--show"}).out);
+    std::string stored;
+    for (std::string line; std::getline(table, line);) {
+      std::smatch match;
+      if (!std::regex_match(line, match, row) || match[4] == "-") continue;
+      std::string value = match[4];
+      if (value.size() >= 2 && value.front() == '"') value = value.substr(1, value.size() - 2);
+      stored += match[1].str() + "=" + value + "\n";
+    }
+    return stored;
   }
   std::string Out() { return ReadFile(folder_ + "/out.txt"); }
 
