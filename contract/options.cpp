@@ -17,6 +17,13 @@ Option IntOption(std::string key, int32_t* value, int32_t defaultValue, OptionCo
   return option;
 }
 
+Option RadioOption(std::string key, int32_t* value, int32_t defaultValue, std::vector<int> ids) {
+  Option option = IntOption(std::move(key), value, defaultValue, OptionControl::kRadio,
+                            ids.empty() ? 0 : ids.front(), static_cast<int>(ids.size()));
+  option.radioIds = std::move(ids);
+  return option;
+}
+
 Option TextOption(std::string key, std::string* value, std::string defaultValue,
                   OptionControl control, int controlId) {
   Option option;
@@ -27,6 +34,28 @@ Option TextOption(std::string key, std::string* value, std::string defaultValue,
   option.controlId = controlId;
   return option;
 }
+
+namespace {
+
+int RadioPositionOf(const Option& option, const ui::DialogModel& model) {
+  if (option.radioIds.empty()) return model.RadioPosition(option.controlId, option.radioCount);
+  for (size_t position = 0; position < option.radioIds.size(); ++position) {
+    if (model.Checked(option.radioIds[position])) return static_cast<int>(position);
+  }
+  return 0;
+}
+
+void SetRadioPositionOf(const Option& option, ui::DialogModel& model, int position) {
+  if (option.radioIds.empty()) {
+    model.SetRadioPosition(option.controlId, option.radioCount, position);
+    return;
+  }
+  for (size_t at = 0; at < option.radioIds.size(); ++at) {
+    model.SetChecked(option.radioIds[at], static_cast<int>(at) == position ? 1 : 0);
+  }
+}
+
+}  // namespace
 
 void LoadOptions(const OptionTable& table, const platform::ProfileLocation& where) {
   for (const Option& option : table) {
@@ -59,13 +88,20 @@ bool SaveOptions(const OptionTable& table, const platform::ProfileLocation& wher
 void PushOptions(const OptionTable& table, ui::DialogModel& model) {
   for (const Option& option : table) {
     switch (option.control) {
-      case OptionControl::kNone: break;
-      case OptionControl::kCheckBox: model.SetChecked(option.controlId, *option.integer != 0); break;
-      case OptionControl::kRadio:
-        model.SetRadioPosition(option.controlId, option.radioCount, *option.integer);
+      case OptionControl::kNone:
         break;
-      case OptionControl::kComboBox: model.Select(option.controlId, *option.integer); break;
-      case OptionControl::kEdit: model.SetText(option.controlId, *option.text); break;
+      case OptionControl::kCheckBox:
+        model.SetChecked(option.controlId, *option.integer != 0);
+        break;
+      case OptionControl::kRadio:
+        SetRadioPositionOf(option, model, *option.integer);
+        break;
+      case OptionControl::kComboBox:
+        model.Select(option.controlId, *option.integer);
+        break;
+      case OptionControl::kEdit:
+        model.SetText(option.controlId, *option.text);
+        break;
       case OptionControl::kTime:
         if (ui::Control* control = model.Find(option.controlId)) {
           TimeTextToControl(*option.text, *control);
@@ -78,13 +114,20 @@ void PushOptions(const OptionTable& table, ui::DialogModel& model) {
 void PullOptions(const OptionTable& table, const ui::DialogModel& model) {
   for (const Option& option : table) {
     switch (option.control) {
-      case OptionControl::kNone: break;
-      case OptionControl::kCheckBox: *option.integer = model.Checked(option.controlId); break;
-      case OptionControl::kRadio:
-        *option.integer = model.RadioPosition(option.controlId, option.radioCount);
+      case OptionControl::kNone:
         break;
-      case OptionControl::kComboBox: *option.integer = model.Selection(option.controlId); break;
-      case OptionControl::kEdit: *option.text = model.Text(option.controlId); break;
+      case OptionControl::kCheckBox:
+        *option.integer = model.Checked(option.controlId);
+        break;
+      case OptionControl::kRadio:
+        *option.integer = RadioPositionOf(option, model);
+        break;
+      case OptionControl::kComboBox:
+        *option.integer = model.Selection(option.controlId);
+        break;
+      case OptionControl::kEdit:
+        *option.text = model.Text(option.controlId);
+        break;
       case OptionControl::kTime:
         if (const ui::Control* control = model.Find(option.controlId)) {
           *option.text = ControlToTimeText(*control);

@@ -1,0 +1,16 @@
+// The content reader for a program or library.
+#ifndef ORV_FILESCAN_PROGRAM_READER_H
+#define ORV_FILESCAN_PROGRAM_READER_H
+
+#include <string>
+
+#include "contract/abi.h"
+
+namespace orv::filescan {
+
+// Fills `item` from the file at `path`; `fileTitle` is its name without extension.
+void ReadProgram(const std::string& path, const std::string& fileTitle, MediaItem& item);
+
+}  // namespace orv::filescan
+
+#endif  // ORV_FILESCAN_PROGRAM_READER_H
