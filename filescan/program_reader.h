@@ -1,4 +1,6 @@
-// The content reader for a program or library.
+// The content reader for a program or library: its version resource (platform/version_info.h)
+// gives the title with the file version, the company, the product and legal texts, the
+// original file name and the language.
 #ifndef ORV_FILESCAN_PROGRAM_READER_H
 #define ORV_FILESCAN_PROGRAM_READER_H
 

@@ -10,9 +10,11 @@ enum : int {
   kStringFolderTip = 71,        // tooltip of the folder browse button
   kStringFormats = 80,          // the recognised formats, shown by button 2003
   kStringAnalysisFailed = 100,  // "%s": the entry whose analysis failed
+  kStringVideoComment = 120,    // the comment of an AVI: codecs, frame size, rate, audio
   kStringExifComment = 121,     // the comment of a picture with camera data
   kStringFolderTitle = 460,     // title of the folder browser
   kStringFlashNames = 461,      // "Non|Oui"
+  kStringUnknown = 462,         // "Inconnu": a codec no table row names
 };
 
 enum : int {
