@@ -78,7 +78,9 @@ bool CompoundFile::Open(text::ByteSource& source) {
     d.Seek(static_cast<uint64_t>(perDifat) * 4);
     d.U32Le(difat);
   }
-  return true;
+  // A storage opens with its root entry, as the system's does.
+  Entry root;
+  return ReadEntry(0, root) && root.type == kRootEntry;
 }
 
 bool CompoundFile::ReadSectorPiece(uint32_t sector, size_t offset, size_t count, std::string& out) {

@@ -24,7 +24,8 @@ bool HasCompoundFileSignature(text::ByteSource& source);
 
 class CompoundFile {
  public:
-  // Reads and checks the header and the FAT's sector list. The source must outlive this.
+  // Reads and checks the header, the FAT's sector list and the root entry. The source must
+  // outlive this.
   bool Open(text::ByteSource& source);
 
   // The stream `name` (ASCII case ignored, as the format compares names) among the root

@@ -80,11 +80,14 @@ TEST(DocumentReader, FilesThatAreNoCompoundFileKeepTheirFileTitle) {
 }
 
 TEST(DocumentReader, ACompoundFileThatCannotBeOpenedGetsNoTitle) {
-  std::string broken = Document({StringProperty(2, "Report")});
-  PatchLe(broken, 0x1C, 0x1234, 2);  // the byte order mark
-  const Read read = ReadBytes("locked.doc", broken);
+  std::string badSectors = Document({StringProperty(2, "Report")});
+  PatchLe(badSectors, 0x1E, 30, 2);  // a sector size of a gigabyte
+  const Read read = ReadBytes("damaged.doc", badSectors);
   EXPECT_EQ(read.title, "");
   EXPECT_FALSE(read.type.empty()) << "the type is still the shell's";
+  std::string noDirectory = Document({StringProperty(2, "Report")});
+  PatchLe(noDirectory, 0x30, 0x00FFFFFF, 4);  // the directory's first sector
+  EXPECT_EQ(ReadBytes("lost.doc", noDirectory).title, "");
 }
 
 }  // namespace
