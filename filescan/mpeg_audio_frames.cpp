@@ -1,7 +1,5 @@
 #include "filescan/mpeg_audio_frames.h"
 
-#include <cmath>
-
 namespace orv::filescan {
 namespace {
 
@@ -93,6 +91,7 @@ std::optional<MpegAudioFacts> WalkMpegAudioFrames(text::BufferedReader& reader) 
   MpegAudioFacts facts;
   uint64_t from = Id3v2TagSize(reader);
   FrameHeader header;
+  int64_t nanoseconds = 0;
   // Every frame moves the search on by at least its 4 header bytes.
   while (const std::optional<uint64_t> at = FindHeader(reader, from, header)) {
     if (facts.frameCount == 0) {
@@ -103,12 +102,14 @@ std::optional<MpegAudioFacts> WalkMpegAudioFrames(text::BufferedReader& reader) 
     facts.sampleRate = header.sampleRate;
     const int length = header.Length();
     ++facts.frameCount;
-    if (header.bitRate != 0) facts.duration += length * 8.0 / (header.bitRate * 1000.0);
+    // Whole nanoseconds add up exactly (a frame lasts length x 8 / bit rate milliseconds),
+    // so a sum that is a whole number of seconds is not cut one second short.
+    if (header.bitRate != 0) nanoseconds += int64_t{length} * 8000000 / header.bitRate;
     from = *at + 4 + (length > 4 ? static_cast<uint64_t>(length - 4) : 0);
   }
   if (facts.frameCount == 0) return std::nullopt;
   facts.averageBitRate = static_cast<int>(facts.bitRateSum / facts.frameCount);
-  facts.duration = std::floor(facts.duration);
+  facts.duration = static_cast<double>(nanoseconds / 1000000000);
   return facts;
 }
 

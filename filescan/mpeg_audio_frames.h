@@ -18,7 +18,7 @@ struct MpegAudioFacts {
   int sampleRate = 0;
   int64_t frameCount = 0;
   int64_t bitRateSum = 0;  // kbit/s
-  double duration = 0;     // seconds; whole seconds once the walk is done
+  double duration = 0;     // whole seconds
   int averageBitRate = 0;  // kbit/s
 };
 
