@@ -5,7 +5,7 @@
 
 #include "tests/builders/compound_file_builder.h"
 #include "tests/builders/property_set_builder.h"
-#include "tests/filescan/reader_fixture.h"
+#include "tests/filescan/scan_fixture.h"
 #include "text/codepage.h"
 
 namespace orv::filescan {
@@ -27,8 +27,8 @@ struct Read {
 
 Read ReadBytes(const std::string& name, const std::string& bytes) {
   TempFolder folder;
-  ReaderItem item;
-  const std::string path = WriteFile(folder, name, bytes);
+  HostItem item;
+  const std::string path = folder.Write(name, bytes);
   ReadDocument(path, name.substr(0, name.rfind('.')), *item);
   return {StringOf(item->title), StringOf(item->author), StringOf(item->editor),
           StringOf(item->comment), StringOf(item->type)};

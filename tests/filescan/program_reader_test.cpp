@@ -5,7 +5,7 @@
 
 #include "platform/version_info.h"
 #include "tests/builders/pe_builder.h"
-#include "tests/filescan/reader_fixture.h"
+#include "tests/filescan/scan_fixture.h"
 
 namespace orv::filescan {
 namespace {
@@ -30,8 +30,8 @@ Read ReadImage(const VersionSpec& version, bool pe32Plus = false, bool withResou
   spec.withResources = withResources;
   spec.versionBlock = BuildVersionBlock(version);
   TempFolder folder;
-  ReaderItem item;
-  ReadProgram(WriteFile(folder, "rt_tool.dll", BuildPe(spec).bytes), "rt_tool", *item);
+  HostItem item;
+  ReadProgram(folder.Write("rt_tool.dll", BuildPe(spec).bytes), "rt_tool", *item);
   return {StringOf(item->title),    StringOf(item->editor), StringOf(item->comment),
           StringOf(item->coauthor), StringOf(item->lang),   StringOf(item->type)};
 }

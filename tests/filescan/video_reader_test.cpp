@@ -7,23 +7,23 @@
 #include "filescan/audio_format_names.h"
 #include "filescan/video_codec_names.h"
 #include "tests/builders/avi_builder.h"
-#include "tests/filescan/reader_fixture.h"
+#include "tests/filescan/scan_fixture.h"
 
 namespace orv::filescan {
 namespace {
 
 using namespace orv::testing;
 
-std::string ReadAvi(const AviSpec& spec, ReaderItem& item, const std::string& name = "my_clip") {
+std::string ReadAvi(const AviSpec& spec, HostItem& item, const std::string& name = "my_clip") {
   TempFolder folder;
-  ReadVideo(WriteFile(folder, name + ".avi", BuildAvi(spec)), name, *item);
+  ReadVideo(folder.Write(name + ".avi", BuildAvi(spec)), name, *item);
   return StringOf(item->comment);
 }
 
 TEST(VideoReader, DescribesTheCodecsFrameAndAudioOfTheStreams) {
   AviSpec spec;
   spec.streams = {VideoStream("xvid", 640, 480, 30000, 1001, 900), AudioStream(0x55, 2, 48000)};
-  ReaderItem item;
+  HostItem item;
   EXPECT_EQ(ReadAvi(spec, item),
             "Video: XviD (4CC: XVID)\\nFrame size: 640 x 480\\nFrame rate: 29.97\\n"
             "Total frames: 900\\nAudio: MPEG-Layer3 (MP3) - 2c 48Khz\\nAudio Streams: 1");
@@ -35,13 +35,13 @@ TEST(VideoReader, DescribesTheCodecsFrameAndAudioOfTheStreams) {
 TEST(VideoReader, PlayingTimeCountsWholeSecondsOnADayClock) {
   AviSpec hour;
   hour.streams = {VideoStream("DIV3", 320, 240, 25, 1, 90000)};
-  ReaderItem item;
+  HostItem item;
   ReadAvi(hour, item);
   EXPECT_STREQ(item->length, "01:00:00");
 
   AviSpec day;
   day.streams = {VideoStream("DIV3", 320, 240, 25, 1, 25 * 3600 * 25 + 25 * 61)};
-  ReaderItem later;
+  HostItem later;
   ReadAvi(day, later);
   EXPECT_STREQ(later->length, "01:01:01") << "25 hours wrap around";
 }
@@ -49,21 +49,21 @@ TEST(VideoReader, PlayingTimeCountsWholeSecondsOnADayClock) {
 TEST(VideoReader, AudioStreamsCountEvenWhenTheirFormatIsUnknown) {
   AviSpec silent;
   silent.streams = {VideoStream("MJPG", 320, 240, 25, 1, 10)};
-  ReaderItem none;
+  HostItem none;
   EXPECT_NE(ReadAvi(silent, none).find("Audio: Inconnu - 0c 0Khz\\nAudio Streams: 0"),
             std::string::npos);
 
   AviSpec mixed;
   mixed.streams = {VideoStream("MJPG", 320, 240, 25, 1, 10), AudioStream(0x2000, 6, 48000),
                    AudioStream(0x7777, 1, 8000)};
-  ReaderItem item;
+  HostItem item;
   EXPECT_NE(ReadAvi(mixed, item).find("Audio: Inconnu - 6c 48Khz\\nAudio Streams: 2"),
             std::string::npos)
       << "the unknown stream keeps the channels and rate of the one before";
 
   AviSpec unknownOnly;
   unknownOnly.streams = {VideoStream("MJPG", 320, 240, 25, 1, 10), AudioStream(0x7777, 2, 8000)};
-  ReaderItem alone;
+  HostItem alone;
   EXPECT_NE(ReadAvi(unknownOnly, alone).find("Audio: Inconnu - 0c 0Khz\\nAudio Streams: 1"),
             std::string::npos);
 }
@@ -71,19 +71,19 @@ TEST(VideoReader, AudioStreamsCountEvenWhenTheirFormatIsUnknown) {
 TEST(VideoReader, AHandlerMatchesTheFirstRowWhateverItsCase) {
   AviSpec spec;
   spec.streams = {VideoStream("MJPG", 320, 240, 25, 1, 10)};
-  ReaderItem item;
+  HostItem item;
   EXPECT_EQ(ReadAvi(spec, item).substr(0, 58),
             "Video: Motion JPEG avec tables de Huffman (4CC: MJPG)\\nFra");
   spec.streams = {VideoStream("abcd", 320, 240, 25, 1, 10)};
-  ReaderItem unknown;
+  HostItem unknown;
   EXPECT_EQ(ReadAvi(spec, unknown).substr(0, 27), "Video: Inconnu (4CC: ABCD)\\");
 }
 
 TEST(VideoReader, AFileAviFileCannotOpenKeepsOnlyTitleAndType) {
   TempFolder folder;
-  ReaderItem item;
+  HostItem item;
   CopyFixedText(item->length, sizeof item->length, "untouched");
-  ReadVideo(WriteFile(folder, "not_a_clip.avi", std::string(4000, 'z')), "not_a_clip", *item);
+  ReadVideo(folder.Write("not_a_clip.avi", std::string(4000, 'z')), "not_a_clip", *item);
   EXPECT_EQ(StringOf(item->title), "not a clip");
   EXPECT_FALSE(TextOf(item->type).empty());
   EXPECT_EQ(StringOf(item->comment), "");

@@ -3,7 +3,7 @@
 
 #include "filescan/web_page_head.h"
 #include "filescan/web_page_reader.h"
-#include "tests/filescan/reader_fixture.h"
+#include "tests/filescan/scan_fixture.h"
 #include "text/codepage.h"
 
 namespace orv::filescan {
@@ -53,22 +53,23 @@ TEST(WebPageHead, TextsAreReadInTheDeclaredCharset) {
 
 TEST(WebPageReader, FillsTitleAndCommentOrFallsBackToTheFileTitle) {
   TempFolder folder;
-  ReaderItem item;
-  EXPECT_EQ(ReadWebPage(WriteFile(folder, "p.htm",
-                                  "<title>Home</title><meta name=\"description\" content=\"Hi\">"),
-                        "p", *item),
-            1);
+  HostItem item;
+  EXPECT_EQ(
+      ReadWebPage(
+          folder.Write("p.htm", "<title>Home</title><meta name=\"description\" content=\"Hi\">"),
+          "p", *item),
+      1);
   EXPECT_EQ(StringOf(item->title), "Home");
   EXPECT_EQ(StringOf(item->comment), "Hi");
-  ReaderItem bare;
-  EXPECT_EQ(ReadWebPage(WriteFile(folder, "my_page.html", "<p>text"), "my_page", *bare), 1);
+  HostItem bare;
+  EXPECT_EQ(ReadWebPage(folder.Write("my_page.html", "<p>text"), "my_page", *bare), 1);
   EXPECT_EQ(StringOf(bare->title), "my_page");
   EXPECT_EQ(StringOf(bare->comment), "");
 }
 
 TEST(WebPageReader, AnUnreadablePageWritesNothing) {
   TempFolder folder;
-  ReaderItem item;
+  HostItem item;
   EXPECT_EQ(ReadWebPage(folder / "gone.htm", "gone", *item), 0);
   EXPECT_EQ(ReadWebPage(folder.Path().string(), "folder", *item), 0);
   EXPECT_EQ(StringOf(item->title), "");
@@ -79,8 +80,8 @@ TEST(WebPageReader, ReadsOnlyTheFirstMebibytesOfAHugePage) {
   std::string page = "<title>Big</title>";
   page.resize(kMaxWebPageBytes + 100, ' ');
   page += "<meta name=\"description\" content=\"too far\">";
-  ReaderItem item;
-  EXPECT_EQ(ReadWebPage(WriteFile(folder, "big.htm", page), "big", *item), 1);
+  HostItem item;
+  EXPECT_EQ(ReadWebPage(folder.Write("big.htm", page), "big", *item), 1);
   EXPECT_EQ(StringOf(item->title), "Big");
   EXPECT_EQ(StringOf(item->comment), "");
 }
