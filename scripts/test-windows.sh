@@ -107,4 +107,6 @@ for picture in "$work"/linux/pictures/video/*; do
     status=1
   fi
 done
+step "filescan readers: orvhost.exe against the Linux orvhost"
+bash scripts/compare-filescan-readers.sh || status=1
 exit $status
