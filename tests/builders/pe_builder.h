@@ -48,6 +48,15 @@ struct VersionSpec {
   bool withTranslationList = true;
 };
 
+// The version resource of a small report tool, with the usual strings of a US-English table.
+inline VersionSpec ReportToolVersion() {
+  VersionSpec spec;
+  spec.strings = {{"FileDescription", "Report tool"}, {"CompanyName", "Acme"},
+                  {"ProductName", "Suite"},           {"ProductVersion", "6, 4, 0, 0"},
+                  {"OriginalFilename", "rt.dll"},     {"LegalCopyright", "(c) Acme"}};
+  return spec;
+}
+
 inline std::string BuildVersionBlock(const VersionSpec& spec) {
   std::string fixed;
   Put32(fixed, spec.signature), Put32(fixed, 0x00010000);

@@ -74,10 +74,7 @@ inline TreeFiles OfficeFiles() {
 }
 
 inline TreeFiles ProgramFiles() {
-  VersionSpec tool;
-  tool.strings = {{"FileDescription", "Report tool"}, {"CompanyName", "Acme"},
-                  {"ProductName", "Suite"},           {"ProductVersion", "6, 4, 0, 0"},
-                  {"OriginalFilename", "rt.dll"},     {"LegalCopyright", "(c) Acme"}};
+  const VersionSpec tool = ReportToolVersion();
   const auto image = [](const VersionSpec& version, bool plus, bool resources, uint16_t language) {
     PeSpec spec;
     spec.pe32Plus = plus;

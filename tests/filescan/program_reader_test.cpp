@@ -12,14 +12,6 @@ namespace {
 
 using namespace orv::testing;
 
-VersionSpec ReportTool() {
-  VersionSpec spec;
-  spec.strings = {{"FileDescription", "Report tool"}, {"CompanyName", "Acme"},
-                  {"ProductName", "Suite"},           {"ProductVersion", "6, 4, 0, 0"},
-                  {"OriginalFilename", "rt.dll"},     {"LegalCopyright", "(c) Acme"}};
-  return spec;
-}
-
 struct Read {
   std::string title, editor, comment, coauthor, lang, type;
 };
@@ -38,7 +30,7 @@ Read ReadImage(const VersionSpec& version, bool pe32Plus = false, bool withResou
 
 TEST(ProgramReader, TitleEditorCommentAndLanguageFromTheVersionResource) {
   for (bool plus : {false, true}) {
-    const Read read = ReadImage(ReportTool(), plus);
+    const Read read = ReadImage(ReportToolVersion(), plus);
     EXPECT_EQ(read.title, "Report tool v1.2.3.4");
     EXPECT_EQ(read.editor, "Acme");
     EXPECT_EQ(read.coauthor, "rt.dll");
@@ -49,7 +41,7 @@ TEST(ProgramReader, TitleEditorCommentAndLanguageFromTheVersionResource) {
 }
 
 TEST(ProgramReader, MissingStringsLeaveTheirPartOut) {
-  VersionSpec noOriginal = ReportTool();
+  VersionSpec noOriginal = ReportToolVersion();
   noOriginal.strings.erase(noOriginal.strings.begin() + 4);
   const Read read = ReadImage(noOriginal);
   EXPECT_EQ(read.coauthor, "");
@@ -66,7 +58,7 @@ TEST(ProgramReader, MissingStringsLeaveTheirPartOut) {
 }
 
 TEST(ProgramReader, TableKeysInLowerCaseAreFoundAndLongStringsCut) {
-  VersionSpec spec = ReportTool();
+  VersionSpec spec = ReportToolVersion();
   spec.tableKey = "040904b0";
   spec.strings.push_back({"Comments", std::string(300, 'c')});
   const Read read = ReadImage(spec);
@@ -74,12 +66,23 @@ TEST(ProgramReader, TableKeysInLowerCaseAreFoundAndLongStringsCut) {
   EXPECT_EQ(read.comment, "Suite v6, 4, 0, 0\\nrt.dll\\n(c) Acme\\n" + std::string(255, 'c'));
 }
 
+// No pair to look the strings up with: nothing is read past the end of the list.
+TEST(ProgramReader, AnEmptyTranslationListGivesNoStringsAndNoLanguage) {
+  VersionSpec spec = ReportToolVersion();
+  spec.translations.clear();
+  const Read read = ReadImage(spec);
+  EXPECT_EQ(read.title, "rt_tool v1.2.3.4");
+  EXPECT_EQ(read.editor, "");
+  EXPECT_EQ(read.comment, "");
+  EXPECT_EQ(read.lang, "");
+}
+
 TEST(ProgramReader, WithoutVersionInformationTheFileTitleStays) {
-  const Read none = ReadImage(ReportTool(), false, false);
+  const Read none = ReadImage(ReportToolVersion(), false, false);
   EXPECT_EQ(none.title, "rt_tool");
   EXPECT_EQ(none.comment, "");
   EXPECT_FALSE(none.type.empty());
-  VersionSpec noList = ReportTool();
+  VersionSpec noList = ReportToolVersion();
   noList.withTranslationList = false;
   EXPECT_EQ(ReadImage(noList).title, "rt_tool");
 }

@@ -17,15 +17,8 @@ using orv::testing::BuildPe;
 using orv::testing::BuildVersionBlock;
 using orv::testing::PatchLe;
 using orv::testing::PeSpec;
+using orv::testing::ReportToolVersion;
 using orv::testing::VersionSpec;
-
-VersionSpec ToolVersion() {
-  VersionSpec spec;
-  spec.strings = {{"FileDescription", "Report tool"}, {"CompanyName", "Acme"},
-                  {"ProductName", "Suite"},           {"ProductVersion", "6, 4, 0, 0"},
-                  {"OriginalFilename", "rt.dll"},     {"LegalCopyright", "(c) Acme"}};
-  return spec;
-}
 
 std::string BlockOf(const std::string& bytes) {
   text::MemorySource source(bytes);
@@ -43,7 +36,7 @@ TEST(PeResources, FindsTheVersionBlockInPe32AndPe32Plus) {
   for (bool plus : {false, true}) {
     PeSpec spec;
     spec.pe32Plus = plus;
-    spec.versionBlock = BuildVersionBlock(ToolVersion());
+    spec.versionBlock = BuildVersionBlock(ReportToolVersion());
     EXPECT_EQ(BlockOf(BuildPe(spec).bytes), spec.versionBlock) << plus;
   }
 }
@@ -63,7 +56,7 @@ TEST(PeResources, FilesWithoutAVersionResourceGiveNone) {
 
 TEST(PeResources, DirectoriesThatPointBackAndSizesPastTheEndAreRefused) {
   PeSpec spec;
-  spec.versionBlock = BuildVersionBlock(ToolVersion());
+  spec.versionBlock = BuildVersionBlock(ReportToolVersion());
   const orv::testing::PeImage image = BuildPe(spec);
 
   std::string selfPointing = image.bytes;
@@ -91,7 +84,7 @@ TEST(PeResources, DirectoriesThatPointBackAndSizesPastTheEndAreRefused) {
 
 TEST(PeResources, ReadsOnlyHeadersDirectoriesAndTheBlock) {
   PeSpec spec;
-  spec.versionBlock = BuildVersionBlock(ToolVersion());
+  spec.versionBlock = BuildVersionBlock(ReportToolVersion());
   std::string bytes = BuildPe(spec).bytes + std::string(1 << 20, 'o');  // an overlay
   orv::testing::CountingSource source(bytes);
   std::string block;
@@ -100,7 +93,7 @@ TEST(PeResources, ReadsOnlyHeadersDirectoriesAndTheBlock) {
 }
 
 TEST(VersionBlock, DecodesTheFixedPartTheTranslationsAndTheStrings) {
-  VersionSpec spec = ToolVersion();
+  VersionSpec spec = ReportToolVersion();
   spec.fileVersion[0] = 10, spec.fileVersion[3] = 65535;
   spec.translations = {{0x040C, 0x04E4}, {0x0409, 0x04B0}};
   spec.tableKey = "040c04e4";  // written in lower case, looked up in capitals
@@ -122,13 +115,13 @@ TEST(VersionBlock, DecodesTheFixedPartTheTranslationsAndTheStrings) {
 TEST(VersionBlock, RefusesBlocksWithoutSignatureOrTranslationList) {
   uint32_t high, low;
   std::vector<VersionTranslation> pairs;
-  VersionSpec badSignature = ToolVersion();
+  VersionSpec badSignature = ReportToolVersion();
   badSignature.signature = 0x12345678;
   EXPECT_FALSE(DecodeVersionBlock(BuildVersionBlock(badSignature), high, low, pairs));
-  VersionSpec noList = ToolVersion();
+  VersionSpec noList = ReportToolVersion();
   noList.withTranslationList = false;
   EXPECT_FALSE(DecodeVersionBlock(BuildVersionBlock(noList), high, low, pairs));
-  VersionSpec emptyList = ToolVersion();
+  VersionSpec emptyList = ReportToolVersion();
   emptyList.translations.clear();
   EXPECT_TRUE(DecodeVersionBlock(BuildVersionBlock(emptyList), high, low, pairs));
   EXPECT_TRUE(pairs.empty()) << "a list with no pair is still a list";
@@ -166,7 +159,7 @@ TEST(LanguageName, NamesLanguagesAsAFrenchSystemDoes) {
 
 TEST(VersionInfo, LoadsAFileAndLooksStringsUpByTranslation) {
   orv::testing::TempFolder folder;
-  VersionSpec version = ToolVersion();
+  VersionSpec version = ReportToolVersion();
   version.tableKey = "040904b0";
   PeSpec spec;
   spec.pe32Plus = true;
