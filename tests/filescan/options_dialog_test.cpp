@@ -56,6 +56,10 @@ TEST(FilescanDialog, RadiosEnableTheCategoriesAndTheFilter) {
   EXPECT_FALSE(Enabled(model, kIdCreateTree));
   EXPECT_FALSE(Enabled(model, kIdFilter));
   EXPECT_TRUE(Enabled(model, kIdSubFolders));
+  EXPECT_EQ(model.Find(kIdShowFormats)->icon, 152);
+  EXPECT_EQ(model.Find(kIdShowFormats)->tooltip, "Voir la liste des fichiers reconnus");
+  EXPECT_EQ(model.Find(kIdBrowseFolder)->icon, 151);
+  EXPECT_EQ(model.Find(kIdBrowseFolder)->tooltip, U("Sélectionner un dossier par défaut"));
 
   model.CheckRadio(kIdForcedType);
   dialog.OnClick(model, kIdForcedType);

@@ -1,5 +1,7 @@
 // A whole run over a small tree: the order and count of the entries, the folder items, the
 // FileMode filters, the dispatch rows, the forced category and the failure guard.
+#include "filescan/scan_run.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,7 +11,6 @@
 
 #include "filescan/entry_analysis.h"
 #include "filescan/filter_tokens.h"
-#include "filescan/scan_run.h"
 #include "platform/shell_type.h"
 #include "tests/filescan/scan_fixture.h"
 #include "text/codepage.h"
