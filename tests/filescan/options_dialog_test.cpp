@@ -142,6 +142,10 @@ TEST_F(ExportedTable, InfoFollowsTheOptionsAndOpenScansTheChosenRoot) {
   FilterFunctions table{};
   ASSERT_EQ(GetFunctionInfo(&table), 1);
   ASSERT_EQ(table.Configure("Orvella Premium", "Kelvard", 0), 1);
+  // The registry outlives a test run: start from the defaults whatever an earlier run left.
+  FilescanOptions defaults;
+  ASSERT_TRUE(SaveOptions(MakeOptionTable(defaults), Filter().OptionStore()));
+  ASSERT_EQ(table.Configure("Orvella Premium", "Kelvard", 0), 1);
   EXPECT_EQ(Filter().OptionStore().keyPath, "Software\\Kelvard\\Orvella Premium\\filescan");
   FilterInfo info{};
   ASSERT_EQ(table.GetInfo(&info), 1);
