@@ -10,6 +10,14 @@ void Enable(ui::DialogModel& model, int controlId, bool enabled) {
   if (ui::Control* control = model.Find(controlId)) control->enabled = enabled;
 }
 
+// The two small buttons show an icon and say what they do in a tooltip.
+void Decorate(ui::DialogModel& model, int controlId, int icon, int tooltip) {
+  if (ui::Control* control = model.Find(controlId)) {
+    control->icon = icon;
+    control->tooltip = platform::LoadResourceString(tooltip);
+  }
+}
+
 }  // namespace
 
 void ApplyEnabledControls(ui::DialogModel& model) {
@@ -23,6 +31,8 @@ void ApplyEnabledControls(ui::DialogModel& model) {
 void FilescanDialog::OnInit(ui::DialogModel& model) {
   OptionsDialog::OnInit(model);
   ApplyEnabledControls(model);
+  Decorate(model, kIdShowFormats, kIconFormats, kStringFormatsTip);
+  Decorate(model, kIdBrowseFolder, kIconFolder, kStringFolderTip);
 }
 
 void FilescanDialog::OnClick(ui::DialogModel& model, int controlId) {

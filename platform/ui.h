@@ -47,6 +47,8 @@ struct Control {
   std::vector<ListColumn> columns;       // list view
   std::vector<std::vector<std::string>> rows;
   std::vector<int> selectedRows;  // list view selection, 0-based
+  int icon = 0;                   // push button: the module's icon it shows instead of text
+  std::string tooltip;            // shown when the pointer rests on the control
 };
 
 class DialogModel {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/control_kind.h"
+#include "platform/win32/module.h"
 
 namespace orv::platform::win32 {
 
@@ -153,6 +154,7 @@ void WriteListView(HWND list, const ui::Control& shown, const ui::Control& wante
 
 void DialogBinding::Collect(HWND dialog, int dialogId) {
   dialog_ = dialog;
+  tooltips_ = nullptr;
   windows_.clear();
   shown_ = ui::DialogModel();
   shown_.id = dialogId;
@@ -192,10 +194,41 @@ void DialogBinding::Apply(const ui::DialogModel& wanted) {
     const HWND window = WindowFor(wanted, i);
     if (!window) continue;
     for (size_t j = 0; j < windows_.size(); ++j) {
-      if (windows_[j] == window) ApplyControl(window, shown_.controls[j], wanted.controls[i]);
+      if (windows_[j] != window) continue;
+      ApplyControl(window, shown_.controls[j], wanted.controls[i]);
+      ApplyDecoration(window, shown_.controls[j], wanted.controls[i]);
     }
   }
   Read();
+}
+
+void DialogBinding::ApplyDecoration(HWND window, ui::Control& shown, const ui::Control& wanted) {
+  // Neither can be read back from the control: the model keeps what was set.
+  if (wanted.icon != shown.icon) {
+    HICON icon = wanted.icon ? LoadIconA(ThisModule(), MAKEINTRESOURCEA(wanted.icon)) : nullptr;
+    SendMessageA(window, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    shown.icon = wanted.icon;
+  }
+  if (wanted.tooltip != shown.tooltip) {
+    if (!tooltips_) {
+      tooltips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  dialog_, nullptr, ThisModule(), nullptr);
+    }
+    if (tooltips_) {
+      TOOLINFOA tool{};
+      tool.cbSize = sizeof tool;
+      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      tool.hwnd = dialog_;
+      tool.uId = reinterpret_cast<UINT_PTR>(window);
+      tool.lpszText = const_cast<char*>(wanted.tooltip.c_str());
+      SendMessageA(tooltips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+      if (!wanted.tooltip.empty()) {
+        SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+      }
+    }
+    shown.tooltip = wanted.tooltip;
+  }
 }
 
 const ui::Control* DialogBinding::ControlOf(HWND window) const {

@@ -29,7 +29,10 @@ class DialogBinding {
   void ReadControl(HWND window, ui::Control& control) const;
   void ApplyControl(HWND window, const ui::Control& shown, const ui::Control& wanted) const;
 
+  void ApplyDecoration(HWND window, ui::Control& shown, const ui::Control& wanted);
+
   HWND dialog_ = nullptr;
+  HWND tooltips_ = nullptr;  // made with the first tooltip, destroyed with the dialog
   std::vector<HWND> windows_;  // parallel to shown_.controls
   ui::DialogModel shown_;
 };

@@ -37,6 +37,23 @@ inline std::string ScanAndEnd() {
          std::string("\x12\x34\x56\xFF\x00\x78\xFF\xD9", 8);
 }
 
+// A whole grey picture that viewers show: one quantisation table, Huffman tables of one code
+// each (DC difference 0, end of block), and every 8 x 8 block mid-grey.
+inline std::string GreyImage(int width, int height) {
+  std::string image = JpegSegment(0xDB, std::string(1, '\0') + std::string(64, '\x01'));
+  image += FrameSegment(width, height, 1);
+  const std::string oneCode = std::string(1, '\x01') + std::string(15, '\0') + '\0';
+  image += JpegSegment(0xC4, std::string(1, '\x00') + oneCode);
+  image += JpegSegment(0xC4, std::string(1, '\x10') + oneCode);
+  image += JpegSegment(0xDA, std::string("\x01\x01\x00\x00\x3F\x00", 6));
+  const size_t blocks =
+      static_cast<size_t>((width + 7) / 8) * static_cast<size_t>((height + 7) / 8);
+  const size_t bits = 2 * blocks;  // "0" for the DC difference, "0" for the end of block
+  std::string data(bits / 8, '\0');
+  if (bits % 8) data += static_cast<char>(0xFF >> (bits % 8));  // padded with one bits
+  return image + data + std::string("\xFF\xD9", 2);
+}
+
 // An EXIF block ("Exif\0\0" and a TIFF structure) made of numbered directories.
 class ExifBuilder {
  public:
@@ -158,7 +175,7 @@ inline std::string IptcRecord(int record, int dataset, const std::string& data) 
 inline std::string PhotoshopSegment(const std::string& records, const std::string& name = "") {
   std::string nameField = std::string(1, static_cast<char>(name.size())) + name;
   if (nameField.size() % 2) nameField += '\0';
-  std::string other = std::string("8BIM\x03\xED\x00\x00", 8) + Be32(4) + "abcd";
+  std::string other = std::string("8BIM\x04\x00\x00\x00", 8) + Be32(2) + std::string(2, '\0');
   std::string data = std::string("Photoshop 3.0\0", 14) + other + "8BIM" +
                      std::string("\x04\x04", 2) + nameField + Be32(records.size()) + records;
   if (records.size() % 2) data += '\0';

@@ -56,6 +56,10 @@ TEST(FilescanDialog, RadiosEnableTheCategoriesAndTheFilter) {
   EXPECT_FALSE(Enabled(model, kIdCreateTree));
   EXPECT_FALSE(Enabled(model, kIdFilter));
   EXPECT_TRUE(Enabled(model, kIdSubFolders));
+  EXPECT_EQ(model.Find(kIdShowFormats)->icon, 152);
+  EXPECT_EQ(model.Find(kIdShowFormats)->tooltip, "Voir la liste des fichiers reconnus");
+  EXPECT_EQ(model.Find(kIdBrowseFolder)->icon, 151);
+  EXPECT_EQ(model.Find(kIdBrowseFolder)->tooltip, U("Sélectionner un dossier par défaut"));
 
   model.CheckRadio(kIdForcedType);
   dialog.OnClick(model, kIdForcedType);
@@ -137,6 +141,10 @@ class ExportedTable : public ScanTest {
 TEST_F(ExportedTable, InfoFollowsTheOptionsAndOpenScansTheChosenRoot) {
   FilterFunctions table{};
   ASSERT_EQ(GetFunctionInfo(&table), 1);
+  ASSERT_EQ(table.Configure("Orvella Premium", "Kelvard", 0), 1);
+  // The registry outlives a test run: start from the defaults whatever an earlier run left.
+  FilescanOptions defaults;
+  ASSERT_TRUE(SaveOptions(MakeOptionTable(defaults), Filter().OptionStore()));
   ASSERT_EQ(table.Configure("Orvella Premium", "Kelvard", 0), 1);
   EXPECT_EQ(Filter().OptionStore().keyPath, "Software\\Kelvard\\Orvella Premium\\filescan");
   FilterInfo info{};

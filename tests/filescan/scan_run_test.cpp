@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "contract/path.h"
 #include "filescan/entry_analysis.h"
 #include "filescan/filter_tokens.h"
 #include "platform/shell_type.h"
@@ -265,7 +266,7 @@ TEST_F(RecordingRun, AFailingReaderAsksWhetherToGoOn) {
   EXPECT_EQ(all[2].result, 0);
   ASSERT_EQ(messages_.size(), 2u);
   EXPECT_EQ(messages_[0],
-            text::Utf8ToUser("L'analyse du fichier ") + (folder_ / "tree/a.mp3") +
+            text::Utf8ToUser("L'analyse du fichier ") + JoinPath(folder_ / "tree", "a.mp3") +
                 text::Utf8ToUser(" a causé une erreur d'exception dans Orvella. Ce fichier est "
                                  "corrompu ou son format n'est pas reconnu par Orvella. Désirez-"
                                  "vous continuer ou arrêter la procédure d'import ?"));

@@ -16,6 +16,9 @@ std::vector<std::string> Describe(const std::vector<ScanEntry>& list, const std:
   for (const ScanEntry& entry : list) {
     std::string text = entry.text;
     if (entry.kind == kEntryFile && text.rfind(root, 0) == 0) text = text.substr(root.size() + 1);
+    for (char& c : text) {
+      if (c == '\\') c = '/';  // the Windows separator
+    }
     lines.push_back(std::string(entry.kind == kEntryFile ? "file " : "folder ") + text + " " +
                     std::to_string(entry.depth));
   }
