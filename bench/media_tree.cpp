@@ -2,16 +2,23 @@
 // benchmark tree. Every kind of file has one function here (WriteIptcPicture, WriteExifPicture,
 // WriteMusic, ...), so a new reader's files are one more function and one more line in the
 // tree makers. The bytes come from the tests' builders: pictures viewers can show (grey), MP3
-// files of silent frames, with real EXIF, IPTC, ID3v1 and ID3v2 tags.
+// files of silent frames, with real EXIF, IPTC, ID3v1 and ID3v2 tags; AVI header lists, office
+// compound files with summary properties, PE programs with version resources, web pages.
 //
 // usage: media_tree samples DIR        the sample tree (the same bytes every time)
-//        media_tree bench DIR FILES    FILES files, half pictures, half music, in folders
+//        media_tree bench DIR FILES    FILES files in folders: a quarter pictures, a quarter
+//                                      music, then videos, office documents, programs and
+//                                      web pages
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "tests/builders/avi_builder.h"
+#include "tests/builders/compound_file_builder.h"
+#include "tests/builders/pe_builder.h"
+#include "tests/builders/property_set_builder.h"
 #include "tests/filescan/jpeg_builder.h"
 #include "tests/filescan/mp3_builder.h"
 
@@ -115,6 +122,42 @@ bool WriteMpeg2Music(const fs::path& path, const Song& song, int seconds) {
                          Id3v1(song.title, song.artist, song.album, song.year, -1, song.genre));
 }
 
+// Videos, office documents, programs, web pages --------------------------------------------
+
+// An AVI of `frames` frames at 25 per second with one audio stream.
+bool WriteVideo(const fs::path& path, const std::string& handler, uint16_t audioTag,
+                uint32_t frames) {
+  AviSpec spec;
+  spec.streams = {VideoStream(handler, 640, 480, 25, 1, frames), AudioStream(audioTag, 2, 48000)};
+  return Write(path, BuildAvi(spec));
+}
+
+// A compound file with a document stream and its summary information.
+bool WriteDocument(const fs::path& path, const std::string& title, const std::string& author) {
+  const std::string summary = BuildPropertySet(
+      {CodePageProperty(65001), StringProperty(2, title), StringProperty(3, "Rapport"),
+       StringProperty(4, author), StringProperty(5, "ventes"), StringProperty(8, author)});
+  return Write(path, BuildCompoundFile({{"WordDocument", std::string(5000, 'd')},
+                                        {"\005SummaryInformation", summary}})
+                         .bytes);
+}
+
+// A PE program with a version resource.
+bool WriteProgram(const fs::path& path, const std::string& description, bool pe32Plus) {
+  VersionSpec version = ReportToolVersion();
+  version.strings[0].second = description;
+  PeSpec spec;
+  spec.pe32Plus = pe32Plus;
+  spec.versionBlock = BuildVersionBlock(version);
+  return Write(path, BuildPe(spec).bytes);
+}
+
+bool WriteWebPage(const fs::path& path, const std::string& title, const std::string& description) {
+  return Write(path, "<html><head><meta charset=\"utf-8\"><title>" + title +
+                         "</title><meta name=\"description\" content=\"" + description +
+                         "\"/></head><body><p>" + std::string(2000, 'x') + "</p></body></html>\n");
+}
+
 // Other files -------------------------------------------------------------------------------
 
 bool WriteText(const fs::path& path, const std::string& text) { return Write(path, text); }
@@ -151,13 +194,14 @@ bool MakeSamples(const fs::path& root) {
   return ok;
 }
 
-// FILES files in folders of a hundred: pictures with a caption or camera data, and music.
+// FILES files in folders of a hundred: pictures with a caption or camera data, music, videos,
+// office documents, programs and web pages.
 bool MakeBenchTree(const fs::path& root, int files) {
   bool ok = true;
   for (int i = 0; i < files && ok; ++i) {
     const fs::path folder = root / ("folder" + std::to_string(i / 100));
     const std::string n = std::to_string(i);
-    switch (i % 4) {
+    switch (i % 8) {
       case 0:
         ok = WriteIptcPicture(folder / ("caption_" + n + ".jpg"),
                               {"Photo " + n + "\r\nUne légende",
@@ -174,9 +218,25 @@ bool MakeBenchTree(const fs::path& root, int files) {
             {"Kestrel", "K-200", "2004:06:21 10:15:00", 1, 125, 28, 58, i % 8 == 1}, 640, 480,
             i % 8 == 1);
         break;
-      default:
+      case 2:
+      case 3:
         ok = WriteMusic(folder / ("song_" + n + ".mp3"),
                         {"Song " + n, "Artist", "Album", "2001", i % 20, i % 148}, 2, 128);
+        break;
+      case 4:
+        ok = WriteVideo(folder / ("clip_" + n + ".avi"), i % 16 == 4 ? "XVID" : "DX50",
+                        i % 16 == 4 ? 0x55 : 0x2000, 1500);
+        break;
+      case 5:
+        ok = WriteDocument(folder / ("report_" + n + (i % 16 == 5 ? ".doc" : ".xls")),
+                           "Rapport " + n, "Zoé");
+        break;
+      case 6:
+        ok = WriteProgram(folder / ("tool_" + n + (i % 16 == 6 ? ".exe" : ".dll")), "Outil " + n,
+                          i % 16 != 6);
+        break;
+      default:
+        ok = WriteWebPage(folder / ("page_" + n + ".htm"), "Page " + n, "Une page");
         break;
     }
   }
