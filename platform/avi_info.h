@@ -1,7 +1,7 @@
 // What the system's AVI interface tells about an AVI file: the file's stream count, frame size,
 // timing and length, and per stream its type, handler code and format block.
 //
-// Windows asks AVIFile. Linux reads the RIFF header list itself (platform/posix/avi_headers.h)
+// Windows asks AVIFile. Linux reads the RIFF header list itself (platform/avi_headers.h)
 // and reports what AVIFile reports there: the file's rate, scale and length are those of its
 // first stream, the frame size the largest frame of its video streams. The header list is the
 // only part of the file read.

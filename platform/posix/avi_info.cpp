@@ -1,7 +1,7 @@
 #include "platform/avi_info.h"
 
 #include "platform/file_source.h"
-#include "platform/posix/avi_headers.h"
+#include "platform/avi_headers.h"
 
 namespace orv::platform {
 

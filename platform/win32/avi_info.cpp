@@ -8,6 +8,9 @@
 
 #include <algorithm>
 
+#include "platform/avi_headers.h"
+#include "platform/file_source.h"
+
 namespace orv::platform {
 namespace {
 
@@ -41,6 +44,14 @@ bool ReadStream(PAVIFILE file, DWORD index, AviStream& stream) {
 
 bool ReadAviFileInfo(const std::string& path, AviFileInfo& info) {
   info = AviFileInfo();
+  {
+    // Files AVIFile (Wine's at least) cannot survive are described from their headers.
+    FileSource file;
+    AviHeaderShape shape;
+    if (file.Open(path) && DecodeAviHeaders(file, info, &shape) && !shape.Regular(info))
+      return true;
+    info = AviFileInfo();
+  }
   AVIFileInit();
   PAVIFILE file = nullptr;
   if (AVIFileOpenA(&file, path.c_str(), OF_READ | OF_SHARE_DENY_NONE, nullptr) != 0 || !file) {

@@ -1,4 +1,4 @@
-#include "platform/posix/avi_headers.h"
+#include "platform/avi_headers.h"
 
 #include <gtest/gtest.h>
 
@@ -99,6 +99,26 @@ TEST(AviHeaders, StreamsThatCannotBeDescribedAreLeftOut) {
   spec.declaredStreams = 1;  // lists past the declared count are never reached
   info = Decode(BuildAvi(spec));
   EXPECT_EQ(info.streams.size(), 1u);
+}
+
+TEST(AviHeaders, TellsFilesTheSystemMayStumbleOn) {
+  AviSpec spec;
+  spec.streams = {VideoStream("XVID", 320, 240, 25, 1, 10), AudioStream(1, 2, 44100)};
+  const auto shape = [](const std::string& bytes) {
+    text::MemorySource source(bytes);
+    AviFileInfo info;
+    AviHeaderShape shape;
+    EXPECT_TRUE(DecodeAviHeaders(source, info, &shape));
+    return shape.Regular(info);
+  };
+  EXPECT_TRUE(shape(BuildAvi(spec)));
+  spec.declaredStreams = 1;
+  EXPECT_FALSE(shape(BuildAvi(spec))) << "fewer declared than listed";
+  spec.declaredStreams = 3;
+  EXPECT_FALSE(shape(BuildAvi(spec))) << "more declared than listed";
+  spec.declaredStreams.reset();
+  spec.streams[1].scale = 0;
+  EXPECT_FALSE(shape(BuildAvi(spec))) << "a stream without timing";
 }
 
 TEST(AviHeaders, TruncatedFilesKeepWhatIsWhole) {

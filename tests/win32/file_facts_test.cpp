@@ -36,6 +36,25 @@ TEST(Win32FileFacts, AviFileReportsTheFirstStreamsTimingAndEachStream) {
   EXPECT_FALSE(ReadAviFileInfo(folder.Write("random.avi", std::string(3000, '\x42')), info));
 }
 
+TEST(Win32FileFacts, FilesAviFileCannotSurviveAreDescribedFromTheirHeaders) {
+  TempFolder folder;
+  orv::testing::AviSpec spec;
+  spec.streams = {orv::testing::VideoStream("DIVX", 320, 240, 0, 1, 50),
+                  orv::testing::AudioStream(1, 2, 44100)};
+  AviFileInfo info;
+  ASSERT_TRUE(ReadAviFileInfo(folder.Write("zero.avi", orv::testing::BuildAvi(spec)), info));
+  EXPECT_EQ(info.rate, 0u);
+  EXPECT_EQ(info.length, 50u);
+  spec.streams[0].rate = 25;
+  spec.declaredStreams = 3;
+  ASSERT_TRUE(ReadAviFileInfo(folder.Write("more.avi", orv::testing::BuildAvi(spec)), info));
+  EXPECT_EQ(info.streamCount, 3u);
+  EXPECT_EQ(info.streams.size(), 2u);
+  spec.declaredStreams = 1;
+  ASSERT_TRUE(ReadAviFileInfo(folder.Write("fewer.avi", orv::testing::BuildAvi(spec)), info));
+  EXPECT_EQ(info.streams.size(), 1u);
+}
+
 TEST(Win32FileFacts, StructuredStorageOpensTheSummaryStream) {
   TempFolder folder;
   const auto image = orv::testing::BuildCompoundFile(

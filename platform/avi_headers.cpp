@@ -1,4 +1,4 @@
-#include "platform/posix/avi_headers.h"
+#include "platform/avi_headers.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -116,8 +116,9 @@ bool FindHeaderList(text::ByteSource& source, uint64_t& offset, uint64_t& size) 
 
 }  // namespace
 
-bool DecodeAviHeaders(text::ByteSource& source, AviFileInfo& info) {
+bool DecodeAviHeaders(text::ByteSource& source, AviFileInfo& info, AviHeaderShape* shape) {
   info = AviFileInfo();
+  AviHeaderShape seen;
   uint64_t offset = 0, size = 0;
   if (!FindHeaderList(source, offset, size)) return false;
   std::string bytes;
@@ -136,10 +137,13 @@ bool DecodeAviHeaders(text::ByteSource& source, AviFileInfo& info) {
       // dwMicroSecPerFrame .. dwInitialFrames, then dwStreams.
       if (!c.Skip(24) || !c.U32Le(info.streamCount)) return false;
       haveMainHeader = true;
-    } else if (chunk.id == kList && chunk.listType == FourCc("strl") && haveMainHeader &&
-               headers.size() < info.streamCount) {
+    } else if (chunk.id == kList && chunk.listType == FourCc("strl") && haveMainHeader) {
+      ++seen.streamLists;
       StreamHeader header;
-      if (DecodeStreamList(chunk.data, header)) headers.push_back(std::move(header));
+      if (headers.size() < info.streamCount && DecodeStreamList(chunk.data, header)) {
+        seen.zeroTiming |= header.rate == 0 || header.scale == 0;
+        headers.push_back(std::move(header));
+      }
     } else if (chunk.id == kList && chunk.listType == FourCc("odml")) {
       Chunk inner;
       while (NextChunk(chunk.data, inner)) {
@@ -166,6 +170,7 @@ bool DecodeAviHeaders(text::ByteSource& source, AviFileInfo& info) {
       info.length = std::max(info.length, openDmlFrames);
   }
   for (StreamHeader& header : headers) info.streams.push_back(std::move(header.stream));
+  if (shape) *shape = seen;
   return true;
 }
 
