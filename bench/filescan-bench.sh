@@ -19,6 +19,8 @@ for program in orvhost filescan.so media_tree; do
   fi
 done
 
+"$source_dir/scripts/install-deps.sh" bench || echo "filescan-bench: going on without them" >&2
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/filescan-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 export ORVHOST_CONFIG_DIR="$work/config" XDG_DATA_HOME="$work/data"

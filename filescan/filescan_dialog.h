@@ -14,12 +14,7 @@
 namespace orv::filescan {
 
 // What the dialog asks of the system; tests replace these.
-struct DialogServices {
-  std::function<ui::MessageAnswer(std::string_view text, std::string_view caption,
-                                  ui::MessageButtons, ui::MessageIcon)>
-      showMessage = ui::ShowMessage;
-  std::function<std::optional<std::string>(std::string_view title)> askFolder = ui::AskFolder;
-};
+using DialogServices = ui::Services;
 
 class FilescanDialog : public OptionsDialog {
  public:

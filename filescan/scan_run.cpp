@@ -33,8 +33,8 @@ int32_t ScanRun::Next(const FilescanOptions& options, MediaItem& item, int32_t& 
   const std::string message = text::FormatResourceText(
       platform::LoadResourceString(kStringAnalysisFailed).c_str(), entry.text.c_str());
   const ui::MessageAnswer answer =
-      services_.showMessage(message, platform::LoadResourceString(kStringFilterName),
-                            ui::MessageButtons::kYesNo, ui::MessageIcon::kExclamation);
+      services_.system.showMessage(message, platform::LoadResourceString(kStringFilterName),
+                                   ui::MessageButtons::kYesNo, ui::MessageIcon::kExclamation);
   return answer == ui::MessageAnswer::kYes ? 0 : -1;
 }
 

@@ -19,9 +19,7 @@ namespace orv::filescan {
 
 // What a run asks of the system; tests replace these.
 struct ScanServices {
-  std::function<ui::MessageAnswer(std::string_view text, std::string_view caption,
-                                  ui::MessageButtons, ui::MessageIcon)>
-      showMessage = ui::ShowMessage;
+  ui::Services system;  // the failure guard's message box
   ContentReaders readers = StandardReaders();
 };
 

@@ -3,6 +3,7 @@
 #
 #   scripts/install-deps.sh native    build, tests and sanitizers on Linux
 #   scripts/install-deps.sh windows   the 32-bit Windows cross build and Wine to run its tests
+#   scripts/install-deps.sh bench     the tools the benchmarks compare with
 #
 # As root it runs apt-get itself; otherwise it prints the exact command to run and fails.
 set -euo pipefail
@@ -16,11 +17,14 @@ native=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libsqlite3-de
 # xauth (for xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their
 # packages, and recommendations are not installed here.
 windows=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wine)
+# bench/filescan-bench.sh times these on the same tree, and sqlite3 counts what was stored.
+bench=(libimage-exiftool-perl mediainfo sqlite3)
 
 case "${1:-}" in
   native) wanted=("${native[@]}") ;;
   windows) wanted=("${windows[@]}") ;;
-  *) echo "usage: $0 native|windows" >&2; exit 2 ;;
+  bench) wanted=("${bench[@]}") ;;
+  *) echo "usage: $0 native|windows|bench" >&2; exit 2 ;;
 esac
 
 installed() {

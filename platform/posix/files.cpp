@@ -103,20 +103,6 @@ EntryKind KindOfEntry(int folder, const dirent& entry) {
 FileEnumeration::FileEnumeration() = default;
 FileEnumeration::~FileEnumeration() = default;
 
-bool FileEnumeration::Start(const std::string& pattern, std::string& name) {
-  FoundEntry entry;
-  if (!Start(pattern, entry)) return false;
-  name = std::move(entry.name);
-  return true;
-}
-
-bool FileEnumeration::Next(std::string& name) {
-  FoundEntry entry;
-  if (!Next(entry)) return false;
-  name = std::move(entry.name);
-  return true;
-}
-
 bool FileEnumeration::Start(const std::string& pattern, FoundEntry& found) {
   End();
   const size_t slash = pattern.rfind('/');

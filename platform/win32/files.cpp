@@ -64,20 +64,6 @@ FileEnumeration::FileEnumeration() : state_(std::make_unique<State>()) {}
 
 FileEnumeration::~FileEnumeration() { End(); }
 
-bool FileEnumeration::Start(const std::string& pattern, std::string& name) {
-  FoundEntry entry;
-  if (!Start(pattern, entry)) return false;
-  name = std::move(entry.name);
-  return true;
-}
-
-bool FileEnumeration::Next(std::string& name) {
-  FoundEntry entry;
-  if (!Next(entry)) return false;
-  name = std::move(entry.name);
-  return true;
-}
-
 bool FileEnumeration::Start(const std::string& pattern, FoundEntry& entry) {
   End();
   if (pattern.empty()) return false;

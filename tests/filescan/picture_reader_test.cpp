@@ -165,6 +165,22 @@ TEST(ExifPicture, AFailingFirstDirectoryLeavesTheBareFile) {
   EXPECT_EQ(format.lastError, "Illegal format code in EXIF dir");
 }
 
+TEST(ExifPicture, TheFirstDirectoryIsReadWhereItsOffsetSays) {
+  ExifBuilder exif(true);
+  exif.FirstOffset(12);
+  exif.Ascii(exif.AddDirectory(), 271, "Kestrel");
+  ExifInfo info;
+  ASSERT_TRUE(ParseExifBlock(exif.Block(), info)) << info.lastError;
+  EXPECT_EQ(info.cameraMake, "Kestrel");
+
+  ExifBuilder far(false);
+  far.FirstOffset(18);
+  far.Ascii(far.AddDirectory(), 271, "Kestrel");
+  ExifInfo suspicious;
+  EXPECT_FALSE(ParseExifBlock(far.Block(), suspicious));
+  EXPECT_EQ(suspicious.lastError, "Suspicious offset of first IFD value");
+}
+
 TEST(ExifPicture, AFailingSubDirectoryKeepsWhatTheFirstOneHeld) {
   ExifBuilder exif = CameraExif(false);
   exif.Raw(1, 37510, 13, 1, "x");  // the EXIF directory fails on its last entry

@@ -48,8 +48,8 @@ class RecordingRun : public ScanTest {
   ScanRun MakeRun(ContentReaders readers) {
     ScanServices services;
     services.readers = std::move(readers);
-    services.showMessage = [this](std::string_view text, std::string_view, ui::MessageButtons,
-                                  ui::MessageIcon icon) {
+    services.system.showMessage = [this](std::string_view text, std::string_view,
+                                         ui::MessageButtons, ui::MessageIcon icon) {
       messages_.emplace_back(text);
       EXPECT_EQ(icon, ui::MessageIcon::kExclamation);
       return answer_;
