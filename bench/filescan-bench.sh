@@ -1,7 +1,8 @@
 #!/bin/sh
 # Times a whole filescan import through orvhost on a tree of FILES media files (JPEG pictures
-# with IPTC captions or EXIF camera data, tagged MP3 files with an ID3v2 tag in front), made by
-# media_tree, and in the same run the same tree read by `exiftool -r -fast` and by `mediainfo`.
+# with IPTC captions or EXIF camera data, tagged MP3 files with an ID3v2 tag in front, AVIs,
+# office documents, programs with version resources, web pages), made by media_tree, and in the
+# same run the same tree read by `exiftool -r -fast` and by `mediainfo`.
 # The cache is warmed first; orvhost's figure is the best of three runs, each into a fresh
 # collection. Prints files per second for each and the ratios.
 #

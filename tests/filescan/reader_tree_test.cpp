@@ -28,8 +28,8 @@ class ReaderTree : public ScanTest {
   std::map<std::string, Produced> Scan() {
     WriteTreeFiles(folder_.Path() / "tree", ReaderTreeFiles());
     ScanServices services;
-    services.showMessage = [](std::string_view text, std::string_view, ui::MessageButtons,
-                              ui::MessageIcon) {
+    services.system.showMessage = [](std::string_view text, std::string_view, ui::MessageButtons,
+                                     ui::MessageIcon) {
       ADD_FAILURE() << "no reader may fail: " << text;
       return ui::MessageAnswer::kYes;
     };
