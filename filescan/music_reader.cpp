@@ -1,5 +1,7 @@
 #include "filescan/music_reader.h"
 
+#include <cstdint>
+
 #include "contract/filter.h"
 #include "contract/host_string.h"
 #include "filescan/genre_names.h"
@@ -29,11 +31,10 @@ std::string WithoutTrailingBlanks(std::string text) {
 }  // namespace
 
 std::string PlayingTime(int64_t seconds) {
-  if (seconds < 0) seconds = 0;
-  return text::FormatText("%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
-                          static_cast<long long>(seconds / 60 % 60),
-                          static_cast<long long>(seconds % 60))
-      .substr(0, 9);
+  // Whole seconds of a walk over at most a few billion frames: the hours fit an int.
+  if (seconds < 0 || seconds > INT32_MAX) seconds = 0;
+  const int whole = static_cast<int>(seconds);
+  return text::FormatText("%02d:%02d:%02d", whole / 3600, whole / 60 % 60, whole % 60).substr(0, 9);
 }
 
 bool ReadMusicFrom(text::ByteSource& source, const std::string& fileTitle, MediaItem& item) {

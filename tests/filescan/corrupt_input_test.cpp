@@ -82,7 +82,9 @@ TEST(CorruptInput, DamagedMusicAlwaysGivesAnAnswer) {
     const std::string bytes = Damaged(good, random);
     text::MemorySource source(bytes);
     HostItem item;
-    if (ReadMusicFrom(source, "song", *item)) EXPECT_FALSE(Text(item->title).empty());
+    if (ReadMusicFrom(source, "song", *item)) {
+      EXPECT_FALSE(Text(item->title).empty());
+    }
   }
 }
 
