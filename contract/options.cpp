@@ -23,6 +23,13 @@ Option IntOption(std::string key, int32_t* value, int32_t defaultValue, OptionCo
   return option;
 }
 
+Option RadioOption(std::string key, int32_t* value, int32_t defaultValue, std::vector<int> ids) {
+  Option option = IntOption(std::move(key), value, defaultValue, OptionControl::kRadio,
+                            ids.empty() ? 0 : ids.front(), static_cast<int>(ids.size()));
+  option.radioIds = std::move(ids);
+  return option;
+}
+
 Option TextOption(std::string key, std::string* value, std::string defaultValue,
                   OptionControl control, int controlId) {
   Option option;
@@ -49,6 +56,24 @@ std::optional<platform::ProfileValue> AsProfileValue(const Option& option, bool 
     return std::nullopt;
   }
   return value;
+}
+
+int RadioPositionOf(const Option& option, const ui::DialogModel& model) {
+  if (option.radioIds.empty()) return model.RadioPosition(option.controlId, option.radioCount);
+  for (size_t position = 0; position < option.radioIds.size(); ++position) {
+    if (model.Checked(option.radioIds[position])) return static_cast<int>(position);
+  }
+  return 0;
+}
+
+void SetRadioPositionOf(const Option& option, ui::DialogModel& model, int position) {
+  if (option.radioIds.empty()) {
+    model.SetRadioPosition(option.controlId, option.radioCount, position);
+    return;
+  }
+  for (size_t at = 0; at < option.radioIds.size(); ++at) {
+    model.SetChecked(option.radioIds[at], static_cast<int>(at) == position ? 1 : 0);
+  }
 }
 
 }  // namespace
@@ -102,10 +127,13 @@ bool IntegerEditsHoldNumbers(const OptionTable& table, const ui::DialogModel& mo
 void PushOptions(const OptionTable& table, ui::DialogModel& model) {
   for (const Option& option : table) {
     switch (option.control) {
-      case OptionControl::kNone: break;
-      case OptionControl::kCheckBox: model.SetChecked(option.controlId, *option.integer != 0); break;
+      case OptionControl::kNone:
+        break;
+      case OptionControl::kCheckBox:
+        model.SetChecked(option.controlId, *option.integer != 0);
+        break;
       case OptionControl::kRadio:
-        model.SetRadioPosition(option.controlId, option.radioCount, *option.integer);
+        SetRadioPositionOf(option, model, *option.integer);
         break;
       case OptionControl::kComboBox: model.Select(option.controlId, *option.integer); break;
       case OptionControl::kEdit:
@@ -124,10 +152,13 @@ void PushOptions(const OptionTable& table, ui::DialogModel& model) {
 void PullOptions(const OptionTable& table, const ui::DialogModel& model) {
   for (const Option& option : table) {
     switch (option.control) {
-      case OptionControl::kNone: break;
-      case OptionControl::kCheckBox: *option.integer = model.Checked(option.controlId); break;
+      case OptionControl::kNone:
+        break;
+      case OptionControl::kCheckBox:
+        *option.integer = model.Checked(option.controlId);
+        break;
       case OptionControl::kRadio:
-        *option.integer = model.RadioPosition(option.controlId, option.radioCount);
+        *option.integer = RadioPositionOf(option, model);
         break;
       case OptionControl::kComboBox: *option.integer = model.Selection(option.controlId); break;
       case OptionControl::kEdit:

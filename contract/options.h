@@ -18,7 +18,8 @@ namespace orv {
 enum class OptionControl {
   kNone,      // stored, but not shown in the dialog
   kCheckBox,  // 0 or 1
-  kRadio,     // 0-based position in a group of `radioCount` buttons with consecutive ids
+  kRadio,     // 0-based position in a group of `radioCount` buttons with consecutive ids, or
+              // of the buttons listed in `radioIds` when their ids are not consecutive
   kComboBox,  // 0-based index of the selection
   kEdit,      // text
   kTime,      // text "HH:MM:SS" shown in a time picker
@@ -33,11 +34,14 @@ struct Option {
   OptionControl control = OptionControl::kNone;
   int controlId = 0;
   int radioCount = 0;
+  std::vector<int> radioIds;
 };
 
 Option IntOption(std::string key, int32_t* value, int32_t defaultValue,
                  OptionControl control = OptionControl::kNone, int controlId = 0,
                  int radioCount = 0);
+// A radio group whose buttons, in position order, have the ids listed.
+Option RadioOption(std::string key, int32_t* value, int32_t defaultValue, std::vector<int> ids);
 Option TextOption(std::string key, std::string* value, std::string defaultValue,
                   OptionControl control = OptionControl::kNone, int controlId = 0);
 

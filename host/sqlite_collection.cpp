@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
 
@@ -64,14 +65,26 @@ std::string ItemColumns() {
 class SqliteCollection : public Collection {
  public:
   explicit SqliteCollection(sqlite3* db) : db_(db) {}
-  ~SqliteCollection() override { sqlite3_close(db_); }
+  ~SqliteCollection() override {
+    insert_.reset();  // a statement left open would keep the database from closing
+    sqlite3_close(db_);
+  }
 
   bool AddItem(const StoredItem& item, std::string& error) override {
-    std::string sql = "INSERT INTO items (itemKind" + ItemColumns() + ") VALUES (?";
-    for (size_t i = 0; i < ItemFields().size(); ++i) sql += ", ?";
-    sql += ")";
-    Statement insert(db_, sql);
-    if (!insert.ok()) return Failed(error);
+    // One insert statement for the whole run: an import stores thousands of items.
+    if (!insert_) {
+      std::string sql = "INSERT INTO items (itemKind" + ItemColumns() + ") VALUES (?";
+      for (size_t i = 0; i < ItemFields().size(); ++i) sql += ", ?";
+      sql += ")";
+      insert_ = std::make_unique<Statement>(db_, sql);
+      if (!insert_->ok()) {
+        insert_.reset();
+        return Failed(error);
+      }
+    }
+    Statement& insert = *insert_;
+    sqlite3_reset(insert.get());
+    sqlite3_clear_bindings(insert.get());
     int index = 1;
     sqlite3_bind_int(insert.get(), index++, item.itemKind);
     for (const ItemField& field : ItemFields()) {
@@ -88,8 +101,10 @@ class SqliteCollection : public Collection {
       }
     }
     // Autocommit: the item is on disk when the statement is done.
-    if (sqlite3_step(insert.get()) != SQLITE_DONE) return Failed(error);
-    return true;
+    const bool stored = sqlite3_step(insert.get()) == SQLITE_DONE;
+    if (!stored) Failed(error);
+    sqlite3_reset(insert.get());
+    return stored;
   }
 
   bool Items(std::optional<int> category, std::vector<StoredItem>& items,
@@ -164,6 +179,7 @@ class SqliteCollection : public Collection {
 
  private:
   sqlite3* db_;
+  std::unique_ptr<Statement> insert_;
 };
 
 bool CreateSchema(sqlite3* db) {

@@ -15,14 +15,7 @@
 namespace orv::pagebuilder {
 
 // What the dialog asks of the system; tests replace these.
-struct DialogServices {
-  std::function<ui::MessageAnswer(std::string_view text, std::string_view caption,
-                                  ui::MessageButtons, ui::MessageIcon)>
-      showMessage = ui::ShowMessage;
-  std::function<std::optional<std::string>(std::string_view title, std::string_view filter)>
-      askOpenFile = ui::AskOpenFile;
-  std::function<std::optional<std::string>(std::string_view title)> askFolder = ui::AskFolder;
-};
+using DialogServices = ui::Services;
 
 class ExportDialog : public OptionsDialog {
  public:

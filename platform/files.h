@@ -22,6 +22,16 @@ bool IsRegularFile(const std::string& path);
 // True when `name` matches `pattern` ("*" any run, "?" one character), ignoring ASCII case.
 bool WildcardMatch(std::string_view pattern, std::string_view name);
 
+// What an enumerated entry is. A link to a folder (a symbolic link on Linux, a junction or other
+// reparse point on Windows) is kOther, so that a walk of a tree never follows one into a loop.
+enum class EntryKind { kFile, kFolder, kOther };
+
+struct FoundEntry {
+  std::string name;
+  EntryKind kind = EntryKind::kFile;
+  bool temporary = false;  // the temporary attribute; never set on Linux
+};
+
 // FindFirstFile / FindNextFile: the pattern is a folder path followed by a name pattern, or a
 // path without wildcards (which matches that entry itself). Yields entry names without folder,
 // never "." or "..". On Linux the names come sorted, so runs are repeatable.
@@ -37,6 +47,9 @@ class FileEnumeration {
   bool Start(const std::string& pattern, std::string& name);
   // The next name; false when there is none (the enumeration stays open until End).
   bool Next(std::string& name);
+  // The same, with what each entry is.
+  bool Start(const std::string& pattern, FoundEntry& entry);
+  bool Next(FoundEntry& entry);
   void End();
   bool IsOpen() const;
 

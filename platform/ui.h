@@ -8,6 +8,7 @@
 #ifndef ORV_PLATFORM_UI_H
 #define ORV_PLATFORM_UI_H
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,6 +50,8 @@ struct Control {
   std::vector<ListColumn> columns;       // list view
   std::vector<std::vector<std::string>> rows;
   std::vector<int> selectedRows;  // list view selection, 0-based
+  int icon = 0;                   // push button: the module's icon it shows instead of text
+  std::string tooltip;            // shown when the pointer rests on the control
 };
 
 class DialogModel {
@@ -131,6 +134,16 @@ MessageAnswer ShowMessage(std::string_view text, std::string_view caption, Messa
 std::optional<std::string> AskOpenFile(std::string_view title, std::string_view filter);
 // The shell folder browser (file-system folders only). Nothing when the user cancels.
 std::optional<std::string> AskFolder(std::string_view title);
+
+// What dialog and run logic asks of the system, as values that tests replace.
+struct Services {
+  std::function<MessageAnswer(std::string_view text, std::string_view caption, MessageButtons,
+                              MessageIcon)>
+      showMessage = ShowMessage;
+  std::function<std::optional<std::string>(std::string_view title, std::string_view filter)>
+      askOpenFile = AskOpenFile;
+  std::function<std::optional<std::string>(std::string_view title)> askFolder = AskFolder;
+};
 
 }  // namespace orv::ui
 

@@ -4,6 +4,7 @@
 #   scripts/install-deps.sh native    build, tests and sanitizers on Linux
 #   scripts/install-deps.sh windows   the 32-bit Windows cross build and Wine to run its tests
 #   scripts/install-deps.sh fuzz      the fuzz targets (clang and libFuzzer)
+#   scripts/install-deps.sh bench     the tools the benchmarks compare with
 #
 # As root it runs apt-get itself; otherwise it prints the exact command to run and fails.
 set -euo pipefail
@@ -14,17 +15,20 @@ set -euo pipefail
 native=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libsqlite3-dev pkg-config
         libglib2.0-dev shared-mime-info libcdio-dev libdiscid-dev libcurl4-openssl-dev
         libncurses-dev tmux)
-# xauth (for xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their
-# packages, and recommendations are not installed here.
 # The fuzz targets: clang with its sanitizer and libFuzzer runtime of the same version.
 fuzz=(clang libclang-rt-dev)
+# xauth (for xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their
+# packages, and recommendations are not installed here.
 windows=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wine)
+# bench/filescan-bench.sh times these on the same tree, and sqlite3 counts what was stored.
+bench=(libimage-exiftool-perl mediainfo sqlite3)
 
 case "${1:-}" in
   native) wanted=("${native[@]}") ;;
   windows) wanted=("${windows[@]}") ;;
   fuzz) wanted=("${native[@]}" "${fuzz[@]}") ;;
-  *) echo "usage: $0 native|windows|fuzz" >&2; exit 2 ;;
+  bench) wanted=("${bench[@]}") ;;
+  *) echo "usage: $0 native|windows|fuzz|bench" >&2; exit 2 ;;
 esac
 
 installed() {

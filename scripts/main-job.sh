@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The main job: builds the filters and orvhost, imports the sample film cards into a fresh
-# collection in out/, lists it, and exports a catalogue page from the sample template.
+# The main job: builds the filters and orvhost, imports the sample film cards and the sample
+# tree of pictures and music (samples/media) into a fresh collection in out/, lists it, and
+# exports a catalogue page from the sample template.
 #
 # Everything it makes stays in out/: the collection, the filters' options (out/config) and the
 # catalogue. Until the filmcard and pagebuilder filters and their samples are in the tree it runs
@@ -27,6 +28,11 @@ orvhost collection --collection "$db" --title "Vidéothèque d'exemple" --owner 
 if [[ -f $bin/filmcard.so && -f $bin/pagebuilder.so && -n $card && -f $template ]]; then
   orvhost configure filmcard --set AllFiles=1 --set GetComment=1 --set DefValue=15
   orvhost import filmcard "$card" --collection "$db"
+  if [[ -f $bin/filescan.so && -d $root/samples/media ]]; then
+    # The sample pictures and music, beside the film cards.
+    orvhost configure filescan --set SelectDir=1 --set DoSubFolder=1 >/dev/null
+    orvhost import filescan "$root/samples/media" --collection "$db"
+  fi
   orvhost list --collection "$db"
   orvhost configure pagebuilder --set "Template=$template" --set "IconDir=$root/samples/icons" \
     --set MediaType=0

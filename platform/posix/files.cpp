@@ -60,14 +60,50 @@ bool IsRegularFile(const std::string& path) {
 }
 
 struct FileEnumeration::State {
-  std::vector<std::string> names;
+  std::vector<FoundEntry> entries;
   size_t next = 0;
 };
+
+namespace {
+
+EntryKind KindOfMode(mode_t mode) {
+  if (S_ISREG(mode)) return EntryKind::kFile;
+  if (S_ISDIR(mode)) return EntryKind::kFolder;
+  return EntryKind::kOther;
+}
+
+// The kind from the directory entry where the file system gives it; a symbolic link is
+// followed to a file but never to a folder (a link back up the tree would make a walk endless).
+EntryKind KindOfEntry(int folder, const dirent& entry) {
+  switch (entry.d_type) {
+    case DT_REG:
+      return EntryKind::kFile;
+    case DT_DIR:
+      return EntryKind::kFolder;
+    case DT_LNK:
+    case DT_UNKNOWN: {
+      struct stat info;
+      if (fstatat(folder, entry.d_name, &info, 0) != 0) return EntryKind::kOther;
+      const EntryKind kind = KindOfMode(info.st_mode);
+      if (entry.d_type == DT_LNK && kind == EntryKind::kFolder) return EntryKind::kOther;
+      if (entry.d_type == DT_UNKNOWN && kind == EntryKind::kFolder) {
+        struct stat own;
+        if (fstatat(folder, entry.d_name, &own, AT_SYMLINK_NOFOLLOW) != 0 || S_ISLNK(own.st_mode))
+          return EntryKind::kOther;
+      }
+      return kind;
+    }
+    default:
+      return EntryKind::kOther;
+  }
+}
+
+}  // namespace
 
 FileEnumeration::FileEnumeration() = default;
 FileEnumeration::~FileEnumeration() = default;
 
-bool FileEnumeration::Start(const std::string& pattern, std::string& name) {
+bool FileEnumeration::Start(const std::string& pattern, FoundEntry& found) {
   End();
   const size_t slash = pattern.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : pattern.substr(0, slash + 1);
@@ -77,8 +113,9 @@ bool FileEnumeration::Start(const std::string& pattern, std::string& name) {
   auto state = std::make_unique<State>();
   if (!HasWildcard(namePattern)) {
     // A plain path names that entry itself.
-    if (!PathExists(pattern)) return false;
-    state->names.push_back(namePattern);
+    struct stat info;
+    if (!StatPath(pattern, info)) return false;
+    state->entries.push_back({namePattern, KindOfMode(info.st_mode), false});
   } else {
     DIR* dir = opendir(folder.c_str());
     if (!dir) return false;
@@ -86,22 +123,23 @@ bool FileEnumeration::Start(const std::string& pattern, std::string& name) {
       const std::string_view entryName(entry->d_name);
       if (entryName == "." || entryName == "..") continue;
       if (!WildcardMatch(namePattern, entryName)) continue;
-      if (state->names.size() >= kMaxEntries) break;
-      state->names.emplace_back(entryName);
+      if (state->entries.size() >= kMaxEntries) break;
+      state->entries.push_back({std::string(entryName), KindOfEntry(dirfd(dir), *entry), false});
     }
     closedir(dir);
-    std::sort(state->names.begin(), state->names.end(), NameBefore);
+    std::sort(state->entries.begin(), state->entries.end(),
+              [](const FoundEntry& a, const FoundEntry& b) { return NameBefore(a.name, b.name); });
   }
-  if (state->names.empty()) return false;
-  name = state->names[0];
+  if (state->entries.empty()) return false;
+  found = state->entries[0];
   state->next = 1;
   state_ = std::move(state);
   return true;
 }
 
-bool FileEnumeration::Next(std::string& name) {
-  if (!state_ || state_->next >= state_->names.size()) return false;
-  name = state_->names[state_->next++];
+bool FileEnumeration::Next(FoundEntry& found) {
+  if (!state_ || state_->next >= state_->entries.size()) return false;
+  found = state_->entries[state_->next++];
   return true;
 }
 

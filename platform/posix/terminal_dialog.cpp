@@ -75,7 +75,9 @@ std::string Joined(const std::vector<std::string>& cells) {
 }
 
 void DrawControl(const Control& control, std::ostream& out) {
-  const std::string label = WithoutAccelerators(control.text);
+  // A button showing an icon is known by its tooltip.
+  const std::string label =
+      WithoutAccelerators(control.text.empty() ? control.tooltip : control.text);
   const std::string id = IdColumn(control.id);
   const char* disabled = control.enabled ? "" : "  (disabled)";
   switch (control.kind) {

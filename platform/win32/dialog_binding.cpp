@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/control_kind.h"
+#include "platform/win32/module.h"
 
 namespace orv::platform::win32 {
 
@@ -167,6 +168,7 @@ HFONT DialogBinding::BoldFont() const {
 
 void DialogBinding::Collect(HWND dialog, int dialogId) {
   dialog_ = dialog;
+  tooltips_ = nullptr;
   windows_.clear();
   shown_ = ui::DialogModel();
   shown_.id = dialogId;
@@ -211,9 +213,39 @@ void DialogBinding::Apply(const ui::DialogModel& wanted) {
       ApplyControl(window, shown_.controls[j], wanted.controls[i]);
       // The font is not read back from the control: remember what was set.
       shown_.controls[j].bold = shown_.controls[j].bold || wanted.controls[i].bold;
+      ApplyDecoration(window, shown_.controls[j], wanted.controls[i]);
     }
   }
   Read();
+}
+
+void DialogBinding::ApplyDecoration(HWND window, ui::Control& shown, const ui::Control& wanted) {
+  // Neither can be read back from the control: the model keeps what was set.
+  if (wanted.icon != shown.icon) {
+    HICON icon = wanted.icon ? LoadIconA(ThisModule(), MAKEINTRESOURCEA(wanted.icon)) : nullptr;
+    SendMessageA(window, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    shown.icon = wanted.icon;
+  }
+  if (wanted.tooltip != shown.tooltip) {
+    if (!tooltips_) {
+      tooltips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  dialog_, nullptr, ThisModule(), nullptr);
+    }
+    if (tooltips_) {
+      TOOLINFOA tool{};
+      tool.cbSize = sizeof tool;
+      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      tool.hwnd = dialog_;
+      tool.uId = reinterpret_cast<UINT_PTR>(window);
+      tool.lpszText = const_cast<char*>(wanted.tooltip.c_str());
+      SendMessageA(tooltips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+      if (!wanted.tooltip.empty()) {
+        SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+      }
+    }
+    shown.tooltip = wanted.tooltip;
+  }
 }
 
 const ui::Control* DialogBinding::ControlOf(HWND window) const {

@@ -35,9 +35,11 @@ class DialogBinding {
   void ApplyControl(HWND window, const ui::Control& shown, const ui::Control& wanted) const;
 
   HFONT BoldFont() const;
+  void ApplyDecoration(HWND window, ui::Control& shown, const ui::Control& wanted);
 
   HWND dialog_ = nullptr;
   mutable HFONT boldFont_ = nullptr;  // made on first use, released with the binding
+  HWND tooltips_ = nullptr;           // made with the first tooltip, destroyed with the dialog
   std::vector<HWND> windows_;  // parallel to shown_.controls
   ui::DialogModel shown_;
 };

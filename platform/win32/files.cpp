@@ -41,11 +41,30 @@ struct FileEnumeration::State {
   HANDLE handle = INVALID_HANDLE_VALUE;
 };
 
+namespace {
+
+FoundEntry EntryOf(const WIN32_FIND_DATAA& found) {
+  FoundEntry entry;
+  entry.name = found.cFileName;
+  const DWORD attributes = found.dwFileAttributes;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    // A junction or folder link may lead back up the tree: a walk never follows one.
+    entry.kind =
+        (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? EntryKind::kOther : EntryKind::kFolder;
+  } else {
+    entry.kind = EntryKind::kFile;
+  }
+  entry.temporary = (attributes & FILE_ATTRIBUTE_TEMPORARY) != 0;
+  return entry;
+}
+
+}  // namespace
+
 FileEnumeration::FileEnumeration() : state_(std::make_unique<State>()) {}
 
 FileEnumeration::~FileEnumeration() { End(); }
 
-bool FileEnumeration::Start(const std::string& pattern, std::string& name) {
+bool FileEnumeration::Start(const std::string& pattern, FoundEntry& entry) {
   End();
   if (pattern.empty()) return false;
   WIN32_FIND_DATAA found;
@@ -53,20 +72,20 @@ bool FileEnumeration::Start(const std::string& pattern, std::string& name) {
   if (handle == INVALID_HANDLE_VALUE) return false;
   state_->handle = handle;
   if (!IsDotEntry(found.cFileName)) {
-    name = found.cFileName;
+    entry = EntryOf(found);
     return true;
   }
-  if (Next(name)) return true;
+  if (Next(entry)) return true;
   End();
   return false;
 }
 
-bool FileEnumeration::Next(std::string& name) {
+bool FileEnumeration::Next(FoundEntry& entry) {
   if (state_->handle == INVALID_HANDLE_VALUE) return false;
   WIN32_FIND_DATAA found;
   while (FindNextFileA(state_->handle, &found)) {
     if (IsDotEntry(found.cFileName)) continue;
-    name = found.cFileName;
+    entry = EntryOf(found);
     return true;
   }
   return false;

@@ -25,7 +25,7 @@ void InitCommonControls() {
   if (done) return;
   INITCOMMONCONTROLSEX classes{};
   classes.dwSize = sizeof classes;
-  classes.dwICC = ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES;
+  classes.dwICC = ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES;
   done = InitCommonControlsEx(&classes) != FALSE;
 }
 

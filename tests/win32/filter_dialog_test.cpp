@@ -269,5 +269,60 @@ TEST_F(FilterDialogTest, DiscfetchOpenWithoutACdDriveShowsMessage50) {
   Clean("discfetch");
 }
 
+TEST_F(FilterDialogTest, FilescanOkWritesTheEightOptionsAndCancelNone) {
+  Clean("filescan");
+  FilterDll filescan("filescan");
+  int32_t result = -1;
+  bool categoriesDisabled = false, filterDisabled = false, categoriesEnabled = false;
+  DriveDialogs([&] { result = filescan.table().Configure("Orvella Premium", "Kelvard", 1); },
+               [&](DialogDriver& driver) {
+                 HWND dialog = driver.WaitForDialog();
+                 ASSERT_NE(dialog, nullptr);
+                 DialogDriver::SetText(dialog, 2002, "ignored");
+                 DialogDriver::Press(dialog, IDCANCEL);
+                 EXPECT_TRUE(driver.WaitUntilClosed(dialog));
+               });
+  EXPECT_EQ(result, 0);
+  EXPECT_FALSE(SectionExists("filescan"));
+
+  DriveDialogs([&] { result = filescan.table().Configure("Orvella Premium", "Kelvard", 1); },
+               [&](DialogDriver& driver) {
+                 HWND dialog = driver.WaitForDialog();
+                 ASSERT_NE(dialog, nullptr);
+                 categoriesDisabled = !IsWindowEnabled(GetDlgItem(dialog, 1003)) &&
+                                      !IsWindowEnabled(GetDlgItem(dialog, 1007));
+                 filterDisabled = !IsWindowEnabled(GetDlgItem(dialog, 2002));
+                 DialogDriver::ClickRadio(dialog, 1014);  // forced category
+                 Sleep(100);
+                 categoriesEnabled = IsWindowEnabled(GetDlgItem(dialog, 1003)) != FALSE;
+                 DialogDriver::ClickRadio(dialog, 1003);  // books
+                 DialogDriver::ClickRadio(dialog, 2001);  // filtered files
+                 DialogDriver::SetText(dialog, 2002, ".avi;.mov");
+                 DialogDriver::SetCheck(dialog, 1006, false);
+                 DialogDriver::SetCheck(dialog, 2004, false);
+                 DialogDriver::SetText(dialog, 1041, "D:\\Photos");
+                 DialogDriver::Press(dialog, IDOK);
+                 EXPECT_TRUE(driver.WaitUntilClosed(dialog));
+               });
+  EXPECT_EQ(result, 1);
+  EXPECT_TRUE(categoriesDisabled);
+  EXPECT_TRUE(filterDisabled);
+  EXPECT_TRUE(categoriesEnabled);
+  EXPECT_EQ(Dword("filescan", "ForceType"), 1u);
+  EXPECT_EQ(Dword("filescan", "DefaultType"), 3u);
+  EXPECT_EQ(Dword("filescan", "FileMode"), 2u);
+  EXPECT_EQ(Dword("filescan", "DoSubFolder"), 0u);
+  EXPECT_EQ(Dword("filescan", "DoCreateTree"), 1u);
+  EXPECT_EQ(Dword("filescan", "SelectDir"), 0u);
+  EXPECT_EQ(String("filescan", "Filter"), ".avi;.mov");
+  EXPECT_EQ(String("filescan", "Folder"), "D:\\Photos");
+
+  FilterInfo info{};
+  ASSERT_EQ(filescan.table().GetInfo(&info), 1);
+  EXPECT_EQ(info.category, 4);
+  EXPECT_EQ(info.sourceKind, 2);
+  Clean("filescan");
+}
+
 }  // namespace
 }  // namespace orv

@@ -1,0 +1,81 @@
+#include "filescan/web_page_head.h"
+
+#include "text/ascii.h"
+#include "text/code_page_numbers.h"
+
+namespace orv::filescan {
+namespace {
+
+constexpr std::string_view kTitleOpen = "<title>";
+constexpr std::string_view kTitleClose = "</title>";
+constexpr std::string_view kContent = "content=\"";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+
+// The charset of "charset = name" inside `tag` (lower case), or empty.
+std::string_view CharsetIn(std::string_view tag) {
+  const size_t at = tag.find("charset");
+  if (at == std::string_view::npos) return {};
+  size_t i = at + 7;
+  while (i < tag.size() && IsBlank(tag[i])) ++i;
+  if (i >= tag.size() || tag[i] != '=') return {};
+  ++i;
+  while (i < tag.size() && IsBlank(tag[i])) ++i;
+  if (i < tag.size() && (tag[i] == '"' || tag[i] == '\'')) ++i;
+  const size_t start = i;
+  while (i < tag.size() && !IsBlank(tag[i]) && tag[i] != '"' && tag[i] != '\'' && tag[i] != ';' &&
+         tag[i] != '>' && tag[i] != '/') {
+    ++i;
+  }
+  return tag.substr(start, i - start);
+}
+
+// The code page the head's meta tags declare.
+uint32_t DeclaredCodePage(std::string_view page, std::string_view lower) {
+  if (page.substr(0, 3) == "\xEF\xBB\xBF") return text::kCodePageUtf8;
+  const std::string_view head = lower.substr(0, lower.find("</head"));
+  for (size_t at = head.find("<meta"); at != std::string_view::npos;
+       at = head.find("<meta", at + 5)) {
+    const size_t end = head.find('>', at);
+    const std::string_view name = CharsetIn(
+        head.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
+    if (!name.empty()) {
+      const uint32_t codePage = text::CodePageOfCharset(name);
+      if (codePage) return codePage;
+    }
+  }
+  return text::kCodePageWindows1252;
+}
+
+}  // namespace
+
+WebPageHead DecodeWebPageHead(std::string_view page) {
+  page = page.substr(0, page.find('\0'));
+  const std::string lower = text::ToLowerAscii(page);
+  const uint32_t codePage = DeclaredCodePage(page, lower);
+  WebPageHead head;
+
+  const size_t open = lower.find(kTitleOpen);
+  const size_t close = lower.find(kTitleClose);
+  if (open != std::string::npos && close != std::string::npos) {
+    const size_t start = open + kTitleOpen.size();
+    if (close > start)
+      head.title = text::CodePageToUser(codePage, page.substr(start, close - start));
+  }
+
+  const size_t description = lower.find("description");
+  const size_t content =
+      description == std::string::npos ? std::string::npos : lower.find(kContent, description);
+  if (content != std::string::npos) {
+    const size_t start = content + kContent.size();
+    // The value ends at its closing quote, whatever follows it (">", "/>", " />").
+    const size_t end = page.find('"', start);
+    if (end != std::string::npos) {
+      head.hasDescription = true;
+      head.description = text::CodePageToUser(codePage, page.substr(start, end - start));
+    }
+  }
+  return head;
+}
+
+}  // namespace orv::filescan
