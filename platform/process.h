@@ -17,6 +17,11 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value);
 // True when standard error is a terminal (a console on Windows).
 bool StandardErrorIsTerminal();
 
+// Opens `path` in the user's text editor: notepad on Windows (not waited for); on Linux
+// $VISUAL, else $EDITOR (waited for, as they usually share the terminal), else xdg-open.
+// False when no editor could be started.
+bool OpenInTextEditor(const std::string& path);
+
 }  // namespace orv::platform
 
 #endif  // ORV_PLATFORM_PROCESS_H

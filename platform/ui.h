@@ -47,6 +47,8 @@ struct Control {
   std::vector<ListColumn> columns;       // list view
   std::vector<std::vector<std::string>> rows;
   std::vector<int> selectedRows;  // list view selection, 0-based
+  int icon = 0;                   // push button: icon group of the module shown on it (0 none)
+  std::string tooltip;            // shown when the pointer rests on the control ("" none)
 };
 
 class DialogModel {
@@ -100,6 +102,17 @@ class DialogLogic {
   virtual void OnDropDown(DialogModel& model, int controlId) {
     (void)model;
     (void)controlId;
+  }
+  // The rows selected in a list view changed; the model holds the new selection.
+  virtual void OnSelectionChange(DialogModel& model, int controlId) {
+    (void)model;
+    (void)controlId;
+  }
+  // A row of a list view was double-clicked. True makes it act as OK.
+  virtual bool OnDoubleClick(DialogModel& model, int controlId) {
+    (void)model;
+    (void)controlId;
+    return false;
   }
 };
 

@@ -25,4 +25,18 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
 
 bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 
+bool OpenInTextEditor(const std::string& path) {
+  std::string command = "notepad \"" + path + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
 }  // namespace orv::platform
