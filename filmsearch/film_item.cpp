@@ -53,7 +53,8 @@ void FillItemFromPage(MediaItem& item, std::string_view page, const SiteDescript
   const std::string picture =
       ExtractBetween(page, site.picture.start, site.picture.end, true, asIs);
   if (!picture.empty()) {
-    const std::string address = websearch::PictureAddress(picture, site.picture.start, site.webRoot, true);
+    const std::string address =
+        websearch::PictureAddress(picture, site.picture.start, site.webRoot, true);
     if (!address.empty()) Assign(&item.image, address);
   }
 }

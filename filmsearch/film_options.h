@@ -11,14 +11,14 @@
 namespace orv::filmsearch {
 
 struct FilmOptions {
-  int32_t defVideo = 3;                // support index: "DVD"
-  int32_t defFormat = 0;               // format1: "Pal"
-  int32_t defScreen = 1;               // format2: "Format 16/9 (1:77)"
-  int32_t defSound = 5;                // "Dts"
-  std::string defTime = "01:00:00";    // length of films whose page gives none
-  int32_t defValue = 15;               // price
+  int32_t defVideo = 3;              // support index: "DVD"
+  int32_t defFormat = 0;             // format1: "Pal"
+  int32_t defScreen = 1;             // format2: "Format 16/9 (1:77)"
+  int32_t defSound = 5;              // "Dts"
+  std::string defTime = "01:00:00";  // length of films whose page gives none
+  int32_t defValue = 15;             // price
   websearch::WebOptions web;
-  std::string selFilter;               // the chosen site, upper case
+  std::string selFilter;  // the chosen site, upper case
 };
 
 // String 53, the duration a missing or too short DefTime stands for.

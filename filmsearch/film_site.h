@@ -22,8 +22,8 @@ struct SiteDescription {
   std::string listName, listFound1, listFound2, listNotFound, resultName;
   std::string listResult;
   Markers hitName;  // ListResult2_Start / _End
-  Markers title, type, editor, author, year, time, date, lang, author2, note, comment, price,
-      sound, screen, picture;
+  Markers title, type, editor, author, year, time, date, lang, author2, note, comment, price, sound,
+      screen, picture;
 };
 
 // The section of that site (its name upper-cased). Nothing when the file or the section does

@@ -79,18 +79,18 @@ websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
   // the search: the run ends there.
   if (!IsListPage(page)) return found;
 
-  const std::vector<FilmHit> hits = ScanFilmHits(
-      page, site_, Rules(), platform::LoadResourceString(websearch::kStringUntitled),
-      [&](int number, const FilmHit& hit) {
-        Debug(FormatText("item number:%d\nitem title=%s\nitem url=%s", number, hit.name.c_str(),
-                         hit.address.c_str()));
-      });
+  const std::vector<FilmHit> hits =
+      ScanFilmHits(page, site_, Rules(), platform::LoadResourceString(websearch::kStringUntitled),
+                   [&](int number, const FilmHit& hit) {
+                     Debug(FormatText("item number:%d\nitem title=%s\nitem url=%s", number,
+                                      hit.name.c_str(), hit.address.c_str()));
+                   });
   if (hits.empty()) return found;
   std::vector<std::vector<std::string>> rows;
   for (const FilmHit& hit : hits) rows.push_back({hit.name});
   std::vector<int> chosen;
-  const std::vector<ui::ListColumn> columns = websearch::ListColumns(
-      platform::LoadResourceString(websearch::kStringHitColumns), ",", 1);
+  const std::vector<ui::ListColumn> columns =
+      websearch::ListColumns(platform::LoadResourceString(websearch::kStringHitColumns), ",", 1);
   if (!websearch::ChooseHits(columns, rows, chosen)) {
     found.kind = Found::Kind::kNothing;
     return found;

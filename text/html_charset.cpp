@@ -16,8 +16,8 @@ bool IsTokenChar(char c) {
 // The token after "charset" (and blanks, "=", quotes) at `at` of a lower-cased text.
 std::string TokenAfterCharset(std::string_view lower, size_t at) {
   at += 7;  // "charset"
-  while (at < lower.size() && (lower[at] == ' ' || lower[at] == '=' || lower[at] == '"' ||
-                               lower[at] == '\'')) {
+  while (at < lower.size() &&
+         (lower[at] == ' ' || lower[at] == '=' || lower[at] == '"' || lower[at] == '\'')) {
     ++at;
   }
   size_t end = at;

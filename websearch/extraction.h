@@ -18,8 +18,7 @@ std::string FixCapitals(std::string_view text);
 struct ExtractionRules {
   bool fixCapitals = false;  // option CorrectCast
   // Called for every extraction with a start marker, found or not (option DebugMode).
-  std::function<void(std::string_view start, std::string_view end, std::string_view value)>
-      debug;
+  std::function<void(std::string_view start, std::string_view end, std::string_view value)> debug;
 };
 
 // The text after the first `start` of the page up to the first `end` after it (to the end of

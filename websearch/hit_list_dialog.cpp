@@ -14,8 +14,8 @@ std::vector<ui::ListColumn> ListColumns(std::string_view layout, std::string_vie
   for (int i = 1; i <= count; ++i) {
     ui::ListColumn column;
     column.title = GetListPiece(i, layout, "?", separator, EmptyPiece::kDefaultText);
-    column.width =
-        text::IntegerValue(GetListPiece(i + count, layout, "80", separator, EmptyPiece::kDefaultText));
+    column.width = text::IntegerValue(
+        GetListPiece(i + count, layout, "80", separator, EmptyPiece::kDefaultText));
     columns.push_back(std::move(column));
   }
   return columns;

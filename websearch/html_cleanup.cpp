@@ -7,21 +7,23 @@ namespace orv::websearch {
 namespace {
 
 bool IsLineBreak(char c) { return c == '\t' || c == '\r' || c == '\n'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 // Tags whose removal must not glue the words around them.
 bool SeparatesWords(std::string_view tag) {
   size_t at = 1;
   if (at < tag.size() && tag[at] == '/') ++at;
   size_t end = at;
-  while (end < tag.size() && ((tag[end] >= 'a' && tag[end] <= 'z') ||
-                              (tag[end] >= 'A' && tag[end] <= 'Z') ||
-                              (tag[end] >= '0' && tag[end] <= '9'))) {
+  while (end < tag.size() &&
+         ((tag[end] >= 'a' && tag[end] <= 'z') || (tag[end] >= 'A' && tag[end] <= 'Z') ||
+          (tag[end] >= '0' && tag[end] <= '9'))) {
     ++end;
   }
   const std::string name = text::ToLowerAscii(tag.substr(at, end - at));
-  static const char* const kBlocks[] = {"br", "p",  "div", "li", "tr", "td", "th", "h1", "h2",
-                                        "h3", "h4", "h5",  "h6", "table", "ul", "ol"};
+  static const char* const kBlocks[] = {"br", "p",  "div", "li", "tr", "td",    "th", "h1",
+                                        "h2", "h3", "h4",  "h5", "h6", "table", "ul", "ol"};
   for (const char* block : kBlocks) {
     if (name == block) return true;
   }
@@ -48,8 +50,7 @@ std::string WithoutTags(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   size_t done = 0;
-  for (size_t open = text.find('<'); open != std::string_view::npos;
-       open = text.find('<', done)) {
+  for (size_t open = text.find('<'); open != std::string_view::npos; open = text.find('<', done)) {
     const size_t close = text.find('>', open);
     if (close == std::string_view::npos) break;  // an unclosed tag stays as text
     out.append(text.substr(done, open - done));

@@ -38,9 +38,8 @@ std::string PictureAddress(std::string_view value, std::string_view pictureStart
   const size_t slash = pictureStart.find('/');
   if (slash != std::string_view::npos) {
     const size_t open = pictureStart.find('<');
-    const bool closingTag =
-        pictureStart.find("</") != std::string_view::npos && open != std::string_view::npos &&
-        slash == open + 1;
+    const bool closingTag = pictureStart.find("</") != std::string_view::npos &&
+                            open != std::string_view::npos && slash == open + 1;
     if (!closingTag) address.insert(0, pictureStart);
   }
   return absolute ? AbsoluteLink(address, webRoot) : WithoutQuotes(address);

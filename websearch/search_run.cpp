@@ -13,8 +13,7 @@
 namespace orv::websearch {
 
 SiteFile WebSearchFilter::Site() const {
-  return SiteFile(siteFilePath_.empty() ? SiteFilePath(platform::ThisModulePath())
-                                        : siteFilePath_);
+  return SiteFile(siteFilePath_.empty() ? SiteFilePath(platform::ThisModulePath()) : siteFilePath_);
 }
 
 int32_t WebSearchFilter::Open(const char* path, HostDocument* document, ItemList* items) {

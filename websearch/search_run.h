@@ -38,7 +38,7 @@ class WebSearchFilter : public Filter {
   struct Found {
     enum class Kind { kEnd, kNothing, kQueued, kPage };
     Kind kind = Kind::kEnd;
-    std::string page;     // kPage: the result page, and the address it came from
+    std::string page;  // kPage: the result page, and the address it came from
     std::string address;
   };
 

@@ -20,8 +20,8 @@ std::string SiteFilePath(std::string_view libraryPath) {
   const size_t name = libraryPath.find_last_of("/\\");
   const size_t dot = libraryPath.rfind('.');
   // Only a dot of the file's own name starts its extension, not one of a folder's.
-  const bool hasExtension = dot != std::string_view::npos &&
-                            (name == std::string_view::npos || dot > name);
+  const bool hasExtension =
+      dot != std::string_view::npos && (name == std::string_view::npos || dot > name);
   return std::string(libraryPath.substr(0, hasExtension ? dot : libraryPath.size())) + ".ini";
 }
 

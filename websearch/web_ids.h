@@ -5,13 +5,13 @@
 namespace orv::websearch {
 
 enum : int {
-  kStringUntitled = 10,       // "Sans titre"
-  kStringHitColumns = 41,     // columns of the hit list
-  kStringEditTooltip = 70,    // tooltip of the edit button ("|"-separated, first piece)
-  kStringMissingFile = 71,    // "... %s": the site file does not exist
-  kStringDebugValue = 116,    // "Balise début: %s\nBalise fin:%s\nValeur Trouvée: %s\n"
-  kStringConfirm = 117,       // the confirmation of a found item
-  kIconEdit = 152,            // on the edit button
+  kStringUntitled = 10,     // "Sans titre"
+  kStringHitColumns = 41,   // columns of the hit list
+  kStringEditTooltip = 70,  // tooltip of the edit button ("|"-separated, first piece)
+  kStringMissingFile = 71,  // "... %s": the site file does not exist
+  kStringDebugValue = 116,  // "Balise début: %s\nBalise fin:%s\nValeur Trouvée: %s\n"
+  kStringConfirm = 117,     // the confirmation of a found item
+  kIconEdit = 152,          // on the edit button
 };
 
 // Controls of the options dialogs (129).

@@ -121,9 +121,10 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes) {
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const bool wrote = bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
-                                                 &written, nullptr) &&
-                                       written == bytes.size());
+  const bool wrote =
+      bytes.empty() ||
+      (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+       written == bytes.size());
   const bool closed = CloseHandle(file) != 0;
   if (!wrote || !closed ||
       !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {

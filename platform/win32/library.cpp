@@ -1,8 +1,8 @@
 #include "platform/library.h"
 
-#include "platform/win32/module.h"
-
 #include <windows.h>
+
+#include "platform/win32/module.h"
 
 namespace orv::platform {
 

@@ -10,10 +10,10 @@
 #include <wininet.h>
 // clang-format on
 
+#include "platform/page_fetch.h"
+
 #include <cstdio>
 #include <string>
-
-#include "platform/page_fetch.h"
 
 namespace orv::platform {
 
@@ -31,8 +31,8 @@ std::string ErrorText(DWORD code) {
   DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS,
                            GetModuleHandleA("wininet.dll"), code, 0, text, sizeof text, nullptr);
   if (n == 0) {
-    n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                       0, text, sizeof text, nullptr);
+    n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                       text, sizeof text, nullptr);
   }
   std::string message(text, n);
   while (!message.empty() && (message.back() == '\r' || message.back() == '\n')) {
@@ -144,8 +144,8 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
   page = WebPage();
   if (!session_) {
     auto session = std::make_unique<Session>();
-    session->internet = InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr,
-                                      nullptr, 0);
+    session->internet =
+        InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
     if (!session->internet) {
       SetStatus(status_, ErrorText(GetLastError()));
       return 0;
@@ -169,8 +169,8 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
       if (!proxyUser_.empty()) {
         InternetSetOptionA(session->internet, INTERNET_OPTION_PROXY_USERNAME, proxyUser_.data(),
                            static_cast<DWORD>(proxyUser_.size()));
-        InternetSetOptionA(session->internet, INTERNET_OPTION_PROXY_PASSWORD,
-                           proxyPassword_.data(), static_cast<DWORD>(proxyPassword_.size()));
+        InternetSetOptionA(session->internet, INTERNET_OPTION_PROXY_PASSWORD, proxyPassword_.data(),
+                           static_cast<DWORD>(proxyPassword_.size()));
       }
     }
     InternetSetStatusCallbackA(session->internet, &OnStatus);

@@ -1,11 +1,12 @@
 // Values between markers, capitals, links and the picture address.
+#include "websearch/extraction.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "text/codepage.h"
-#include "websearch/extraction.h"
 #include "websearch/links.h"
 
 namespace orv::websearch {

@@ -17,12 +17,18 @@ constexpr size_t kMaxRequest = 64 * 1024;
 
 const char* Reason(int status) {
   switch (status) {
-    case 200: return "OK";
-    case 302: return "Found";
-    case 404: return "Not Found";
-    case 407: return "Proxy Authentication Required";
-    case 500: return "Internal Server Error";
-    default: return "Status";
+    case 200:
+      return "OK";
+    case 302:
+      return "Found";
+    case 404:
+      return "Not Found";
+    case 407:
+      return "Proxy Authentication Required";
+    case 500:
+      return "Internal Server Error";
+    default:
+      return "Status";
   }
 }
 
@@ -133,11 +139,12 @@ void FakeSite::Answer(int connection) {
       response.status = 404;
     }
   }
-  std::string head = "HTTP/1.1 " + std::to_string(response.status) + " " +
-                     Reason(response.status) + "\r\n";
+  std::string head =
+      "HTTP/1.1 " + std::to_string(response.status) + " " + Reason(response.status) + "\r\n";
   if (!response.contentType.empty()) head += "Content-Type: " + response.contentType + "\r\n";
   if (!response.location.empty()) head += "Location: " + response.location + "\r\n";
-  head += "Content-Length: " + std::to_string(response.body.size()) + "\r\nConnection: close\r\n\r\n";
+  head +=
+      "Content-Length: " + std::to_string(response.body.size()) + "\r\nConnection: close\r\n\r\n";
   if (response.fault == FakeResponse::Fault::kNone) {
     SendAll(connection, head + response.body);
     return;

@@ -1,10 +1,11 @@
 // The web client against the loopback fake site: pages, error statuses, broken transfers,
 // redirects, large pages, the proxy. Time-outs are short here ($ORV_WEB_TIMEOUT_MS).
+#include "platform/page_fetch.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/page_fetch.h"
 #include "platform/process.h"
 #include "tests/websearch/fake_site.h"
 

@@ -1,4 +1,6 @@
 // The site file beside the library, and the cover picture's storing.
+#include "websearch/site_file.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +9,6 @@
 #include "tests/platform/temp_folder.h"
 #include "text/codepage.h"
 #include "websearch/picture_store.h"
-#include "websearch/site_file.h"
 
 namespace orv::websearch {
 namespace {
@@ -23,11 +24,13 @@ TEST(SiteFile, BesideTheLibraryWithTheIniExtension) {
 TEST(SiteFile, ValuesCutAndListsEndAtTheFirstGap) {
   orv::testing::TempFolder folder;
   const std::string longValue(1200, 'x');
-  const std::string path = folder.Write(
-      "sites.ini", "; comment\r\n[INDEX]\r\n0=FILMS\r\n1=Autre\r\n3=Perdu\r\n[films]\r\n"
-                   "WebRoot = http://films.test/ \r\nLong=" + longValue +
-                   "\r\nAccent=caf\xE9\r\nUtf8=caf\xC3\xA9\r\nItemType=1\r\n"
-                   "[LISTE]\r\n0=a\r\n1=?\r\n2=c\r\n");
+  const std::string path =
+      folder.Write("sites.ini",
+                   "; comment\r\n[INDEX]\r\n0=FILMS\r\n1=Autre\r\n3=Perdu\r\n[films]\r\n"
+                   "WebRoot = http://films.test/ \r\nLong=" +
+                       longValue +
+                       "\r\nAccent=caf\xE9\r\nUtf8=caf\xC3\xA9\r\nItemType=1\r\n"
+                       "[LISTE]\r\n0=a\r\n1=?\r\n2=c\r\n");
   const SiteFile file(path);
   EXPECT_TRUE(file.Exists());
   EXPECT_EQ(file.Value("FILMS", "webroot"), "http://films.test/");

@@ -1,4 +1,6 @@
 // Texts of a result page turned into the item's numbers and codes.
+#include "websearch/value_rules.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,7 +8,6 @@
 
 #include "text/codepage.h"
 #include "websearch/keywords.h"
-#include "websearch/value_rules.h"
 
 namespace orv::websearch {
 namespace {
