@@ -60,6 +60,8 @@ class WebClient {
   struct Session;  // the platform's handle and its settings
 
  private:
+  void DropSession();
+
   bool useProxy_ = false;
   std::string proxyServer_;
   uint16_t proxyPort_ = 0;

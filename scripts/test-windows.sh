@@ -36,6 +36,26 @@ wineboot -i >/dev/null 2>&1
 wineserver -k 2>/dev/null || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
+# The web search tests under Wine fetch from the fake film site, run here as a Linux program
+# on an ephemeral port, until this script ends.
+step "fake film site"
+cmake --preset release >/dev/null
+cmake --build --preset release -j2 --target fake_film_site
+site_input=$(mktemp -u)
+mkfifo "$site_input"
+site_output=$(mktemp)
+build/release/bin/fake_film_site <"$site_input" >"$site_output" &
+site_pid=$!
+exec 3>"$site_input"
+rm -f "$site_input"
+for _ in $(seq 50); do
+  grep -q '^port ' "$site_output" && break
+  sleep 0.1
+done
+export ORV_FAKE_FILM_SITE="http://127.0.0.1:$(sed -n 's/^port //p' "$site_output")"
+rm -f "$site_output"
+trap 'wineserver -k 2>/dev/null || true; exec 3>&-; kill $site_pid 2>/dev/null || true' EXIT
+
 step "tests under Wine"
 # Wine's background processes would inherit each test's output pipe and keep CTest waiting for
 # them: start them first, once, with their output elsewhere, and keep them for the whole run.

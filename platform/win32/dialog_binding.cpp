@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/control_kind.h"
+#include "platform/win32/module.h"
 
 namespace orv::platform::win32 {
 
@@ -174,6 +175,10 @@ void DialogBinding::Collect(HWND dialog, int dialogId) {
     }
     control.groupStart = (style & WS_GROUP) != 0;
     ReadControl(child, control);
+    if (control.kind == ControlKind::kListView) {
+      // Rows are chosen whole, as in every list of the filters.
+      SendMessageA(child, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    }
     windows_.push_back(child);
     shown_.controls.push_back(std::move(control));
   }
@@ -192,10 +197,31 @@ void DialogBinding::Apply(const ui::DialogModel& wanted) {
     const HWND window = WindowFor(wanted, i);
     if (!window) continue;
     for (size_t j = 0; j < windows_.size(); ++j) {
-      if (windows_[j] == window) ApplyControl(window, shown_.controls[j], wanted.controls[i]);
+      if (windows_[j] != window) continue;
+      ApplyControl(window, shown_.controls[j], wanted.controls[i]);
+      // Neither can be read back from the control: the model remembers what was set.
+      shown_.controls[j].icon = wanted.controls[i].icon;
+      shown_.controls[j].tooltip = wanted.controls[i].tooltip;
     }
   }
   Read();
+}
+
+void DialogBinding::AddTooltip(HWND control, const std::string& text) {
+  if (!tooltips_) {
+    tooltips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog_,
+                                nullptr, ThisModule(), nullptr);
+    if (!tooltips_) return;
+  }
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = dialog_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(text.c_str());
+  SendMessageA(tooltips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 const ui::Control* DialogBinding::ControlOf(HWND window) const {
@@ -247,9 +273,15 @@ void DialogBinding::ReadControl(HWND window, ui::Control& control) const {
   }
 }
 
-void DialogBinding::ApplyControl(HWND window, const ui::Control& shown,
-                                 const ui::Control& wanted) const {
+void DialogBinding::ApplyControl(HWND window, const ui::Control& shown, const ui::Control& wanted) {
   if (wanted.enabled != shown.enabled) EnableWindow(window, wanted.enabled ? TRUE : FALSE);
+  if (wanted.icon != shown.icon && wanted.icon > 0 && wanted.icon <= 0xFFFF) {
+    // Icons of the module live as long as it does: nothing to free.
+    HICON icon = LoadIconA(ThisModule(), MAKEINTRESOURCEA(wanted.icon));
+    if (icon) SendMessageA(window, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+  }
+  if (wanted.tooltip != shown.tooltip && !wanted.tooltip.empty())
+    AddTooltip(window, wanted.tooltip);
   if (HasWindowText(shown.kind) && wanted.text != shown.text) {
     SetWindowTextA(window, wanted.text.c_str());
   }

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/ui.h"
@@ -27,11 +28,13 @@ class DialogBinding {
  private:
   HWND WindowFor(const ui::DialogModel& wanted, size_t index) const;
   void ReadControl(HWND window, ui::Control& control) const;
-  void ApplyControl(HWND window, const ui::Control& shown, const ui::Control& wanted) const;
+  void ApplyControl(HWND window, const ui::Control& shown, const ui::Control& wanted);
+  void AddTooltip(HWND control, const std::string& text);
 
   HWND dialog_ = nullptr;
   std::vector<HWND> windows_;  // parallel to shown_.controls
   ui::DialogModel shown_;
+  HWND tooltips_ = nullptr;  // made with the first tooltip; the dialog destroys it
 };
 
 }  // namespace orv::platform::win32

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "filmsearch/film_site.h"
@@ -70,6 +71,19 @@ TEST(FilmSite, LoadingAndListing) {
   EXPECT_EQ(rows[0].description, text::Utf8ToUser("Ciné test"));
   EXPECT_EQ(rows[1].name, "Sans description");
   EXPECT_EQ(rows[1].description, "?");
+}
+
+TEST(FilmSite, TheSampleSiteFileDescribesAUsableSite) {
+  const char* source = std::getenv("ORV_SOURCE_DIR");
+  ASSERT_NE(source, nullptr);
+  const websearch::SiteFile sample(std::string(source) + "/samples/sites/filmsearch.ini");
+  const std::vector<SiteRow> rows = ListSites(sample, 1);
+  ASSERT_EQ(rows.size(), 1u);
+  const std::optional<SiteDescription> site = LoadSiteDescription(sample, rows[0].name);
+  ASSERT_TRUE(site);
+  EXPECT_EQ(site->listResult, "/film/");
+  EXPECT_EQ(site->picture.end, "\"");
+  EXPECT_EQ(site->author.start, text::Utf8ToUser("Réalisé par"));
 }
 
 }  // namespace

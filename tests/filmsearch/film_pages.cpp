@@ -1,7 +1,5 @@
 #include "tests/filmsearch/film_pages.h"
 
-#include "tests/websearch/fake_site.h"
-
 namespace orv::testing {
 
 std::string FilmSiteFile(const std::string& root) {
@@ -87,15 +85,6 @@ std::string ShortFilmPage(const std::string& title, const std::string& picture) 
   std::string page = "<html><body><div class=\"fiche\"><h1>" + title + "</h1>";
   if (!picture.empty()) page += "<img class=\"cover\" src=\"" + picture + "\">";
   return page + "</div></body></html>";
-}
-
-void ServeFilmSite(FakeSite& site) {
-  site.Serve("/cherche?titre=bleu", Page(FilmListPage(20)));
-  for (int n = 1; n <= 20; ++n) {
-    site.Serve("/film/" + std::to_string(n) + ".html",
-               Page(ShortFilmPage("Film " + std::to_string(n), "/covers/Bleu.JPG")));
-  }
-  site.Serve("/covers/Bleu.JPG", Page("\xFF\xD8 cover \xFF\xD9", "image/jpeg"));
 }
 
 }  // namespace orv::testing

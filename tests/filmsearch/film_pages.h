@@ -20,7 +20,8 @@ std::string FullFilmPage();
 std::string ShortFilmPage(const std::string& title, const std::string& picture = "");
 
 // The site's answers on `site` (a FakeSite): the search for "bleu" gives a list of 20, the
-// films 1 to 20, and a cover picture at /covers/Bleu.JPG.
+// films 1 to 20 (each with the cover picture at /covers/Bleu.JPG), the search for "grand" the
+// full result page.
 class FakeSite;
 void ServeFilmSite(FakeSite& site);
 

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 
 namespace orv::testing {
 namespace {
@@ -158,6 +159,16 @@ void FakeSite::Answer(int connection) {
     char buffer[256];
     if (recv(connection, buffer, sizeof buffer, 0) <= 0) return;
   }
+}
+
+int ServeUntilInputEnds(FakeSite& site) {
+  if (site.Port() == 0) return 1;
+  std::printf("port %d\n", site.Port());
+  std::fflush(stdout);
+  char buffer[256];
+  while (read(STDIN_FILENO, buffer, sizeof buffer) > 0) {
+  }
+  return 0;
 }
 
 }  // namespace orv::testing

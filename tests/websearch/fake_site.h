@@ -70,6 +70,10 @@ class FakeSite {
   std::thread thread_;
 };
 
+// The body of a fake site program (for the Windows tests, which cannot start one themselves):
+// prints "port N" on standard output, then serves until standard input ends.
+int ServeUntilInputEnds(FakeSite& site);
+
 }  // namespace orv::testing
 
 #endif  // ORV_TESTS_WEBSEARCH_FAKE_SITE_H

@@ -80,19 +80,7 @@ struct WebClient::Session {
 WebClient::WebClient() = default;
 WebClient::~WebClient() = default;
 
-void WebClient::SetProxy(const std::string& server, uint16_t port, bool use) {
-  // A session made with other settings would keep using them: it is made again.
-  if (use != useProxy_ || server != proxyServer_ || port != proxyPort_) session_.reset();
-  proxyServer_ = server;
-  proxyPort_ = port;
-  useProxy_ = use;
-}
-
-void WebClient::SetProxyLogin(const std::string& user, const std::string& password) {
-  if (user != proxyUser_ || password != proxyPassword_) session_.reset();
-  proxyUser_ = user;
-  proxyPassword_ = password;
-}
+void WebClient::DropSession() { session_.reset(); }
 
 int WebClient::FetchPage(const std::string& address, WebPage& page, const std::string& agent) {
   page = WebPage();

@@ -28,4 +28,18 @@ std::string TransferStatusText(size_t bytes, double seconds) {
   return text;
 }
 
+void WebClient::SetProxy(const std::string& server, uint16_t port, bool use) {
+  // A session made with other settings would keep using them: it is made again.
+  if (use != useProxy_ || server != proxyServer_ || port != proxyPort_) DropSession();
+  proxyServer_ = server;
+  proxyPort_ = port;
+  useProxy_ = use;
+}
+
+void WebClient::SetProxyLogin(const std::string& user, const std::string& password) {
+  if (user != proxyUser_ || password != proxyPassword_) DropSession();
+  proxyUser_ = user;
+  proxyPassword_ = password;
+}
+
 }  // namespace orv::platform
