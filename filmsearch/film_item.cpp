@@ -2,7 +2,7 @@
 
 #include "contract/filter.h"
 #include "text/number.h"
-#include "websearch/links.h"
+#include "websearch/item_values.h"
 #include "websearch/value_rules.h"
 
 namespace orv::filmsearch {
@@ -15,8 +15,7 @@ void FillItemFromPage(MediaItem& item, std::string_view page, const SiteDescript
     return ExtractBetween(page, markers.start, markers.end, true, rules);
   };
   const auto text = [&](const Markers& markers, HostString* field) {
-    const std::string found = value(markers);
-    if (!found.empty()) Assign(field, found);
+    websearch::AssignFound(field, value(markers));
   };
   item.category = ORV_CATEGORY_VIDEO;
   text(site.title, &item.title);
@@ -47,16 +46,8 @@ void FillItemFromPage(MediaItem& item, std::string_view page, const SiteDescript
       item.format2 = *code;
     }
   }
-  // The address keeps its case: capitals are only repaired in texts meant to be read.
-  websearch::ExtractionRules asIs = rules;
-  asIs.fixCapitals = false;
-  const std::string picture =
-      ExtractBetween(page, site.picture.start, site.picture.end, true, asIs);
-  if (!picture.empty()) {
-    const std::string address =
-        websearch::PictureAddress(picture, site.picture.start, site.webRoot, true);
-    if (!address.empty()) Assign(&item.image, address);
-  }
+  websearch::AssignFound(&item.image,
+                         websearch::PictureValue(page, site.picture, site.webRoot, true, rules));
 }
 
 }  // namespace orv::filmsearch

@@ -10,7 +10,7 @@ std::string DefaultTimeText() {
   return text.size() >= 8 ? text : "01:00:00";
 }
 
-OptionTable MakeOptionTable(FilmOptions& o) {
+OptionTable MakeOptionTable(FilmOptions& o, websearch::WebOptions& web) {
   using C = OptionControl;
   OptionTable table = {
       IntOption("DefVideo", &o.defVideo, 3, C::kComboBox, kIdSupport),
@@ -21,7 +21,7 @@ OptionTable MakeOptionTable(FilmOptions& o) {
       // A number box: shown and read by the dialog itself.
       IntOption("DefValue", &o.defValue, 15),
   };
-  websearch::AppendWebOptions(table, o.web);
+  websearch::AppendWebOptions(table, web);
   table.push_back(TextOption("SelFilter", &o.selFilter, ""));
   return table;
 }

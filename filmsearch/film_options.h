@@ -17,14 +17,14 @@ struct FilmOptions {
   int32_t defSound = 5;              // "Dts"
   std::string defTime = "01:00:00";  // length of films whose page gives none
   int32_t defValue = 15;             // price
-  websearch::WebOptions web;
-  std::string selFilter;  // the chosen site, upper case
+  std::string selFilter;             // the chosen site, upper case
 };
 
 // String 53, the duration a missing or too short DefTime stands for.
 std::string DefaultTimeText();
 
-OptionTable MakeOptionTable(FilmOptions& options);
+// The options in the order they are read and written, the shared ones among them.
+OptionTable MakeOptionTable(FilmOptions& options, websearch::WebOptions& web);
 
 }  // namespace orv::filmsearch
 

@@ -16,6 +16,11 @@ std::vector<std::string> ListOfString(int id) {
 
 }  // namespace
 
+FilmOptionsDialog::FilmOptionsDialog(const OptionTable& table, FilmOptions& options,
+                                     websearch::WebOptions& web, websearch::SiteFile site)
+    : WebOptionsDialog(table, web, std::move(site), kIdValue, options.defValue),
+      options_(options) {}
+
 void FilmOptionsDialog::Prepare(ui::DialogModel& model) {
   // The picker reads hours, minutes and seconds at fixed places: a shorter text cannot be read.
   if (options_.defTime.size() < 8) options_.defTime = DefaultTimeText();
@@ -23,7 +28,6 @@ void FilmOptionsDialog::Prepare(ui::DialogModel& model) {
   model.SetItems(kIdVideoFormat, ListOfString(kStringFormat1List));
   model.SetItems(kIdScreenFormat, ListOfString(kStringFormat2List));
   model.SetItems(kIdSound, ListOfString(kStringSoundList));
-  websearch::ShowNumber(model, kIdValue, options_.defValue);
   if (ui::Control* list = model.Find(kIdSiteList)) {
     list->columns =
         websearch::ListColumns(platform::LoadResourceString(kStringSiteColumns), ",", 2);
@@ -57,10 +61,7 @@ bool FilmOptionsDialog::OnDoubleClick(ui::DialogModel& model, int controlId) {
 }
 
 bool FilmOptionsDialog::Accept(ui::DialogModel& model) {
-  int32_t value = options_.defValue;
-  if (!websearch::ReadNumber(model, kIdValue, value)) return false;
   if (!WebOptionsDialog::Accept(model)) return false;
-  options_.defValue = value;
   if (const ui::Control* list = model.Find(kIdSiteList); list && !list->selectedRows.empty()) {
     const int row = list->selectedRows.front();
     if (row >= 0 && static_cast<size_t>(row) < list->rows.size() && !list->rows[row].empty()) {

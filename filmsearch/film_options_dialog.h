@@ -10,8 +10,8 @@ namespace orv::filmsearch {
 
 class FilmOptionsDialog : public websearch::WebOptionsDialog {
  public:
-  FilmOptionsDialog(const OptionTable& table, FilmOptions& options, websearch::SiteFile site)
-      : WebOptionsDialog(table, options.web, std::move(site)), options_(options) {}
+  FilmOptionsDialog(const OptionTable& table, FilmOptions& options, websearch::WebOptions& web,
+                    websearch::SiteFile site);
 
   void OnInit(ui::DialogModel& model) override;
   void OnSelectionChange(ui::DialogModel& model, int controlId) override;

@@ -21,10 +21,9 @@ std::optional<SiteDescription> LoadSiteDescription(const websearch::SiteFile& fi
   site.listNotFound = value("ListNotFound");
   site.resultName = value("ResultName");
   site.listResult = value("ListResult");
-  site.hitName = {value("ListResult2_Start"), value("ListResult2_End")};
+  site.hitName = file.Markers(section, "ListResult2");
   const auto pair = [&](const char* name) {
-    const std::string key = std::string("Result_") + name;
-    return Markers{value((key + "_Start").c_str()), value((key + "_End").c_str())};
+    return file.Markers(section, std::string("Result_") + name);
   };
   site.title = pair("Title");
   site.type = pair("Type");

@@ -13,9 +13,7 @@
 
 namespace orv::filmsearch {
 
-struct Markers {
-  std::string start, end;
-};
+using Markers = websearch::MarkerPair;
 
 struct SiteDescription {
   std::string webRoot, searchUrl;

@@ -16,16 +16,12 @@ namespace orv::filmsearch {
 
 using websearch::FormatText;
 
-FilmSearchFilter::FilmSearchFilter() : table_(MakeOptionTable(options_)) {}
-
-void FilmSearchFilter::Describe(FilterInfo& info) {
-  info.category = ORV_CATEGORY_VIDEO;
-  info.sourceKind = ORV_SOURCE_NONE;
-  info.isExport = 0;
-}
+FilmSearchFilter::FilmSearchFilter()
+    : WebSearchFilter(ORV_CATEGORY_VIDEO, "results page returned (400 chars) :\n", 400),
+      table_(MakeOptionTable(options_, Web())) {}
 
 std::unique_ptr<ui::DialogLogic> FilmSearchFilter::MakeOptionsDialog() {
-  return std::make_unique<FilmOptionsDialog>(table_, options_, Site());
+  return std::make_unique<FilmOptionsDialog>(table_, options_, Web(), Site());
 }
 
 bool FilmSearchFilter::LoadSite() {
@@ -70,10 +66,7 @@ websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
     return found;
   }
   if (!site_.resultName.empty() && page.find(site_.resultName) != std::string::npos) {
-    found.kind = Found::Kind::kPage;
-    found.page = std::move(page);
-    found.address = address;
-    return found;
+    return ResultPage(std::move(page), address);
   }
   // A page that is neither a result nor a list is what a site sends when it changed or refused
   // the search: the run ends there.
@@ -87,25 +80,14 @@ websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
                    });
   if (hits.empty()) return found;
   std::vector<std::vector<std::string>> rows;
-  for (const FilmHit& hit : hits) rows.push_back({hit.name});
-  std::vector<int> chosen;
+  std::vector<std::string> addresses;
+  for (const FilmHit& hit : hits) {
+    rows.push_back({hit.name});
+    addresses.push_back(hit.address);
+  }
   const std::vector<ui::ListColumn> columns =
       websearch::ListColumns(platform::LoadResourceString(websearch::kStringHitColumns), ",", 1);
-  if (!websearch::ChooseHits(columns, rows, chosen)) {
-    found.kind = Found::Kind::kNothing;
-    return found;
-  }
-  std::vector<std::string> addresses;
-  for (int row : chosen) {
-    if (row >= 0 && static_cast<size_t>(row) < hits.size()) addresses.push_back(hits[row].address);
-  }
-  Queue(addresses);
-  found.kind = addresses.empty() ? Found::Kind::kNothing : Found::Kind::kQueued;
-  return found;
-}
-
-void FilmSearchFilter::ShowResultPage(const std::string& page) {
-  Debug("results page returned (400 chars) :\n" + websearch::FirstCharacters(page, 400));
+  return ChooseHits(columns, std::move(rows), addresses);
 }
 
 void FilmSearchFilter::FillItem(MediaItem& item, const std::string& page) {

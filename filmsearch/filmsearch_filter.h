@@ -21,17 +21,15 @@ class FilmSearchFilter : public websearch::WebSearchFilter {
   FilmOptions& Settings() { return options_; }
 
  protected:
-  void Describe(FilterInfo& info) override;
   OptionTable& Options() override { return table_; }
   std::unique_ptr<ui::DialogLogic> MakeOptionsDialog() override;
-
+  // The site chosen in the options, and the keyword lists of the sound and screen rules.
   bool LoadSite() override;
+  // Keywords, then the search page: a result, a list of hits, or nothing found.
   Found Search() override;
+  // The option defaults, then what the page gives.
   void FillItem(MediaItem& item, const std::string& page) override;
   std::string Confirmation(const MediaItem& item) override;
-  void ShowResultPage(const std::string& page) override;
-  int Category() const override { return ORV_CATEGORY_VIDEO; }
-  websearch::WebOptions& Web() override { return options_.web; }
 
  private:
   bool IsListPage(const std::string& page);

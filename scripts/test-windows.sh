@@ -36,25 +36,28 @@ wineboot -i >/dev/null 2>&1
 wineserver -k 2>/dev/null || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-# The web search tests under Wine fetch from the fake film site, run here as a Linux program
-# on an ephemeral port, until this script ends.
-step "fake film site"
+# The web search tests under Wine fetch from the fake film and auction sites, run here as
+# Linux programs on ephemeral ports until this script ends.
+step "fake web sites"
 cmake --preset release >/dev/null
-cmake --build --preset release -j2 --target fake_film_site
-site_input=$(mktemp -u)
-mkfifo "$site_input"
-site_output=$(mktemp)
-build/release/bin/fake_film_site <"$site_input" >"$site_output" &
-site_pid=$!
-exec 3>"$site_input"
-rm -f "$site_input"
-for _ in $(seq 50); do
-  grep -q '^port ' "$site_output" && break
-  sleep 0.1
-done
-export ORV_FAKE_FILM_SITE="http://127.0.0.1:$(sed -n 's/^port //p' "$site_output")"
-rm -f "$site_output"
-trap 'wineserver -k 2>/dev/null || true; exec 3>&-; kill $site_pid 2>/dev/null || true' EXIT
+cmake --build --preset release -j2 --target fake_film_site fake_auction_site
+site_pids=()
+# start_site PROGRAM VARIABLE: starts the site and exports its root in VARIABLE.
+start_site() {
+  local output
+  output=$(mktemp)
+  "build/release/bin/$1" </dev/null >"$output" &
+  site_pids+=($!)
+  for _ in $(seq 50); do
+    grep -q '^port ' "$output" && break
+    sleep 0.1
+  done
+  export "$2=http://127.0.0.1:$(sed -n 's/^port //p' "$output")"
+  rm -f "$output"
+}
+start_site fake_film_site ORV_FAKE_FILM_SITE
+start_site fake_auction_site ORV_FAKE_AUCTION_SITE
+trap 'wineserver -k 2>/dev/null || true; kill "${site_pids[@]}" 2>/dev/null || true' EXIT
 
 step "tests under Wine"
 # Wine's background processes would inherit each test's output pipe and keep CTest waiting for

@@ -4,6 +4,7 @@
 #include "platform/library.h"
 #include "platform/resources.h"
 #include "text/html_charset.h"
+#include "websearch/hit_list_dialog.h"
 #include "websearch/html_cleanup.h"
 #include "websearch/messages.h"
 #include "websearch/picture_store.h"
@@ -14,6 +15,12 @@ namespace orv::websearch {
 
 SiteFile WebSearchFilter::Site() const {
   return SiteFile(siteFilePath_.empty() ? SiteFilePath(platform::ThisModulePath()) : siteFilePath_);
+}
+
+void WebSearchFilter::Describe(FilterInfo& info) {
+  info.category = category_;
+  info.sourceKind = ORV_SOURCE_NONE;
+  info.isExport = 0;
 }
 
 int32_t WebSearchFilter::Open(const char* path, HostDocument* document, ItemList* items) {
@@ -68,7 +75,7 @@ int32_t WebSearchFilter::ProcessItem(MediaItem& item, int32_t& itemKind) {
     if (queue_.empty()) return -1;
     address = queue_.front();
     if (!FetchPage(address, 6, page)) return -1;
-    ShowResultPage(page);
+    Debug(resultPageLabel_ + FirstCharacters(page, resultPageChars_));
     queue_.pop_front();
     queueActive_ = !queue_.empty();
   }
@@ -137,9 +144,29 @@ void WebSearchFilter::Debug(std::string_view text, ui::MessageIcon icon) {
   if (Web().debugMode) ShowInformation(text, icon);
 }
 
-void WebSearchFilter::Queue(const std::vector<std::string>& addresses) {
-  queue_.insert(queue_.end(), addresses.begin(), addresses.end());
+WebSearchFilter::Found WebSearchFilter::ResultPage(std::string page, std::string address) {
+  Found found;
+  found.kind = Found::Kind::kPage;
+  found.page = std::move(page);
+  found.address = std::move(address);
+  return found;
+}
+
+WebSearchFilter::Found WebSearchFilter::ChooseHits(const std::vector<ui::ListColumn>& columns,
+                                                   std::vector<std::vector<std::string>> rows,
+                                                   const std::vector<std::string>& addresses) {
+  Found found;
+  found.kind = Found::Kind::kNothing;
+  std::vector<int> chosen;
+  if (!websearch::ChooseHits(columns, std::move(rows), chosen)) return found;
+  for (int row : chosen) {
+    if (row >= 0 && static_cast<size_t>(row) < addresses.size()) {
+      queue_.push_back(addresses[row]);
+    }
+  }
   queueActive_ = !queue_.empty();
+  if (queueActive_) found.kind = Found::Kind::kQueued;
+  return found;
 }
 
 }  // namespace orv::websearch

@@ -16,6 +16,7 @@
 
 #include "contract/filter.h"
 #include "platform/page_fetch.h"
+#include "platform/ui.h"
 #include "websearch/extraction.h"
 #include "websearch/site_file.h"
 #include "websearch/web_options.h"
@@ -24,6 +25,13 @@ namespace orv::websearch {
 
 class WebSearchFilter : public Filter {
  public:
+  // `category` of every item; the debug message of a result page shows `resultPageLabel`
+  // and its first `resultPageChars` characters.
+  WebSearchFilter(int category, std::string resultPageLabel, size_t resultPageChars)
+      : category_(category),
+        resultPageLabel_(std::move(resultPageLabel)),
+        resultPageChars_(resultPageChars) {}
+
   // Ignores the path. 0 when the flavour cannot load its site.
   int32_t Open(const char* path, HostDocument* document, ItemList* items) override;
   int32_t Close() override;
@@ -33,6 +41,9 @@ class WebSearchFilter : public Filter {
   // The site file: beside the library unless set here (tests keep theirs elsewhere).
   SiteFile Site() const;
   void UseSiteFile(std::string path) { siteFilePath_ = std::move(path); }
+  // The options both flavours have (bound in each flavour's option table).
+  WebOptions& Web() { return web_; }
+  int Category() const { return category_; }
 
  protected:
   struct Found {
@@ -42,15 +53,14 @@ class WebSearchFilter : public Filter {
     std::string address;
   };
 
+  // Category, no source to ask the user for, an import.
+  void Describe(FilterInfo& info) final;
+
   virtual bool LoadSite() = 0;
   // Keyword dialog, search page, hit list.
   virtual Found Search() = 0;
   virtual void FillItem(MediaItem& item, const std::string& page) = 0;
   virtual std::string Confirmation(const MediaItem& item) = 0;
-  // Debug message of a fetched result page.
-  virtual void ShowResultPage(const std::string& page) = 0;
-  virtual int Category() const = 0;
-  virtual WebOptions& Web() = 0;
 
   // Fetches up to `attempts` times; the page in the user's code page, without line breaks.
   bool FetchPage(const std::string& address, int attempts, std::string& page);
@@ -59,11 +69,21 @@ class WebSearchFilter : public Filter {
                       bool clean = true);
   // A debug message, shown only with DebugMode.
   void Debug(std::string_view text, ui::MessageIcon icon = ui::MessageIcon::kQuestion);
-  void Queue(const std::vector<std::string>& addresses);
+  // A search that led straight to a result page.
+  static Found ResultPage(std::string page, std::string address);
+  // Shows the hit list (one row per hit, `addresses` in the same order) and queues the chosen
+  // hits' addresses: kQueued, or kNothing when the list was cancelled.
+  Found ChooseHits(const std::vector<ui::ListColumn>& columns,
+                   std::vector<std::vector<std::string>> rows,
+                   const std::vector<std::string>& addresses);
 
  private:
   bool DownloadPicture(const std::string& address, const std::string& target);
 
+  const int category_;
+  const std::string resultPageLabel_;
+  const size_t resultPageChars_;
+  WebOptions web_;
   HostDocument* document_ = nullptr;
   std::string siteFilePath_;
   std::string agent_;

@@ -44,6 +44,11 @@ int SiteFile::IntValue(std::string_view section, std::string_view key, int fallb
   return text::LeadingInteger(value).value_or(fallback);
 }
 
+MarkerPair SiteFile::Markers(std::string_view section, std::string_view name) const {
+  const std::string key(name);
+  return {Value(section, key + "_Start"), Value(section, key + "_End")};
+}
+
 std::vector<std::string> SiteFile::NumberedValues(std::string_view section,
                                                   std::string_view stopAt) const {
   std::vector<std::string> values;

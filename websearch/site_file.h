@@ -16,6 +16,11 @@ constexpr size_t kMaxSiteValue = 999;
 // The library's path with ".ini" in place of its extension (appended when its name has none).
 std::string SiteFilePath(std::string_view libraryPath);
 
+// A start and an end marker of the site file ("Result_Title_Start", "Result_Title_End").
+struct MarkerPair {
+  std::string start, end;
+};
+
 class SiteFile {
  public:
   explicit SiteFile(std::string path) : path_(std::move(path)) {}
@@ -27,6 +32,8 @@ class SiteFile {
   std::string Value(std::string_view section, std::string_view key,
                     std::string_view fallback = "") const;
   int IntValue(std::string_view section, std::string_view key, int fallback) const;
+  // The pair of keys `name` + "_Start" and `name` + "_End".
+  MarkerPair Markers(std::string_view section, std::string_view name) const;
   // Values of the keys "0", "1", ... of the section, up to the first missing or empty one (or,
   // with `stopAt` set, one equal to it without regard to case).
   std::vector<std::string> NumberedValues(std::string_view section,

@@ -48,6 +48,7 @@ void EditSiteFile(const SiteFile& file) {
 
 void WebOptionsDialog::OnInit(ui::DialogModel& model) {
   OptionsDialog::OnInit(model);
+  ShowNumber(model, numberBox_, number_);
   for (int i = 0; i < 3; ++i) model.SetChecked(kCopyImageIds[i], web_.copyImage == i);
   if (ui::Control* edit = model.Find(kIdEditSiteFile)) {
     edit->icon = kIconEdit;
@@ -62,6 +63,9 @@ void WebOptionsDialog::OnCommand(ui::DialogModel& model, int controlId) {
 }
 
 bool WebOptionsDialog::Accept(ui::DialogModel& model) {
+  int32_t number = number_;
+  if (!ReadNumber(model, numberBox_, number)) return false;
+  number_ = number;
   for (int i = 0; i < 3; ++i) {
     if (model.Checked(kCopyImageIds[i])) web_.copyImage = i;
   }

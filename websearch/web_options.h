@@ -33,19 +33,28 @@ void EditSiteFile(const SiteFile& file);
 
 class WebOptionsDialog : public OptionsDialog {
  public:
-  WebOptionsDialog(const OptionTable& table, WebOptions& web, SiteFile siteFile)
-      : OptionsDialog(table), web_(web), siteFile_(std::move(siteFile)) {}
+  // `number` is the integer option the number box `numberBox` shows.
+  WebOptionsDialog(const OptionTable& table, WebOptions& web, SiteFile siteFile, int numberBox,
+                   int32_t& number)
+      : OptionsDialog(table),
+        web_(web),
+        siteFile_(std::move(siteFile)),
+        numberBox_(numberBox),
+        number_(number) {}
 
   void OnInit(ui::DialogModel& model) override;
   void OnCommand(ui::DialogModel& model, int controlId) override;
 
  protected:
+  // The number box must hold a number.
   bool Accept(ui::DialogModel& model) override;
   const SiteFile& Site() const { return siteFile_; }
 
  private:
   WebOptions& web_;
   SiteFile siteFile_;
+  int numberBox_;
+  int32_t& number_;
 };
 
 }  // namespace orv::websearch

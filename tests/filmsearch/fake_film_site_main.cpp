@@ -5,5 +5,5 @@
 int main() {
   orv::testing::FakeSite site;
   orv::testing::ServeFilmSite(site);
-  return orv::testing::ServeUntilInputEnds(site);
+  return orv::testing::ServeUntilKilled(site);
 }

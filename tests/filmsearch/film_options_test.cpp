@@ -45,9 +45,10 @@ TEST_F(FilmOptionsTest, TheDialogShowsTheSitesAndTheStoredChoice) {
   options.selFilter = "cine";
   options.defTime = "1:00";  // too short for the picker
   options.defValue = 22;
-  options.web.copyImage = 2;
-  const OptionTable table = MakeOptionTable(options);
-  FilmOptionsDialog dialog(table, options, websearch::SiteFile(site_));
+  websearch::WebOptions web;
+  web.copyImage = 2;
+  const OptionTable table = MakeOptionTable(options, web);
+  FilmOptionsDialog dialog(table, options, web, websearch::SiteFile(site_));
   ui::DialogModel model = ui::LoadDialogModel(129);
   ASSERT_EQ(model.id, 129);
   EXPECT_EQ(model.caption, U("Filtre d'importation Internet Vidéo"));
@@ -76,8 +77,9 @@ TEST_F(FilmOptionsTest, TheDialogShowsTheSitesAndTheStoredChoice) {
 
 TEST_F(FilmOptionsTest, OkWaitsForASiteAndStoresItUpperCased) {
   FilmOptions options;
-  const OptionTable table = MakeOptionTable(options);
-  FilmOptionsDialog dialog(table, options, websearch::SiteFile(site_));
+  websearch::WebOptions web;
+  const OptionTable table = MakeOptionTable(options, web);
+  FilmOptionsDialog dialog(table, options, web, websearch::SiteFile(site_));
   ui::DialogModel model = ui::LoadDialogModel(129);
   dialog.OnInit(model);
   EXPECT_FALSE(model.Find(ui::kIdOk)->enabled);
@@ -92,7 +94,7 @@ TEST_F(FilmOptionsTest, OkWaitsForASiteAndStoresItUpperCased) {
   ASSERT_TRUE(dialog.OnOk(model));
   EXPECT_EQ(options.selFilter, "SANS DESCRIPTION");
   EXPECT_EQ(options.defValue, 30);
-  EXPECT_EQ(options.web.copyImage, 0);
+  EXPECT_EQ(web.copyImage, 0);
 }
 
 TEST_F(FilmOptionsTest, ConfigureOkStoresEveryOptionAndCancelNone) {
@@ -109,8 +111,8 @@ TEST_F(FilmOptionsTest, ConfigureOkStoresEveryOptionAndCancelNone) {
   ASSERT_EQ(table.Configure("Orvella Premium", "Kelvard", 0), 1);
   EXPECT_EQ(filter.Settings().selFilter, "CINE");
   EXPECT_EQ(filter.Settings().defVideo, 1);
-  EXPECT_EQ(filter.Settings().web.copyImage, 2);
-  EXPECT_EQ(filter.Settings().web.debugMode, 1);
+  EXPECT_EQ(filter.Web().copyImage, 2);
+  EXPECT_EQ(filter.Web().debugMode, 1);
   EXPECT_EQ(platform::ReadProfileInt(filter.OptionStore(), "DefValue"), 15);
 
   FilterInfo info{};
@@ -132,16 +134,17 @@ TEST_F(FilmOptionsTest, TheEditButtonOpensTheSiteFileOrSaysItIsMissing) {
   std::filesystem::permissions(editor, std::filesystem::perms::owner_all);
   platform::SetEnvironmentValue("VISUAL", editor);
   FilmOptions options;
-  const OptionTable table = MakeOptionTable(options);
+  websearch::WebOptions web;
+  const OptionTable table = MakeOptionTable(options, web);
   ui::DialogModel model = ui::LoadDialogModel(129);
-  FilmOptionsDialog present(table, options, websearch::SiteFile(site_));
+  FilmOptionsDialog present(table, options, web, websearch::SiteFile(site_));
   present.OnInit(model);
   present.OnCommand(model, websearch::kIdEditSiteFile);
   EXPECT_EQ(orv::testing::ReadFile(seen), site_);
 
   // The message names the missing file; its answer is taken from the answers file.
   Answer("msgbox ok\ndialog 1001 cancel\n");
-  FilmOptionsDialog missing(table, options, websearch::SiteFile(folder_ / "absent.ini"));
+  FilmOptionsDialog missing(table, options, web, websearch::SiteFile(folder_ / "absent.ini"));
   missing.OnCommand(model, websearch::kIdEditSiteFile);
   platform::SetEnvironmentValue("VISUAL", "");
   // The message box took the first line: the next interaction gets the second.

@@ -2,59 +2,28 @@
 // file, the dialogs answered from an answers file, the transcript on stdout.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "platform/process.h"
 #include "tests/filmsearch/film_pages.h"
-#include "tests/host/host_run.h"
 #include "tests/websearch/fake_site.h"
+#include "tests/websearch/web_host_run.h"
 
 namespace orv::filmsearch {
 namespace {
 
-namespace fs = std::filesystem;
-using host::testing::JsonField;
 using host::testing::RunResult;
 
-class FilmOrvhost : public host::testing::HostRunTest {
+class FilmOrvhost : public orv::testing::WebHostRun {
  protected:
   void SetUp() override {
-    HostRunTest::SetUp();
-    platform::SetEnvironmentValue("ORV_WEB_TIMEOUT_MS", "300");
-    fs::create_directories(folder_ + "/lib");
-    library_ = folder_ + "/lib/filmsearch.so";
-    fs::copy_file(FILMSEARCH_LIBRARY, library_);
-    SiteFile(site_.Root());
+    WebHostRun::SetUp();
+    Install(FILMSEARCH_LIBRARY, orv::testing::FilmSiteFile(site_.Root()));
     orv::testing::ServeFilmSite(site_);
     Configure("SelFilter=CINE");
   }
-  void SiteFile(const std::string& root) {
-    host::testing::WriteFile(folder_ + "/lib/filmsearch.ini", orv::testing::FilmSiteFile(root));
-  }
-  void Configure(const std::string& setting) {
-    const RunResult r = Orvhost({"configure", library_, "--set", setting});
-    ASSERT_EQ(r.status, 0) << r.err;
-  }
-  RunResult Import(const std::string& answers) {
-    host::testing::WriteFile(folder_ + "/answers.txt", answers);
-    return Orvhost({"import", library_, "--collection", collection_, "--answers",
-                    folder_ + "/answers.txt", "--trace"});
-  }
-  // The results of the ProcessItem calls: the kind for a produced item, else the result.
-  static std::vector<std::string> Calls(const RunResult& run) {
-    std::vector<std::string> calls;
-    for (const std::string& line : run.OutLines()) {
-      if (JsonField(line, "op") != "\"ProcessItem\"") continue;
-      const std::string result = JsonField(line, "result");
-      calls.push_back(result == "1" ? JsonField(line, "itemKind") : result);
-    }
-    return calls;
-  }
 
   orv::testing::FakeSite site_;
-  std::string library_;
 };
 
 TEST_F(FilmOrvhost, AListOfTwentyHitsShowsFifteen) {
@@ -69,11 +38,8 @@ TEST_F(FilmOrvhost, ThreeChosenHitsAreSixCallsWithLinksAndTheirPictures) {
       "msgbox yes\nmsgbox yes\nmsgbox yes\ndialog 1001 cancel\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Calls(run), (std::vector<std::string>{"257", "128", "257", "128", "257", "128", "-1"}));
-  std::vector<std::string> titles;
-  for (const std::string& line : run.OutLines()) {
-    if (JsonField(line, "itemKind") == "257") titles.push_back(JsonField(line, "title"));
-  }
-  EXPECT_EQ(titles, (std::vector<std::string>{"\"Film 1\"", "\"Film 2\"", "\"Film 3\""}));
+  EXPECT_EQ(Fields(run, "257", "title"),
+            (std::vector<std::string>{"\"Film 1\"", "\"Film 2\"", "\"Film 3\""}));
   // Downloaded into the collection's picture folder for videos.
   EXPECT_EQ(host::testing::ReadFile(folder_ + "/pictures/video/Film 2.JPG"),
             "\xFF\xD8 cover \xFF\xD9");
@@ -114,7 +80,7 @@ TEST_F(FilmOrvhost, DebugMessagesShowEachStep) {
 }
 
 TEST_F(FilmOrvhost, TheCollectionsProxyIsUsedWithItsLogin) {
-  SiteFile("http://films.invalid");
+  WriteSiteFile(orv::testing::FilmSiteFile("http://films.invalid"));
   const RunResult set = Orvhost({"collection", "--collection", collection_, "--proxy",
                                  "127.0.0.1:" + std::to_string(site_.Port()), "--proxy-user", "u",
                                  "--proxy-password", "secret"});

@@ -13,17 +13,11 @@
 #include "tests/filmsearch/film_pages.h"
 #include "tests/platform/temp_folder.h"
 #include "tests/websearch/fake_site.h"
+#include "tests/websearch/web_run.h"
 
 namespace orv::filmsearch::testing {
 
-// What one ProcessItem call gave.
-struct Call {
-  int32_t result = 0;
-  int32_t kind = 0;
-  std::string title, type, editor, author, coauthor, lang, comment, image, length;
-  int32_t year = 0, rating = 0, format1 = 0, format2 = 0, medium = 0, sound = 0, category = 0;
-  float price = 0;
-};
+using orv::testing::Call;
 
 class FilmRun : public ::testing::Test {
  protected:
@@ -34,7 +28,7 @@ class FilmRun : public ::testing::Test {
   void Answer(const std::string& lines);
   // Open, then ProcessItem until -1 (at most `limit` calls), then Close.
   std::vector<Call> RunAll(int limit = 40);
-  std::vector<int32_t> Results(const std::vector<Call>& calls) const;
+  static std::vector<int32_t> Results(const std::vector<Call>& calls);
 
   std::string Pictures() const { return folder_ / "pictures"; }
 

@@ -20,7 +20,7 @@ std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
 const char kSearchBleu[] = "dialog 1001 set 1001=\"  bleu \" ok\n";
 
 TEST_F(FilmRun, ThreeChosenHitsGiveThreeFilmsEachFollowedByItsLink) {
-  filter_.Settings().web.copyImage = 0;
+  filter_.Web().copyImage = 0;
   Answer(std::string(kSearchBleu) +
          "dialog 1002 select 0,2,14 ok\nmsgbox yes\nmsgbox yes\nmsgbox yes\n"
          "dialog 1001 cancel\n");
@@ -39,14 +39,14 @@ TEST_F(FilmRun, ThreeChosenHitsGiveThreeFilmsEachFollowedByItsLink) {
 }
 
 TEST_F(FilmRun, WithoutImportLinkNoLinkItemFollows) {
-  filter_.Settings().web.importLink = 0;
-  filter_.Settings().web.validateResult = 0;
+  filter_.Web().importLink = 0;
+  filter_.Web().validateResult = 0;
   Answer(std::string(kSearchBleu) + "dialog 1002 select 14 ok\n");
   EXPECT_EQ(Results(RunAll()), (std::vector<int32_t>{1, -1}));
 }
 
 TEST_F(FilmRun, ADirectResultIsImportedWithTheSearchAddressAsItsLink) {
-  filter_.Settings().web.validateResult = 0;
+  filter_.Web().validateResult = 0;
   site_.Serve("/cherche?titre=le+grand+bleu", Page(orv::testing::ShortFilmPage("Le grand bleu")));
   Answer("dialog 1001 set 1001=\"le grand bleu\" ok\n");
   const std::vector<Call> calls = RunAll();
@@ -91,9 +91,9 @@ TEST_F(FilmRun, KeywordsArePercentEncoded) {
 }
 
 TEST_F(FilmRun, EveryFieldOfAResultPage) {
-  filter_.Settings().web.validateResult = 0;
-  filter_.Settings().web.importLink = 0;
-  filter_.Settings().web.copyImage = 0;
+  filter_.Web().validateResult = 0;
+  filter_.Web().importLink = 0;
+  filter_.Web().copyImage = 0;
   filter_.Settings().defVideo = 1;  // K7
   filter_.Settings().defFormat = 2;
   site_.Serve("/cherche?titre=grand", Page(orv::testing::FullFilmPage(), "text/html"));
@@ -121,8 +121,8 @@ TEST_F(FilmRun, EveryFieldOfAResultPage) {
 }
 
 TEST_F(FilmRun, OptionDefaultsFillWhatThePageDoesNotGive) {
-  filter_.Settings().web.validateResult = 0;
-  filter_.Settings().web.importLink = 0;
+  filter_.Web().validateResult = 0;
+  filter_.Web().importLink = 0;
   filter_.Settings().defTime = "01:45:00";
   site_.Serve("/cherche?titre=court", Page(orv::testing::ShortFilmPage("Court")));
   Answer("dialog 1001 set 1001=court ok\n");
@@ -138,8 +138,8 @@ TEST_F(FilmRun, OptionDefaultsFillWhatThePageDoesNotGive) {
 }
 
 TEST_F(FilmRun, AWindows1252PageReadsLikeAUtf8One) {
-  filter_.Settings().web.validateResult = 0;
-  filter_.Settings().web.importLink = 0;
+  filter_.Web().validateResult = 0;
+  filter_.Web().importLink = 0;
   site_.Serve("/cherche?titre=ansi", Page("<div class=\"fiche\"><h1>Fran\xE7ois</h1><p>R\xE9"
                                           "alis\xE9 par Zo\xE9</p>",
                                           "text/html; charset=ISO-8859-1"));
@@ -151,11 +151,11 @@ TEST_F(FilmRun, AWindows1252PageReadsLikeAUtf8One) {
 }
 
 TEST_F(FilmRun, PicturesFollowCopyImage) {
-  filter_.Settings().web.validateResult = 0;
-  filter_.Settings().web.importLink = 0;
+  filter_.Web().validateResult = 0;
+  filter_.Web().importLink = 0;
   const std::string address = site_.Root() + "/covers/Bleu.JPG";
   for (int copy : {0, 2, 1}) {
-    filter_.Settings().web.copyImage = copy;
+    filter_.Web().copyImage = copy;
     Answer(std::string(kSearchBleu) + "dialog 1002 select 3 ok\n");
     const std::vector<Call> calls = RunAll();
     ASSERT_EQ(calls.size(), 2u);
@@ -194,8 +194,8 @@ TEST_F(FilmRun, FailedPagesAreTriedSixTimesThenEndTheRun) {
 }
 
 TEST_F(FilmRun, RedirectsAndLargePagesAreFollowedThrough) {
-  filter_.Settings().web.validateResult = 0;
-  filter_.Settings().web.importLink = 0;
+  filter_.Web().validateResult = 0;
+  filter_.Web().importLink = 0;
   FakeResponse moved;
   moved.status = 302;
   moved.location = "/cherche?titre=bleu";

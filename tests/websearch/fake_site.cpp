@@ -161,14 +161,11 @@ void FakeSite::Answer(int connection) {
   }
 }
 
-int ServeUntilInputEnds(FakeSite& site) {
+int ServeUntilKilled(FakeSite& site) {
   if (site.Port() == 0) return 1;
   std::printf("port %d\n", site.Port());
   std::fflush(stdout);
-  char buffer[256];
-  while (read(STDIN_FILENO, buffer, sizeof buffer) > 0) {
-  }
-  return 0;
+  while (true) pause();
 }
 
 }  // namespace orv::testing

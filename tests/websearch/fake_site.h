@@ -71,8 +71,8 @@ class FakeSite {
 };
 
 // The body of a fake site program (for the Windows tests, which cannot start one themselves):
-// prints "port N" on standard output, then serves until standard input ends.
-int ServeUntilInputEnds(FakeSite& site);
+// prints "port N" on standard output, then serves until the process is ended.
+int ServeUntilKilled(FakeSite& site);
 
 }  // namespace orv::testing
 

@@ -1,6 +1,7 @@
-// The web client and filmsearch.dll under Wine, against the fake film site that
-// scripts/test-windows.sh runs as a Linux program ($ORV_FAKE_FILM_SITE is its root). The
-// items must be those the Linux build makes of the same pages. Needs a display.
+// The web client, filmsearch.dll and auctionsearch.dll under Wine, against the fake film and
+// auction sites that scripts/test-windows.sh runs as Linux programs ($ORV_FAKE_FILM_SITE and
+// $ORV_FAKE_AUCTION_SITE are their roots). The items must be those the Linux build makes of the
+// same pages (tests/filmsearch, tests/auctionsearch). Needs a display.
 #include <gtest/gtest.h>
 // windows.h must come before the other Windows headers.
 // clang-format off
@@ -9,6 +10,7 @@
 // clang-format on
 
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "platform/library.h"
 #include "platform/page_fetch.h"
 #include "platform/process.h"
+#include "tests/auctionsearch/auction_pages.h"
 #include "tests/filmsearch/film_pages.h"
 #include "tests/win32/dialog_driver.h"
 #include "tests/win32/temp_folder.h"
@@ -29,27 +32,37 @@ using orv::testing::DialogDriver;
 using orv::testing::DriveDialogs;
 
 constexpr const char* kOptions = "Software\\Kelvard\\Orvella Premium\\filmsearch";
+constexpr const char* kAuctionOptions = "Software\\Kelvard\\Orvella Premium\\auctionsearch";
 
-std::string SiteRoot() {
-  const char* root = std::getenv("ORV_FAKE_FILM_SITE");
-  return root ? root : "";
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
 }
+std::string SiteRoot() { return Variable("ORV_FAKE_FILM_SITE"); }
+std::string AuctionRoot() { return Variable("ORV_FAKE_AUCTION_SITE"); }
 
 class WebSearchTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (SiteRoot().empty()) GTEST_SKIP() << "no fake film site ($ORV_FAKE_FILM_SITE)";
+    if (SiteRoot().empty() || AuctionRoot().empty()) {
+      GTEST_SKIP() << "no fake sites ($ORV_FAKE_FILM_SITE, $ORV_FAKE_AUCTION_SITE)";
+    }
     platform::SetEnvironmentValue("ORV_WEB_TIMEOUT_MS", "2000");
     RegDeleteTreeA(HKEY_CURRENT_USER, kOptions);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kAuctionOptions);
   }
-  void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kOptions); }
+  void TearDown() override {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kOptions);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kAuctionOptions);
+  }
 
-  // filmsearch.dll copied beside a site file that points at the fake site, then loaded.
-  bool LoadFilter() {
-    const std::string dll = folder_ / "filmsearch.dll";
-    if (!CopyFileA((platform::ProgramFolder() + "\\filmsearch.dll").c_str(), dll.c_str(), FALSE))
-      return false;
-    folder_.Write("filmsearch.ini", orv::testing::FilmSiteFile(SiteRoot()));
+  // The filter's DLL copied beside a site file that points at the fake site, then loaded.
+  bool LoadFilter(const std::string& name = "filmsearch",
+                  const std::string& siteFile = orv::testing::FilmSiteFile(SiteRoot())) {
+    const std::string dll = folder_ / (name + ".dll");
+    const std::string built = platform::ProgramFolder() + "\\" + name + ".dll";
+    if (!CopyFileA(built.c_str(), dll.c_str(), FALSE)) return false;
+    folder_.Write(name + ".ini", siteFile);
     std::string error;
     if (!library_.Load(dll, error)) return false;
     auto entry = reinterpret_cast<GetFunctionInfoFn>(library_.Symbol(ORV_ENTRY_NAME));
@@ -71,6 +84,63 @@ class WebSearchTest : public ::testing::Test {
       return std::nullopt;
     }
     return std::string(text);
+  }
+
+  // Open with every category's pictures in one folder, then ProcessItem until -1 while
+  // `script` answers the dialogs.
+  struct Produced {
+    int32_t result, kind;
+    std::string title, type, lang, custom1, comment, image;
+    float price;
+  };
+  std::vector<Produced> RunDriven(const std::function<void(DialogDriver&)>& script) {
+    const std::string pictures = folder_ / "pictures";
+    CreateDirectoryA(pictures.c_str(), nullptr);
+    HostString dirs[6] = {};
+    for (int c = 1; c <= 5; ++c) dirs[c] = hs_make(pictures.data(), pictures.size());
+    HostString lists[3] = {};
+    HostDocument document{};
+    document.pictureDirs = dirs;
+    document.codeLists = lists;
+    ItemList items{};
+    std::vector<Produced> produced;
+    if (table_.Open("", &document, &items) == 1) {
+      DriveDialogs(
+          [&] {
+            for (int call = 0; call < 20; ++call) {
+              MediaItem item{};
+              int32_t kind = -1;
+              const int32_t result = table_.ProcessItem(&item, &kind);
+              produced.push_back({result, kind, StringOf(item.title), StringOf(item.type),
+                                  StringOf(item.lang), StringOf(item.custom1),
+                                  StringOf(item.comment), StringOf(item.image), item.price});
+              for (HostString* field :
+                   {&item.title, &item.type, &item.editor, &item.author, &item.coauthor, &item.lang,
+                    &item.custom1, &item.comment, &item.image}) {
+                hs_release(*field);
+              }
+              if (result == -1) break;
+            }
+          },
+          script);
+      EXPECT_EQ(table_.Close(), 1);
+    } else {
+      ADD_FAILURE() << "Open failed";
+    }
+    for (HostString dir : dirs) hs_release(dir);
+    return produced;
+  }
+  static std::vector<int32_t> Kinds(const std::vector<Produced>& produced) {
+    std::vector<int32_t> kinds;
+    for (const Produced& p : produced) kinds.push_back(p.result == 1 ? p.kind : p.result);
+    return kinds;
+  }
+  // Presses Yes in the next message box.
+  static void Confirm(DialogDriver& driver) {
+    HWND box = driver.WaitForDialog();
+    ASSERT_NE(box, nullptr);
+    DialogDriver::Press(box, IDYES);
+    ASSERT_TRUE(driver.WaitUntilClosed(box));
   }
 
   orv::testing::TempFolder folder_;
@@ -101,79 +171,38 @@ TEST_F(WebSearchTest, ASearchGivesTheItemsOfTheLinuxBuild) {
   ASSERT_TRUE(LoadFilter());
   RegSetKeyValueA(HKEY_CURRENT_USER, kOptions, "SelFilter", REG_SZ, "CINE", 5);
   ASSERT_EQ(table_.Configure("Orvella Premium", "Kelvard", 0), 1);
-  const std::string pictures = folder_ / "pictures";
-  CreateDirectoryA(pictures.c_str(), nullptr);
-  HostString dirs[6] = {};
-  for (int c = 1; c <= 5; ++c) dirs[c] = hs_make(pictures.data(), pictures.size());
-  HostString lists[3] = {};
-  HostDocument document{};
-  document.pictureDirs = dirs;
-  document.codeLists = lists;
-  ItemList items{};
-  ASSERT_EQ(table_.Open("", &document, &items), 1);
-
-  struct Produced {
-    int32_t result, kind;
-    std::string title, type, comment, image;
-    float price;
-  };
-  std::vector<Produced> produced;
   std::string confirmation;
-  DriveDialogs(
-      [&] {
-        for (int call = 0; call < 20; ++call) {
-          MediaItem item{};
-          int32_t kind = -1;
-          const int32_t result = table_.ProcessItem(&item, &kind);
-          produced.push_back({result, kind, StringOf(item.title), StringOf(item.type),
-                              StringOf(item.comment), StringOf(item.image), item.price});
-          for (HostString* field : {&item.title, &item.type, &item.editor, &item.author,
-                                    &item.coauthor, &item.lang, &item.comment, &item.image}) {
-            hs_release(*field);
-          }
-          if (result == -1) break;
-        }
-      },
-      [&](DialogDriver& driver) {
-        HWND keywords = driver.WaitForDialog();
-        ASSERT_NE(keywords, nullptr);
-        EXPECT_EQ(DialogDriver::Text(keywords), text::Utf8ToUser("Ciné test|de quoi rire"));
-        EXPECT_EQ(DialogDriver::ControlText(keywords, 1007), "Titre du film :");
-        DialogDriver::SetText(keywords, 1001, "bleu");
-        DialogDriver::Press(keywords, IDOK);
-        ASSERT_TRUE(driver.WaitUntilClosed(keywords));
-        HWND hits = driver.WaitForDialog();
-        ASSERT_NE(hits, nullptr);
-        EXPECT_EQ(SendDlgItemMessageA(hits, 1001, LVM_GETITEMCOUNT, 0, 0), 15);
-        DialogDriver::SelectListRows(hits, 1001, {0, 2});
-        DialogDriver::Press(hits, IDOK);
-        ASSERT_TRUE(driver.WaitUntilClosed(hits));
-        for (int film = 0; film < 2; ++film) {
-          HWND box = driver.WaitForDialog();
-          ASSERT_NE(box, nullptr);
-          DialogDriver::Press(box, IDYES);
-          ASSERT_TRUE(driver.WaitUntilClosed(box));
-        }
-        keywords = driver.WaitForDialog();
-        ASSERT_NE(keywords, nullptr);
-        DialogDriver::SetText(keywords, 1001, "grand");
-        DialogDriver::Press(keywords, IDOK);
-        ASSERT_TRUE(driver.WaitUntilClosed(keywords));
-        HWND box = driver.WaitForDialog();
-        ASSERT_NE(box, nullptr);
-        confirmation = DialogDriver::ControlText(box, 0xFFFF);
-        DialogDriver::Press(box, IDYES);
-        ASSERT_TRUE(driver.WaitUntilClosed(box));
-        keywords = driver.WaitForDialog();
-        ASSERT_NE(keywords, nullptr);
-        DialogDriver::Press(keywords, IDCANCEL);
-      });
-  EXPECT_EQ(table_.Close(), 1);
-  for (HostString dir : dirs) hs_release(dir);
-
-  std::vector<int32_t> kinds;
-  for (const Produced& p : produced) kinds.push_back(p.result == 1 ? p.kind : p.result);
-  EXPECT_EQ(kinds, (std::vector<int32_t>{257, 128, 257, 128, 257, 128, -1}));
+  const std::vector<Produced> produced = RunDriven([&](DialogDriver& driver) {
+    HWND keywords = driver.WaitForDialog();
+    ASSERT_NE(keywords, nullptr);
+    EXPECT_EQ(DialogDriver::Text(keywords), text::Utf8ToUser("Ciné test|de quoi rire"));
+    EXPECT_EQ(DialogDriver::ControlText(keywords, 1007), "Titre du film :");
+    DialogDriver::SetText(keywords, 1001, "bleu");
+    DialogDriver::Press(keywords, IDOK);
+    ASSERT_TRUE(driver.WaitUntilClosed(keywords));
+    HWND hits = driver.WaitForDialog();
+    ASSERT_NE(hits, nullptr);
+    EXPECT_EQ(SendDlgItemMessageA(hits, 1001, LVM_GETITEMCOUNT, 0, 0), 15);
+    DialogDriver::SelectListRows(hits, 1001, {0, 2});
+    DialogDriver::Press(hits, IDOK);
+    ASSERT_TRUE(driver.WaitUntilClosed(hits));
+    Confirm(driver);
+    Confirm(driver);
+    keywords = driver.WaitForDialog();
+    ASSERT_NE(keywords, nullptr);
+    DialogDriver::SetText(keywords, 1001, "grand");
+    DialogDriver::Press(keywords, IDOK);
+    ASSERT_TRUE(driver.WaitUntilClosed(keywords));
+    HWND box = driver.WaitForDialog();
+    ASSERT_NE(box, nullptr);
+    confirmation = DialogDriver::ControlText(box, 0xFFFF);
+    DialogDriver::Press(box, IDYES);
+    ASSERT_TRUE(driver.WaitUntilClosed(box));
+    keywords = driver.WaitForDialog();
+    ASSERT_NE(keywords, nullptr);
+    DialogDriver::Press(keywords, IDCANCEL);
+  });
+  EXPECT_EQ(Kinds(produced), (std::vector<int32_t>{257, 128, 257, 128, 257, 128, -1}));
   ASSERT_EQ(produced.size(), 7u);
   EXPECT_EQ(produced[0].title, "Film 1");
   EXPECT_EQ(produced[0].image, "Film 1.JPG");
@@ -184,8 +213,61 @@ TEST_F(WebSearchTest, ASearchGivesTheItemsOfTheLinuxBuild) {
   EXPECT_FLOAT_EQ(produced[4].price, 1234.5f);
   EXPECT_EQ(produced[4].image, "Le grand bleu.JPG");
   EXPECT_EQ(produced[5].type, SiteRoot() + "/cherche?titre=grand");
-  EXPECT_EQ(orv::testing::ReadFile(pictures + "\\Le grand bleu.JPG"), "\xFF\xD8 cover \xFF\xD9");
+  EXPECT_EQ(orv::testing::ReadFile(folder_ / "pictures\\Le grand bleu.JPG"),
+            "\xFF\xD8 cover \xFF\xD9");
   EXPECT_NE(confirmation.find("Titre: Le grand bleu"), std::string::npos) << confirmation;
+}
+
+TEST_F(WebSearchTest, AnAuctionSearchGivesTheItemsOfTheLinuxBuild) {
+  ASSERT_TRUE(LoadFilter("auctionsearch", orv::testing::AuctionParameterFile()));
+  const std::string host = AuctionRoot().substr(7);  // "127.0.0.1:PORT"
+  RegSetKeyValueA(HKEY_CURRENT_USER, kAuctionOptions, "WebRoot", REG_SZ, host.c_str(),
+                  static_cast<DWORD>(host.size() + 1));
+  const DWORD keepAddress = 0;
+  RegSetKeyValueA(HKEY_CURRENT_USER, kAuctionOptions, "CopyImage", REG_DWORD, &keepAddress,
+                  sizeof keepAddress);
+  ASSERT_EQ(table_.Configure("Orvella Premium", "Kelvard", 0), 1);
+  const std::vector<Produced> produced = RunDriven([&](DialogDriver& driver) {
+    HWND keywords = driver.WaitForDialog();
+    ASSERT_NE(keywords, nullptr);
+    EXPECT_EQ(SendDlgItemMessageA(keywords, 1010, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendDlgItemMessageA(keywords, 1010, CB_GETCURSEL, 0, 0), CB_ERR);
+    DialogDriver::SetText(keywords, 1001, "timbre");
+    DialogDriver::Press(keywords, IDOK);
+    ASSERT_TRUE(driver.WaitUntilClosed(keywords));
+    HWND hits = driver.WaitForDialog();
+    ASSERT_NE(hits, nullptr);
+    EXPECT_EQ(SendDlgItemMessageA(hits, 1001, LVM_GETITEMCOUNT, 0, 0), 5);
+    DialogDriver::SelectListRows(hits, 1001, {0, 1});
+    DialogDriver::Press(hits, IDOK);
+    ASSERT_TRUE(driver.WaitUntilClosed(hits));
+    Confirm(driver);
+    Confirm(driver);
+    keywords = driver.WaitForDialog();
+    ASSERT_NE(keywords, nullptr);
+    DialogDriver::SetText(keywords, 1001, "123456");
+    DialogDriver::ClickRadio(keywords, 1006);
+    DialogDriver::Press(keywords, IDOK);
+    ASSERT_TRUE(driver.WaitUntilClosed(keywords));
+    Confirm(driver);
+    keywords = driver.WaitForDialog();
+    ASSERT_NE(keywords, nullptr);
+    DialogDriver::Press(keywords, IDCANCEL);
+  });
+  EXPECT_EQ(Kinds(produced), (std::vector<int32_t>{261, 128, 261, 128, 261, 128, -1}));
+  ASSERT_EQ(produced.size(), 7u);
+  EXPECT_EQ(produced[0].title, "Objet 1");
+  EXPECT_FLOAT_EQ(produced[0].price, 1.5f);
+  EXPECT_EQ(produced[1].type, AuctionRoot() + "/objet?no=1");
+  EXPECT_EQ(produced[2].title, "Objet 2");
+  EXPECT_FLOAT_EQ(produced[2].price, 1234.5f);
+  EXPECT_EQ(produced[2].lang, "Lyon, France");
+  EXPECT_EQ(produced[2].custom1, "110023");
+  EXPECT_EQ(produced[2].comment, text::Utf8ToUser("Très bel exemplaire dentelure intacte."));
+  EXPECT_EQ(produced[2].image, "http://images.test/Timbre.JPG");
+  EXPECT_EQ(produced[4].title, "Marianne de gandon");
+  EXPECT_FLOAT_EQ(produced[4].price, 12.5f);
+  EXPECT_EQ(produced[5].type, AuctionRoot() + "/objet?no=123456&vue=complete");
 }
 
 TEST_F(WebSearchTest, OptionsDialogWritesTheRegistryOnOkAndNothingOnCancel) {
