@@ -65,6 +65,10 @@ bool CopyFile(const std::string& from, const std::string& to, bool overwrite);
 // Reads a whole file as bytes; false when it cannot be opened or is larger than maxBytes.
 bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes);
 
+// Replaces the file at `path` by `bytes` all at once: a write that fails leaves the old file,
+// or no file, never a part of the new one.
+bool WriteWholeFile(const std::string& path, std::string_view bytes);
+
 }  // namespace orv::platform
 
 #endif  // ORV_PLATFORM_FILES_H

@@ -27,6 +27,10 @@ class Library {
 // The file name a deliverable has on this platform ("filmcard.so", "filmcard.dll").
 std::string LibraryFileName(const std::string& deliverable);
 
+// The full path of the module (filter library or program) this code is linked into; "" when
+// unknown. A filter finds the files it keeps beside itself from it.
+std::string ThisModulePath();
+
 }  // namespace orv::platform
 
 #endif  // ORV_PLATFORM_LIBRARY_H

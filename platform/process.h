@@ -20,6 +20,11 @@ bool StandardErrorIsTerminal();
 // The width in columns of the terminal standard output goes to; 0 when it is not a terminal.
 int StandardOutputColumns();
 
+// Opens `path` in the user's text editor: notepad on Windows (not waited for); on Linux
+// $VISUAL, else $EDITOR (waited for, as they usually share the terminal), else xdg-open.
+// False when no editor could be started.
+bool OpenInTextEditor(const std::string& path);
+
 }  // namespace orv::platform
 
 #endif  // ORV_PLATFORM_PROCESS_H

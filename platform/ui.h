@@ -111,6 +111,17 @@ class DialogLogic {
     (void)model;
     (void)controlId;
   }
+  // The rows selected in a list view changed; the model holds the new selection.
+  virtual void OnSelectionChange(DialogModel& model, int controlId) {
+    (void)model;
+    (void)controlId;
+  }
+  // A row of a list view was double-clicked. True makes it act as OK.
+  virtual bool OnDoubleClick(DialogModel& model, int controlId) {
+    (void)model;
+    (void)controlId;
+    return false;
+  }
 };
 
 enum class DialogResult { kOk, kCancel };

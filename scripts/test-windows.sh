@@ -36,6 +36,29 @@ wineboot -i >/dev/null 2>&1
 wineserver -k 2>/dev/null || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
+# The web search tests under Wine fetch from the fake film and auction sites, run here as
+# Linux programs on ephemeral ports until this script ends.
+step "fake web sites"
+cmake --preset release >/dev/null
+cmake --build --preset release -j2 --target fake_film_site fake_auction_site
+site_pids=()
+# start_site PROGRAM VARIABLE: starts the site and exports its root in VARIABLE.
+start_site() {
+  local output
+  output=$(mktemp)
+  "build/release/bin/$1" </dev/null >"$output" &
+  site_pids+=($!)
+  for _ in $(seq 50); do
+    grep -q '^port ' "$output" && break
+    sleep 0.1
+  done
+  export "$2=http://127.0.0.1:$(sed -n 's/^port //p' "$output")"
+  rm -f "$output"
+}
+start_site fake_film_site ORV_FAKE_FILM_SITE
+start_site fake_auction_site ORV_FAKE_AUCTION_SITE
+trap 'wineserver -k 2>/dev/null || true; kill "${site_pids[@]}" 2>/dev/null || true' EXIT
+
 step "tests under Wine"
 # Wine's background processes would inherit each test's output pipe and keep CTest waiting for
 # them: start them first, once, with their output elsewhere, and keep them for the whole run.

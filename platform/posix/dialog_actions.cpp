@@ -298,7 +298,11 @@ ActionOutcome PerformAction(const DialogAction& action, DialogModel& model, Dial
       logic.OnClick(model, control->id);
       return ActionOutcome::kDone;
     case Kind::kSelect:
-      if (control->kind == ControlKind::kListView) return SelectRows(action.rows, *control, error);
+      if (control->kind == ControlKind::kListView) {
+        const ActionOutcome outcome = SelectRows(action.rows, *control, error);
+        if (outcome == ActionOutcome::kDone) logic.OnSelectionChange(model, control->id);
+        return outcome;
+      }
       if (control->kind != ControlKind::kComboBox || action.rows.size() != 1) {
         return Fail(error, "control " + id + " is " + KindName(control->kind) +
                                "; select CID=N fits combo boxes and list views");
@@ -310,8 +314,11 @@ ActionOutcome PerformAction(const DialogAction& action, DialogModel& model, Dial
       model.Select(control->id, action.number);
       logic.OnSelect(model, control->id);
       return ActionOutcome::kDone;
-    case Kind::kSelectRows:
-      return SelectRows(action.rows, *control, error);
+    case Kind::kSelectRows: {
+      const ActionOutcome outcome = SelectRows(action.rows, *control, error);
+      if (outcome == ActionOutcome::kDone) logic.OnSelectionChange(model, control->id);
+      return outcome;
+    }
     case Kind::kPress:
       // Pressing a drop-down list opens it, as a click on its arrow does.
       if (control->kind == ControlKind::kComboBox) {

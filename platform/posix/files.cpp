@@ -199,4 +199,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes)
   return ok;
 }
 
+bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+  return posix::WriteFileAtomically(path, bytes);
+}
+
 }  // namespace orv::platform

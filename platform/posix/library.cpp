@@ -1,6 +1,7 @@
 #include "platform/library.h"
 
 #include <dlfcn.h>
+#include <stdlib.h>
 
 namespace orv::platform {
 
@@ -32,5 +33,16 @@ void Library::Unload() {
 }
 
 std::string LibraryFileName(const std::string& deliverable) { return deliverable + ".so"; }
+
+std::string ThisModulePath() {
+  Dl_info info{};
+  // Any address inside this module names it: this very function's.
+  if (!dladdr(reinterpret_cast<void*>(&ThisModulePath), &info) || !info.dli_fname) return "";
+  char* full = realpath(info.dli_fname, nullptr);
+  if (!full) return info.dli_fname;
+  std::string path(full);
+  free(full);
+  return path;
+}
 
 }  // namespace orv::platform

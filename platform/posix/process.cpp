@@ -1,11 +1,17 @@
 #include "platform/process.h"
 
+#include <spawn.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+extern char** environ;
 
 namespace orv::platform {
 
@@ -26,6 +32,25 @@ int StandardOutputColumns() {
   struct winsize size {};
   if (isatty(STDOUT_FILENO) != 1 || ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return 0;
   return size.ws_col;
+}
+
+bool OpenInTextEditor(const std::string& path) {
+  const char* visual = std::getenv("VISUAL");
+  const char* editor = std::getenv("EDITOR");
+  const char* chosen = visual && *visual ? visual : editor && *editor ? editor : nullptr;
+  // The editor variable may hold arguments ("code -w"): the shell splits it, and the path goes
+  // as its own argument so that no character of it is ever read by the shell.
+  std::string command =
+      chosen ? std::string("exec ") + chosen + " \"$1\"" : std::string("exec xdg-open \"$1\"");
+  std::string shell = "/bin/sh", flag = "-c", name = "editor", target = path;
+  char* argv[] = {shell.data(), flag.data(), command.data(), name.data(), target.data(), nullptr};
+  pid_t pid = 0;
+  if (posix_spawn(&pid, shell.c_str(), nullptr, nullptr, argv, environ) != 0) return false;
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return false;
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace orv::platform

@@ -191,6 +191,10 @@ void DialogBinding::Collect(HWND dialog, int dialogId) {
     control.groupStart = (style & WS_GROUP) != 0;
     control.editable = IsEditableCombo(control.kind, style);
     ReadControl(child, control);
+    if (control.kind == ControlKind::kListView) {
+      // Rows are chosen whole, as in every list of the filters.
+      SendMessageA(child, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    }
     windows_.push_back(child);
     shown_.controls.push_back(std::move(control));
   }
@@ -298,8 +302,7 @@ void DialogBinding::ReadControl(HWND window, ui::Control& control) const {
   }
 }
 
-void DialogBinding::ApplyControl(HWND window, const ui::Control& shown,
-                                 const ui::Control& wanted) const {
+void DialogBinding::ApplyControl(HWND window, const ui::Control& shown, const ui::Control& wanted) {
   if (wanted.enabled != shown.enabled) EnableWindow(window, wanted.enabled ? TRUE : FALSE);
   if (wanted.bold && !shown.bold) {
     if (const HFONT bold = BoldFont())

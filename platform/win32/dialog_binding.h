@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/ui.h"
@@ -32,7 +33,7 @@ class DialogBinding {
  private:
   HWND WindowFor(const ui::DialogModel& wanted, size_t index) const;
   void ReadControl(HWND window, ui::Control& control) const;
-  void ApplyControl(HWND window, const ui::Control& shown, const ui::Control& wanted) const;
+  void ApplyControl(HWND window, const ui::Control& shown, const ui::Control& wanted);
 
   HFONT BoldFont() const;
   void ApplyDecoration(HWND window, ui::Control& shown, const ui::Control& wanted);

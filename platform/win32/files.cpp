@@ -133,4 +133,24 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes)
   return true;
 }
 
+bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+  if (path.empty() || bytes.size() > 0x7FFFFFFF) return false;
+  const std::string temporary = path + ".part";
+  const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool wrote =
+      bytes.empty() ||
+      (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+       written == bytes.size());
+  const bool closed = CloseHandle(file) != 0;
+  if (!wrote || !closed ||
+      !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
 }  // namespace orv::platform

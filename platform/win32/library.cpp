@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/module.h"
+
 namespace orv::platform {
 
 namespace {
@@ -50,5 +52,11 @@ void Library::Unload() {
 }
 
 std::string LibraryFileName(const std::string& deliverable) { return deliverable + ".dll"; }
+
+std::string ThisModulePath() {
+  char path[MAX_PATH + 1];
+  const DWORD n = GetModuleFileNameA(win32::ThisModule(), path, MAX_PATH);
+  return n == 0 || n >= MAX_PATH ? std::string() : std::string(path, n);
+}
 
 }  // namespace orv::platform

@@ -18,7 +18,15 @@ struct DialogRun {
   int dialogId = 0;
   DialogLogic* logic = nullptr;
   platform::win32::DialogBinding binding;
+  // While the model is written back, list views report the changes we make: not the user's.
+  bool applying = false;
 };
+
+void Apply(DialogRun& run, const DialogModel& model) {
+  run.applying = true;
+  run.binding.Apply(model);
+  run.applying = false;
+}
 
 void InitCommonControls() {
   static bool done = false;
@@ -55,7 +63,7 @@ void OnCommand(HWND dialog, DialogRun& run, int id, int code, HWND from) {
     if (accepted) {
       EndDialog(dialog, IDOK);
     } else {
-      run.binding.Apply(model);
+      Apply(run, model);
     }
     return;
   }
@@ -90,7 +98,30 @@ void OnCommand(HWND dialog, DialogRun& run, int id, int code, HWND from) {
       run.logic->OnClick(model, id);
     }
   });
-  if (done) run.binding.Apply(model);
+  if (done) Apply(run, model);
+}
+
+// A list view's selection changed, or one of its rows was double-clicked.
+void OnNotify(HWND dialog, DialogRun& run, const NMHDR& header) {
+  if (run.applying) return;
+  const Control* control = run.binding.ControlOf(header.hwndFrom);
+  if (!control || control->kind != ControlKind::kListView) return;
+  const int id = control->id;
+  if (header.code == LVN_ITEMCHANGED) {
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if (!(change.uChanged & LVIF_STATE) ||
+        !((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) {
+      return;
+    }
+    DialogModel model = run.binding.Read();
+    if (Guarded(dialog, [&] { run.logic->OnSelectionChange(model, id); })) Apply(run, model);
+  } else if (header.code == NM_DBLCLK) {
+    DialogModel model = run.binding.Read();
+    bool actsAsOk = false;
+    if (!Guarded(dialog, [&] { actsAsOk = run.logic->OnDoubleClick(model, id); })) return;
+    Apply(run, model);
+    if (actsAsOk) PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  }
 }
 
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -99,7 +130,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     run->binding.Collect(dialog, run->dialogId);
     DialogModel model = run->binding.Read();
-    if (Guarded(dialog, [&] { run->logic->OnInit(model); })) run->binding.Apply(model);
+    if (Guarded(dialog, [&] { run->logic->OnInit(model); })) Apply(*run, model);
     return TRUE;
   }
   auto* run = reinterpret_cast<DialogRun*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -107,6 +138,10 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
   if (message == WM_COMMAND) {
     OnCommand(dialog, *run, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     return TRUE;
+  }
+  if (message == WM_NOTIFY && lParam) {
+    OnNotify(dialog, *run, *reinterpret_cast<const NMHDR*>(lParam));
+    return FALSE;
   }
   return FALSE;
 }

@@ -31,4 +31,18 @@ int StandardOutputColumns() {
   return info.srWindow.Right - info.srWindow.Left + 1;
 }
 
+bool OpenInTextEditor(const std::string& path) {
+  std::string command = "notepad \"" + path + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
 }  // namespace orv::platform

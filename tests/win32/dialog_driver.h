@@ -9,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace orv::testing {
 
@@ -33,6 +34,8 @@ class DialogDriver {
   static void SelectComboItem(HWND dialog, int id, int index);
   static void SetText(HWND dialog, int id, const std::string& text);
   static void SetTime(HWND dialog, int id, int hour, int minute, int second);
+  // Selects exactly these rows of a list view, as clicks with Ctrl held would.
+  static void SelectListRows(HWND dialog, int id, const std::vector<int>& rows);
   static void Press(HWND dialog, int id);
 
   // Presses Cancel (or closes) every dialog of the UI thread.

@@ -1,0 +1,45 @@
+// The parts of the web client both platforms share.
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/page_fetch.h"
+#include "text/number.h"
+
+namespace orv::platform {
+
+WebTimeouts CurrentWebTimeouts() {
+  WebTimeouts timeouts;
+  const char* override = std::getenv("ORV_WEB_TIMEOUT_MS");
+  if (override && *override) {
+    const int32_t ms = text::IntegerValue(override);
+    if (ms > 0) timeouts.connectMs = timeouts.idleMs = static_cast<uint32_t>(ms);
+  }
+  return timeouts;
+}
+
+std::string TransferStatusText(size_t bytes, double seconds) {
+  char text[128];
+  if (seconds >= 1.0) {
+    std::snprintf(text, sizeof text, "Read %zu bytes (%0.1f Kb/s)", bytes,
+                  static_cast<double>(bytes) / 1024.0 / seconds);
+  } else {
+    std::snprintf(text, sizeof text, "Read %zu bytes", bytes);
+  }
+  return text;
+}
+
+void WebClient::SetProxy(const std::string& server, uint16_t port, bool use) {
+  // A session made with other settings would keep using them: it is made again.
+  if (use != useProxy_ || server != proxyServer_ || port != proxyPort_) DropSession();
+  proxyServer_ = server;
+  proxyPort_ = port;
+  useProxy_ = use;
+}
+
+void WebClient::SetProxyLogin(const std::string& user, const std::string& password) {
+  if (user != proxyUser_ || password != proxyPassword_) DropSession();
+  proxyUser_ = user;
+  proxyPassword_ = password;
+}
+
+}  // namespace orv::platform

@@ -1,0 +1,116 @@
+// The parameter file, the search addresses, the hits of a list page, the price.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "auctionsearch/auction_address.h"
+#include "auctionsearch/auction_hits.h"
+#include "auctionsearch/auction_item.h"
+#include "auctionsearch/auction_params.h"
+#include "tests/auctionsearch/auction_pages.h"
+#include "tests/platform/temp_folder.h"
+#include "text/codepage.h"
+
+namespace orv::auctionsearch {
+namespace {
+
+class AuctionUnits : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = folder_.Write("auctionsearch.ini", orv::testing::AuctionParameterFile());
+    parameters_ = LoadAuctionParameters(websearch::SiteFile(path_)).value_or(AuctionParameters());
+  }
+  std::string Address(const std::string& keywords, bool byNumber = false, bool titles = false,
+                      const std::string& category = "", const std::string& sort = "") {
+    AuctionQuery query;
+    query.keywords = keywords;
+    query.byNumber = byNumber;
+    query.titlesAndDescriptions = titles;
+    query.category = category;
+    query.sort = sort;
+    return SearchAddress(parameters_, query, "enchere.test");
+  }
+  orv::testing::TempFolder folder_;
+  std::string path_;
+  AuctionParameters parameters_;
+};
+
+TEST_F(AuctionUnits, SearchAddresses) {
+  ASSERT_EQ(parameters_.searchOperator, "+");
+  EXPECT_EQ(Address("timbre ancien"), "http://enchere.test/cherche?mots=timbre+ancien");
+  EXPECT_EQ(Address("timbre ancien", false, true),
+            "http://enchere.test/cherche?mots=timbre+ancien&titres=1&");
+  EXPECT_EQ(Address("timbre", false, true, "cat=260&", "tri=15&"),
+            "http://enchere.test/cherche?mots=timbre&titres=1&cat=260&tri=15&");
+  EXPECT_EQ(Address("timbre -neuf"),
+            "http://enchere.test/cherche?mots=timbre+-neuf&exacts=timbre+-neuf");
+  EXPECT_EQ(Address("a+b"), "http://enchere.test/cherche?mots=a%2Bb&exacts=a%2Bb");
+  EXPECT_EQ(Address("110023", true), "http://enchere.test/objet?no=110023&vue=complete");
+  EXPECT_EQ(Address("pi\xC3\xA8"
+                    "ce & co"),
+            "http://enchere.test/cherche?mots=pi%C3%A8ce+%26+co");
+}
+
+TEST_F(AuctionUnits, RequiredKeysAreTestedInOrder) {
+  for (const char* key : {"SearchItem", "SearchAdv", "SearchAdvTitles", "SearchOperator",
+                          "SearchNotFound", "EbayCGI"}) {
+    std::string file = orv::testing::AuctionParameterFile();
+    const size_t at = file.find(std::string(key) + "=");
+    ASSERT_NE(at, std::string::npos) << key;
+    file.insert(at, ";");  // the line becomes a comment
+    EXPECT_FALSE(LoadAuctionParameters(websearch::SiteFile(folder_.Write("p.ini", file)))) << key;
+  }
+  EXPECT_FALSE(LoadAuctionParameters(websearch::SiteFile(folder_ / "absent.ini")));
+  const std::vector<Choice> types = Choices(websearch::SiteFile(path_), "TYPES");
+  ASSERT_EQ(types.size(), 3u);
+  EXPECT_EQ(types[0].shown, "Timbres");
+  EXPECT_EQ(types[0].option, "cat=260&");
+  EXPECT_EQ(types[2].shown, "error");  // an entry without its shown text
+  EXPECT_EQ(Choices(websearch::SiteFile(path_), "SORT").size(), 2u);
+}
+
+TEST_F(AuctionUnits, HitsFromTheListOnAtMostMaxResults) {
+  const std::string page = orv::testing::AuctionListPage("http://enchere.test", 5);
+  int lastShown = 0;
+  std::vector<AuctionHit> hits = ScanAuctionHits(page, parameters_, 40, {}, "Sans titre",
+                                                 [&](int n, const AuctionHit&) { lastShown = n; });
+  ASSERT_EQ(hits.size(), 5u);
+  EXPECT_EQ(lastShown, 5);
+  EXPECT_EQ(hits[0].address, "http://enchere.test/objet?no=1");
+  EXPECT_EQ(hits[0].name, "Objet 1");
+  EXPECT_EQ(hits[0].price, "1,50 EUR");
+  EXPECT_EQ(hits[4].timeLeft, "5 jours");
+  EXPECT_EQ(ScanAuctionHits(page, parameters_, 3, {}, "Sans titre", nullptr).size(), 3u);
+  // Addresses keep their case even with capitals repaired in the names.
+  websearch::ExtractionRules capitals;
+  capitals.fixCapitals = true;
+  hits = ScanAuctionHits(orv::testing::AuctionListPage("http://Enchere.TEST", 1), parameters_, 40,
+                         capitals, "Sans titre", nullptr);
+  ASSERT_EQ(hits.size(), 1u);
+  EXPECT_EQ(hits[0].address, "http://Enchere.TEST/objet?no=1");
+  EXPECT_TRUE(
+      ScanAuctionHits(orv::testing::BotCheckPage(), parameters_, 40, {}, "", nullptr).empty());
+}
+
+TEST(AuctionPrice, OnlyDigitsAndSeparatorsCount) {
+  EXPECT_DOUBLE_EQ(AuctionPrice("12,50 EUR"), 12.5);
+  EXPECT_DOUBLE_EQ(AuctionPrice("1.234,50 EUR"), 1234.5);
+  EXPECT_DOUBLE_EQ(AuctionPrice("EUR 7,00"), 7);
+  EXPECT_DOUBLE_EQ(AuctionPrice("gratuit"), 0);
+}
+
+TEST(AuctionSample, TheSampleParameterFileLoads) {
+  const char* source = std::getenv("ORV_SOURCE_DIR");
+  ASSERT_NE(source, nullptr);
+  const websearch::SiteFile sample(std::string(source) + "/samples/sites/auctionsearch.ini");
+  const std::optional<AuctionParameters> parameters = LoadAuctionParameters(sample);
+  ASSERT_TRUE(parameters);
+  EXPECT_NE(parameters->searchAdv.find("%EBAY%"), std::string::npos);
+  EXPECT_FALSE(Choices(sample, "TYPES").empty());
+  EXPECT_FALSE(Choices(sample, "SORT").empty());
+}
+
+}  // namespace
+}  // namespace orv::auctionsearch

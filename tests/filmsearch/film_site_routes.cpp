@@ -1,0 +1,16 @@
+#include "tests/filmsearch/film_pages.h"
+#include "tests/websearch/fake_site.h"
+
+namespace orv::testing {
+
+void ServeFilmSite(FakeSite& site) {
+  site.Serve("/cherche?titre=bleu", Page(FilmListPage(20)));
+  for (int n = 1; n <= 20; ++n) {
+    site.Serve("/film/" + std::to_string(n) + ".html",
+               Page(ShortFilmPage("Film " + std::to_string(n), "/covers/Bleu.JPG")));
+  }
+  site.Serve("/cherche?titre=grand", Page(FullFilmPage()));
+  site.Serve("/covers/Bleu.JPG", Page("\xFF\xD8 cover \xFF\xD9", "image/jpeg"));
+}
+
+}  // namespace orv::testing

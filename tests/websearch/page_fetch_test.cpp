@@ -1,0 +1,108 @@
+// The web client against the loopback fake site: pages, error statuses, broken transfers,
+// redirects, large pages, the proxy. Time-outs are short here ($ORV_WEB_TIMEOUT_MS).
+#include "platform/page_fetch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/process.h"
+#include "tests/websearch/fake_site.h"
+
+namespace orv::platform {
+namespace {
+
+using orv::testing::FakeResponse;
+using orv::testing::FakeSite;
+using orv::testing::Page;
+
+class PageFetch : public ::testing::Test {
+ protected:
+  void SetUp() override { SetEnvironmentValue("ORV_WEB_TIMEOUT_MS", "400"); }
+  FakeSite site_;
+  WebClient client_;
+};
+
+TEST_F(PageFetch, PageWithItsTypeAndTheAgent) {
+  site_.Serve("/recherche?q=a+b", Page("<html>liste</html>", "text/html; charset=UTF-8"));
+  WebPage page;
+  ASSERT_EQ(client_.FetchPage(site_.Root() + "/recherche?q=a+b", page, "Agent/1.0"), 1);
+  EXPECT_EQ(page.bytes, "<html>liste</html>");
+  EXPECT_EQ(page.contentType, "text/html; charset=UTF-8");
+  EXPECT_EQ(page.status, 200);
+  EXPECT_EQ(client_.StatusText(), "");
+  ASSERT_EQ(site_.Requests().size(), 1u);
+  EXPECT_NE(site_.Requests()[0].headers.find("User-Agent: Agent/1.0"), std::string::npos);
+}
+
+TEST_F(PageFetch, ErrorStatusesAreFailedFetches) {
+  FakeResponse broken = Page("<html>erreur</html>");
+  broken.status = 500;
+  site_.Serve("/panne", broken);
+  WebPage page;
+  EXPECT_EQ(client_.FetchPage(site_.Root() + "/absent", page, ""), 0);
+  EXPECT_EQ(page.status, 404);
+  EXPECT_TRUE(page.bytes.empty());
+  EXPECT_NE(client_.StatusText().find("404"), std::string::npos);
+  EXPECT_EQ(client_.FetchPage(site_.Root() + "/panne", page, ""), 0);
+  EXPECT_EQ(page.status, 500);
+}
+
+TEST_F(PageFetch, CutAndStalledTransfersFailWithinTheTimeOut) {
+  FakeResponse cut = Page(std::string(10000, 'a'));
+  cut.fault = FakeResponse::Fault::kCut;
+  FakeResponse stall = Page(std::string(10000, 'b'));
+  stall.fault = FakeResponse::Fault::kStall;
+  site_.Serve("/coupe", cut);
+  site_.Serve("/bloque", stall);
+  WebPage page;
+  EXPECT_EQ(client_.FetchPage(site_.Root() + "/coupe", page, ""), 0);
+  EXPECT_FALSE(client_.StatusText().empty());
+  EXPECT_EQ(client_.FetchPage(site_.Root() + "/bloque", page, ""), 0);
+  EXPECT_FALSE(client_.StatusText().empty());
+  EXPECT_TRUE(page.bytes.empty());
+}
+
+TEST_F(PageFetch, RedirectsAreFollowedAndLargePagesReadWhole) {
+  FakeResponse moved;
+  moved.status = 302;
+  moved.location = "/nouvelle";
+  site_.Serve("/ancienne", moved);
+  site_.Serve("/nouvelle", Page("arrivée"));
+  const std::string big(6 * 1024 * 1024 + 17, 'x');
+  site_.Serve("/grande", Page(big));
+  WebPage page;
+  ASSERT_EQ(client_.FetchPage(site_.Root() + "/ancienne", page, ""), 1);
+  EXPECT_EQ(page.bytes, "arrivée");
+  EXPECT_EQ(site_.Paths(), (std::vector<std::string>{"/ancienne", "/nouvelle"}));
+  ASSERT_EQ(client_.FetchPage(site_.Root() + "/grande", page, ""), 1);
+  EXPECT_EQ(page.bytes.size(), big.size());
+}
+
+TEST_F(PageFetch, ThePageCapIsKept) {
+  site_.Serve("/enorme", Page(std::string(kMaxPageBytes + 1, 'x')));
+  WebPage page;
+  EXPECT_EQ(client_.FetchPage(site_.Root() + "/enorme", page, ""), 0);
+  EXPECT_TRUE(page.bytes.empty());
+}
+
+TEST_F(PageFetch, TheHostsProxyAndItsLogin) {
+  site_.Serve("/film", Page("par le proxy"));
+  client_.SetProxy("127.0.0.1", static_cast<uint16_t>(site_.Port()), true);
+  client_.SetProxyLogin("u", "secret");
+  WebPage page;
+  ASSERT_EQ(client_.FetchPage("http://films.invalid/film", page, ""), 1);
+  EXPECT_EQ(page.bytes, "par le proxy");
+  ASSERT_EQ(site_.Requests().size(), 1u);
+  EXPECT_EQ(site_.Requests()[0].target, "http://films.invalid/film");
+  // "u:secret" in Basic form.
+  EXPECT_NE(site_.Requests()[0].headers.find("Proxy-Authorization: Basic dTpzZWNyZXQ="),
+            std::string::npos);
+  // Dropping the proxy reaches the site itself from then on.
+  client_.SetProxy("", 0, false);
+  EXPECT_EQ(client_.FetchPage("http://films.invalid/film", page, ""), 0);
+  EXPECT_EQ(site_.Requests().size(), 1u);
+}
+
+}  // namespace
+}  // namespace orv::platform
