@@ -88,6 +88,54 @@ TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
   EXPECT_EQ(layout.items[4].rect.col + layout.items[4].textWidth, 50);  // the dialog's edge
 }
 
+TEST(FormLayoutTest, ControlsSideBySideShareARowWhateverTheRoundingButNotAcrossAFrame) {
+  DialogModel model;
+  DialogTemplate dialog{300, 80, {}};
+  const auto add = [&](ControlKind kind, int id, const char* text, int x, int y, int w, int h) {
+    Control control;
+    control.kind = kind;
+    control.id = id;
+    control.text = text;
+    model.controls.push_back(control);
+    TemplateControl place;
+    place.id = id, place.x = x, place.y = y, place.w = w, place.h = h;
+    dialog.controls.push_back(place);
+    return static_cast<int>(dialog.controls.size()) - 1;
+  };
+  // The middles of these two fall on both sides of a row boundary (136 units).
+  const int radio = add(ControlKind::kRadioButton, 1, "Filtre :", 14, 31, 40, 10);
+  const int edit = add(ControlKind::kEdit, 2, "", 56, 29, 198, 13);
+  const int button = add(ControlKind::kButton, 3, "", 262, 4, 24, 24);  // beside a taller line
+  const int first = add(ControlKind::kRadioButton, 4, "Tous", 14, 4, 240, 10);
+  // A control in the next frame over is no neighbour.
+  add(ControlKind::kGroupBox, -1, "Cadre", 58, 44, 100, 30);
+  const int outside = add(ControlKind::kLabel, -1, "Dehors :", 14, 52, 40, 8);
+  const int inside = add(ControlKind::kEdit, 5, "", 62, 49, 60, 13);
+  const FormLayout layout = LayOut(model, dialog);
+  EXPECT_EQ(layout.items[edit].rect.row, layout.items[radio].rect.row);
+  EXPECT_EQ(layout.items[button].rect.row, layout.items[first].rect.row);
+  EXPECT_NE(layout.items[inside].rect.row, layout.items[outside].rect.row);
+}
+
+TEST(FormLayoutTest, AMultiLineCheckBoxWrapsItsTextBesideItsMark) {
+  DialogModel model;
+  Control check;
+  check.kind = ControlKind::kCheckBox;
+  check.id = 1017;
+  check.text = "Importer le lien Internet du film dans Orvella";
+  check.checked = 1;
+  model.controls.push_back(check);
+  TemplateControl place{1017, 4, 4, 120, 18};
+  place.multiLine = true;
+  DialogLogic logic;
+  FormController form(model, logic, LayOut(model, DialogTemplate{140, 30, {place}}));
+  EXPECT_EQ(form.layout().items[0].rect.height, 2);
+  const Canvas dialog = PaintDialog(form, "");
+  const int row = form.layout().items[0].rect.row + 1;
+  EXPECT_EQ(dialog.RowText(row).rfind("│ [x] Importer le lien Internet ", 0), 0u) << dialog.Text();
+  EXPECT_EQ(dialog.RowText(row + 1).rfind("│     du film dans Orvella ", 0), 0u) << dialog.Text();
+}
+
 TEST(FormLayoutTest, ScrollingMovesAsLittleAsNeededAndStaysInsideTheContent) {
   EXPECT_EQ(ScrollOrigin(0, 20, 15, 10, 3), 0);    // content fits
   EXPECT_EQ(ScrollOrigin(0, 20, 50, 5, 3), 0);     // already in sight
