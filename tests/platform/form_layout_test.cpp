@@ -62,10 +62,12 @@ TEST(FormLayoutTest, TheTestDialogIsLaidOutFromItsTemplate) {
   EXPECT_GE(ItemFor(layout, model, 209).rect.height, 4);
 }
 
-TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
+// A made-up dialog: each control added with its place in the template; Add gives its index.
+struct MadeUpDialog {
   DialogModel model;
-  DialogTemplate dialog{200, 60, {}};
-  const auto add = [&](ControlKind kind, int id, const char* text, int x, int y, int w, int h) {
+  DialogTemplate dialog;
+
+  int Add(ControlKind kind, int id, const char* text, int x, int y, int w, int h) {
     Control control;
     control.kind = kind;
     control.id = id;
@@ -74,6 +76,16 @@ TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
     TemplateControl place;
     place.id = id, place.x = x, place.y = y, place.w = w, place.h = h;
     dialog.controls.push_back(place);
+    return static_cast<int>(dialog.controls.size()) - 1;
+  }
+};
+
+TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
+  MadeUpDialog made{{}, {200, 60, {}}};
+  const DialogModel& model = made.model;
+  const DialogTemplate& dialog = made.dialog;
+  const auto add = [&](ControlKind kind, int id, const char* text, int x, int y, int w, int h) {
+    made.Add(kind, id, text, x, y, w, h);
   };
   add(ControlKind::kGroupBox, -1, "Cadre", 4, 0, 120, 50);
   add(ControlKind::kLabel, -1, "&Format d'écran :", 8, 12, 40, 8);  // 10 cells wide
@@ -89,18 +101,9 @@ TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
 }
 
 TEST(FormLayoutTest, ControlsSideBySideShareARowWhateverTheRoundingButNotAcrossAFrame) {
-  DialogModel model;
-  DialogTemplate dialog{300, 80, {}};
+  MadeUpDialog made{{}, {300, 80, {}}};
   const auto add = [&](ControlKind kind, int id, const char* text, int x, int y, int w, int h) {
-    Control control;
-    control.kind = kind;
-    control.id = id;
-    control.text = text;
-    model.controls.push_back(control);
-    TemplateControl place;
-    place.id = id, place.x = x, place.y = y, place.w = w, place.h = h;
-    dialog.controls.push_back(place);
-    return static_cast<int>(dialog.controls.size()) - 1;
+    return made.Add(kind, id, text, x, y, w, h);
   };
   // The middles of these two fall on both sides of a row boundary (136 units).
   const int radio = add(ControlKind::kRadioButton, 1, "Filtre :", 14, 31, 40, 10);
@@ -111,7 +114,7 @@ TEST(FormLayoutTest, ControlsSideBySideShareARowWhateverTheRoundingButNotAcrossA
   add(ControlKind::kGroupBox, -1, "Cadre", 58, 44, 100, 30);
   const int outside = add(ControlKind::kLabel, -1, "Dehors :", 14, 52, 40, 8);
   const int inside = add(ControlKind::kEdit, 5, "", 62, 49, 60, 13);
-  const FormLayout layout = LayOut(model, dialog);
+  const FormLayout layout = LayOut(made.model, made.dialog);
   EXPECT_EQ(layout.items[edit].rect.row, layout.items[radio].rect.row);
   EXPECT_EQ(layout.items[button].rect.row, layout.items[first].rect.row);
   EXPECT_NE(layout.items[inside].rect.row, layout.items[outside].rect.row);
