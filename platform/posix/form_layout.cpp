@@ -122,6 +122,29 @@ void AlignSideBySide(const DialogModel& model, FormLayout& layout) {
   }
 }
 
+// A label of several lines whose text wraps to more lines than the template gives it (terminal
+// glyphs are wider than the template's font) runs on into the free rows below it, up to the next
+// control, a frame's line or the dialog's edge.
+void LengthenLabels(const DialogModel& model, FormLayout& layout) {
+  for (FormItem& item : layout.items) {
+    const Control& control = model.controls[item.control];
+    if (control.kind != ControlKind::kLabel || item.rect.height < 2 || item.info.picture) continue;
+    const int lines = static_cast<int>(Wrap(ToCells(control.text, true), item.rect.width).size());
+    while (item.rect.height < lines && item.rect.Bottom() < layout.height) {
+      const int row = item.rect.Bottom();
+      bool free = true;
+      for (const FormItem& other : layout.items) {
+        if (&other != &item && Takes(model.controls[other.control].kind, other.rect, row,
+                                     item.rect.col, item.rect.Right())) {
+          free = false;
+        }
+      }
+      if (!free) break;
+      ++item.rect.height;
+    }
+  }
+}
+
 }  // namespace
 
 DialogTemplate TemplateOf(const platform::ResourceDialog& dialog) {
@@ -215,6 +238,7 @@ FormLayout LayOut(const DialogModel& model, const DialogTemplate& dialogTemplate
     layout.items.push_back(item);
   }
   AlignSideBySide(model, layout);
+  LengthenLabels(model, layout);
   for (FormItem& item : layout.items) {
     const Control& control = model.controls[item.control];
     if (!TextOverflows(control.kind) || item.rect.height != 1 || item.info.align != Align::kLeft) {

@@ -18,7 +18,8 @@ namespace {
 
 constexpr const char* kHelp =
     "Commands (several may share a line):\n"
-    "  set CID=VALUE    edit text, combo entry (text or index), time HH:MM:SS\n"
+    "  set CID=VALUE    edit text, combo entry (text or index; typed into an editable one),\n"
+    "                   time HH:MM:SS\n"
     "  check CID=0|1    check box or radio button\n"
     "  select CID=N     combo box entry; select N,M,... list view rows (0-based)\n"
     "  press CID        push button; a drop-down list opens its entries\n"

@@ -120,6 +120,19 @@ TEST(FormLayoutTest, ControlsSideBySideShareARowWhateverTheRoundingButNotAcrossA
   EXPECT_NE(layout.items[inside].rect.row, layout.items[outside].rect.row);
 }
 
+TEST(FormLayoutTest, ALongLabelRunsOnIntoFreeRowsBelowButNotOverAControl) {
+  // Three lines of text in a label given two rows (16 units by 80 = 20 cells).
+  const char* text =
+      "Veuillez entrer tour à tour les CD audio pour lesquels la base doit être lue.";
+  MadeUpDialog made{{}, {120, 80, {}}};
+  const int free = made.Add(ControlKind::kLabel, -1, text, 4, 0, 80, 16);
+  const int blocked = made.Add(ControlKind::kLabel, -1, text, 4, 32, 80, 16);
+  made.Add(ControlKind::kButton, 3, "Ejecter", 4, 48, 60, 14);
+  const FormLayout layout = LayOut(made.model, made.dialog);
+  EXPECT_EQ(layout.items[free].rect.height, 4);
+  EXPECT_EQ(layout.items[blocked].rect.height, 2) << "the button's row is not free";
+}
+
 TEST(FormLayoutTest, AMultiLineCheckBoxWrapsItsTextBesideItsMark) {
   DialogModel model;
   Control check;
