@@ -1,5 +1,6 @@
 #include "platform/posix/dialog_actions.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "text/ascii.h"
@@ -80,7 +81,14 @@ ActionOutcome Fail(std::string& error, std::string message) {
   return ActionOutcome::kError;
 }
 
-ActionOutcome SetValue(const DialogAction& action, Control& control, std::string& error) {
+// An entry of a drop-down list chosen by its text or index, as the user confirms it in the list.
+ActionOutcome Chosen(DialogModel& model, DialogLogic& logic, const Control& control) {
+  logic.OnSelect(model, control.id);
+  return ActionOutcome::kDone;
+}
+
+ActionOutcome SetValue(const DialogAction& action, DialogModel& model, DialogLogic& logic,
+                       Control& control, std::string& error) {
   const std::string id = std::to_string(control.id);
   switch (control.kind) {
     case ControlKind::kEdit:
@@ -99,13 +107,13 @@ ActionOutcome SetValue(const DialogAction& action, Control& control, std::string
       for (size_t i = 0; i < control.items.size(); ++i) {
         if (control.items[i] == action.value) {
           control.selection = static_cast<int>(i);
-          return ActionOutcome::kDone;
+          return Chosen(model, logic, control);
         }
       }
       const std::optional<int> index = text::ParseDigits(action.value);
       if (index && static_cast<size_t>(*index) < control.items.size()) {
         control.selection = *index;
-        return ActionOutcome::kDone;
+        return Chosen(model, logic, control);
       }
       return Fail(error, "combo box " + id + " has no entry " + Quoted(action.value) + " (" +
                              std::to_string(control.items.size()) + " entries)");
@@ -119,16 +127,36 @@ ActionOutcome SetValue(const DialogAction& action, Control& control, std::string
   }
 }
 
-ActionOutcome SelectRows(const std::vector<int>& rows, Control& control, std::string& error) {
+ActionOutcome NoSuchRow(const Control& control, int row, std::string& error) {
+  return Fail(error, "list view " + std::to_string(control.id) + " has " +
+                         std::to_string(control.rows.size()) + " rows; there is no row " +
+                         std::to_string(row));
+}
+
+ActionOutcome SelectRows(const std::vector<int>& rows, DialogModel& model, DialogLogic& logic,
+                         Control& control, std::string& error) {
   for (int row : rows) {
-    if (static_cast<size_t>(row) >= control.rows.size()) {
-      return Fail(error, "list view " + std::to_string(control.id) + " has " +
-                             std::to_string(control.rows.size()) + " rows; there is no row " +
-                             std::to_string(row));
-    }
+    if (static_cast<size_t>(row) >= control.rows.size()) return NoSuchRow(control, row, error);
   }
   control.selectedRows = rows;
+  logic.OnSelectionChange(model, control.id);
   return ActionOutcome::kDone;
+}
+
+// A double click: the first click selects the row (unless it is selected), the second may act
+// as OK.
+ActionOutcome DoubleClick(int row, DialogModel& model, DialogLogic& logic, Control& control,
+                          std::string& error) {
+  if (row < 0 || static_cast<size_t>(row) >= control.rows.size()) {
+    return NoSuchRow(control, row, error);
+  }
+  const std::vector<int>& selected = control.selectedRows;
+  if (std::find(selected.begin(), selected.end(), row) == selected.end()) {
+    control.selectedRows = {row};
+    logic.OnSelectionChange(model, control.id);
+  }
+  if (!logic.OnDoubleClick(model, control.id)) return ActionOutcome::kDone;
+  return logic.OnOk(model) ? ActionOutcome::kAccepted : ActionOutcome::kRefused;
 }
 
 }  // namespace
@@ -232,6 +260,21 @@ bool ParseAction(const std::vector<Word>& words, size_t& at, bool allowHelp, Dia
     error = "select needs CID=N or rows N,M,..., not " + Quoted(text);
     return false;
   }
+  if (verb == "dblclick") {
+    const std::string* word = argument("CID=N or a row N");
+    if (!word) return false;
+    action.kind = DialogAction::Kind::kDoubleClick;
+    std::string value = *word;
+    if (word->find('=') != std::string::npos && !SplitAssignment(*word, action.controlId, value)) {
+      value.clear();
+    }
+    if (const std::optional<int> row = text::ParseDigits(value)) {
+      action.number = *row;
+      return true;
+    }
+    error = "dblclick needs CID=N or a row N, not " + Quoted(*word);
+    return false;
+  }
   if (verb == "press") {
     const std::string* word = argument("a control id");
     if (!word) return false;
@@ -261,7 +304,8 @@ ActionOutcome PerformAction(const DialogAction& action, DialogModel& model, Dial
   }
 
   Control* control = nullptr;
-  if (action.kind == Kind::kSelectRows && action.controlId == 0) {
+  if ((action.kind == Kind::kSelectRows || action.kind == Kind::kDoubleClick) &&
+      action.controlId == 0) {
     for (Control& candidate : model.controls) {
       if (candidate.kind == ControlKind::kListView) {
         control = &candidate;
@@ -281,7 +325,7 @@ ActionOutcome PerformAction(const DialogAction& action, DialogModel& model, Dial
 
   switch (action.kind) {
     case Kind::kSet:
-      return SetValue(action, *control, error);
+      return SetValue(action, model, logic, *control, error);
     case Kind::kCheck:
       if (control->kind == ControlKind::kCheckBox) {
         control->checked = action.number;
@@ -299,9 +343,7 @@ ActionOutcome PerformAction(const DialogAction& action, DialogModel& model, Dial
       return ActionOutcome::kDone;
     case Kind::kSelect:
       if (control->kind == ControlKind::kListView) {
-        const ActionOutcome outcome = SelectRows(action.rows, *control, error);
-        if (outcome == ActionOutcome::kDone) logic.OnSelectionChange(model, control->id);
-        return outcome;
+        return SelectRows(action.rows, model, logic, *control, error);
       }
       if (control->kind != ControlKind::kComboBox || action.rows.size() != 1) {
         return Fail(error, "control " + id + " is " + KindName(control->kind) +
@@ -314,11 +356,14 @@ ActionOutcome PerformAction(const DialogAction& action, DialogModel& model, Dial
       model.Select(control->id, action.number);
       logic.OnSelect(model, control->id);
       return ActionOutcome::kDone;
-    case Kind::kSelectRows: {
-      const ActionOutcome outcome = SelectRows(action.rows, *control, error);
-      if (outcome == ActionOutcome::kDone) logic.OnSelectionChange(model, control->id);
-      return outcome;
-    }
+    case Kind::kSelectRows:
+      return SelectRows(action.rows, model, logic, *control, error);
+    case Kind::kDoubleClick:
+      if (control->kind != ControlKind::kListView) {
+        return Fail(error, "control " + id + " is " + KindName(control->kind) +
+                               "; dblclick fits list views");
+      }
+      return DoubleClick(action.number, model, logic, *control, error);
     case Kind::kPress:
       // Pressing a drop-down list opens it, as a click on its arrow does.
       if (control->kind == ControlKind::kComboBox) {

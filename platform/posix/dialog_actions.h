@@ -6,6 +6,8 @@
 //   select CID=N     combo box index, or list view rows for a list view (N,M,...)
 //   select N,M,...   rows of the dialog's list view, 0-based
 //   press CID        push button (1 is OK, 2 is Cancel); on a drop-down list, opens it
+//   dblclick CID=N   double-clicks row N of a list view (N alone: the dialog's list view); the
+//                    row is selected first unless it is, and the logic may take it as OK
 //   ok | cancel
 //
 // Words are separated by blanks; double quotes keep blanks inside a word (with \" and \\), and
@@ -30,11 +32,11 @@ struct Word {
 bool SplitWords(std::string_view line, std::vector<Word>& words, std::string& error);
 
 struct DialogAction {
-  enum class Kind { kSet, kCheck, kSelect, kSelectRows, kPress, kOk, kCancel, kHelp };
+  enum class Kind { kSet, kCheck, kSelect, kSelectRows, kDoubleClick, kPress, kOk, kCancel, kHelp };
   Kind kind = Kind::kOk;
-  int controlId = 0;  // 0 for kSelectRows without an id: the dialog's list view
+  int controlId = 0;  // 0 for kSelectRows and kDoubleClick without an id: the dialog's list view
   std::string value;  // kSet
-  int number = 0;     // kCheck, kSelect
+  int number = 0;     // kCheck, kSelect, kDoubleClick (the row)
   std::vector<int> rows;
 };
 
@@ -51,7 +53,8 @@ enum class ActionOutcome {
   kError,  // the action does not fit this dialog; `error` says why
 };
 
-// Applies the action to the model, calling the logic for buttons.
+// Applies the action to the model, calling the logic as the Windows dialog would: buttons, clicks,
+// a drop-down list opened, an entry chosen, the rows selected changed, a row double-clicked.
 ActionOutcome PerformAction(const DialogAction& action, DialogModel& model, DialogLogic& logic,
                             std::string& error);
 

@@ -18,7 +18,10 @@ DialogModel LoadDialogModel(int dialogId) {
     const bool knownKind = row.kind >= static_cast<int>(ControlKind::kLabel) &&
                            row.kind <= static_cast<int>(ControlKind::kListView);
     control.kind = knownKind ? static_cast<ControlKind>(row.kind) : ControlKind::kLabel;
-    if (row.text) control.text = row.text;
+    // An icon's or picture's text only names its resource ("#130"): nothing to show.
+    const bool picture =
+        platform::HasStyle(row.styles, "SS_ICON") || platform::HasStyle(row.styles, "SS_BITMAP");
+    if (row.text && !picture) control.text = row.text;
     control.groupStart = row.groupStart;
     control.enabled = !row.disabled;
     control.editable = control.kind == ControlKind::kComboBox &&

@@ -145,7 +145,7 @@ void FormController::SetFocus(int item, bool byKeyboard) {
   pendingDigit_ = -1;
   if (item < 0) return;
   const Control& control = ControlOf(item);
-  if (control.kind == ControlKind::kEdit) {
+  if (HasField(item)) {
     states_[item].caret = CodePoints(control.text).size();
     states_[item].replace = byKeyboard && !layout_.items[item].info.readOnly;
     FitEditScroll(item);
@@ -185,7 +185,7 @@ void FormController::ClampStates() {
   for (size_t i = 0; i < states_.size(); ++i) {
     ItemState& state = states_[i];
     const Control& control = ControlOf(static_cast<int>(i));
-    if (control.kind == ControlKind::kEdit) {
+    if (HasField(static_cast<int>(i))) {
       state.caret = std::min(state.caret, CodePoints(control.text).size());
       state.scroll = std::min<int>(state.scroll, static_cast<int>(state.caret));
     } else if (control.kind == ControlKind::kListView) {
@@ -215,7 +215,7 @@ FormOutcome FormController::Handle(const KeyEvent& event) {
     if (focus_ >= 0) {
       switch (kind) {
         case ControlKind::kEdit:
-          handled = EditKey(event);
+          handled = FieldKey(event);
           break;
         case ControlKind::kListView:
           handled = ListKey(event);
@@ -251,6 +251,11 @@ FormOutcome FormController::Handle(const KeyEvent& event) {
           break;
         }
         case Key::kEnter: {
+          // In a list Enter is first a double click on the row of the cursor.
+          if (kind == ControlKind::kListView &&
+              DoubleClickRow(focus_, states_[focus_].cursor, false, outcome)) {
+            break;
+          }
           const int target = kind == ControlKind::kButton ? focus_ : DefaultButton();
           if (target >= 0) {
             outcome = Press(target);
@@ -282,6 +287,7 @@ FormOutcome FormController::Handle(const KeyEvent& event) {
           if (!Mnemonic(FoldCase(event.ch), outcome)) beep_ = true;
           break;
         case Key::kClick:
+        case Key::kDoubleClick:
         case Key::kWheelUp:
         case Key::kWheelDown:
           outcome = ClickAt(event.row, event.col, event.key);
@@ -386,7 +392,7 @@ FormOutcome FormController::ClickAt(int row, int col, Key key) {
   if (hit < 0) return FormOutcome::kContinue;
   const FormItem& item = layout_.items[hit];
   Control& control = ControlOf(hit);
-  if (key != Key::kClick) {
+  if (key == Key::kWheelUp || key == Key::kWheelDown) {
     if (control.kind == ControlKind::kListView) {
       ItemState& state = states_[hit];
       const int last = std::max(static_cast<int>(control.rows.size()) - ListRows(item), 0);
@@ -400,20 +406,23 @@ FormOutcome FormController::ClickAt(int row, int col, Key key) {
   }
   SetFocus(hit, false);
   ItemState& state = states_[hit];
-  switch (control.kind) {
-    case ControlKind::kEdit: {
-      const CellText cells = ToCells(CodePoints(control.text).substr(state.scroll));
-      int cell = item.rect.col + 1;
-      size_t caret = state.scroll;
-      for (const Glyph& glyph : cells.glyphs) {
-        if (cell + glyph.width > col) break;
-        cell += glyph.width;
-        ++caret;
-      }
-      state.caret = caret;
-      FitEditScroll(hit);
-      break;
+  // The caret goes where the click lands in an edit field.
+  const auto placeCaret = [&]() {
+    const CellText cells = ToCells(CodePoints(control.text).substr(state.scroll));
+    int cell = item.rect.col + 1;
+    size_t caret = state.scroll;
+    for (const Glyph& glyph : cells.glyphs) {
+      if (cell + glyph.width > col) break;
+      cell += glyph.width;
+      ++caret;
     }
+    state.caret = caret;
+    FitEditScroll(hit);
+  };
+  switch (control.kind) {
+    case ControlKind::kEdit:
+      placeCaret();
+      break;
     case ControlKind::kCheckBox:
     case ControlKind::kRadioButton:
       Click(hit);
@@ -421,7 +430,12 @@ FormOutcome FormController::ClickAt(int row, int col, Key key) {
     case ControlKind::kButton:
       return Press(hit);
     case ControlKind::kComboBox:
-      OpenDropDown(hit);
+      // An editable one opens from its arrow only.
+      if (control.editable && col < item.rect.Right() - 2) {
+        placeCaret();
+      } else {
+        OpenDropDown(hit);
+      }
       break;
     case ControlKind::kListView: {
       const int line = row - item.rect.row - 2;  // below the border and the titles
@@ -430,6 +444,12 @@ FormOutcome FormController::ClickAt(int row, int col, Key key) {
         break;
       }
       state.cursor = index;
+      if (key == Key::kDoubleClick) {
+        // The first click of the pair already chose the row.
+        FormOutcome outcome = FormOutcome::kContinue;
+        DoubleClickRow(hit, index, true, outcome);
+        return outcome;
+      }
       KeyEvent space;
       space.key = Key::kChar;
       space.ch = ' ';
@@ -454,19 +474,35 @@ void FormController::OpenDropDown(int item) {
   }
   dropDown_.item = item;
   const int entries = static_cast<int>(control.items.size());
-  dropDown_.cursor = control.selection >= 0 && control.selection < entries ? control.selection : 0;
+  int cursor = control.selection;
+  // An edit field that holds one of the entries opens the list on it.
+  if ((cursor < 0 || cursor >= entries) && control.editable) {
+    const auto typed = std::find(control.items.begin(), control.items.end(), control.text);
+    cursor = static_cast<int>(typed - control.items.begin());
+  }
+  dropDown_.cursor = cursor >= 0 && cursor < entries ? cursor : 0;
   dropDown_.top =
       std::clamp(dropDown_.cursor - kDropDownRows / 2, 0, std::max(entries - kDropDownRows, 0));
 }
 
 void FormController::CloseDropDown(bool take) {
-  if (take) {
-    Control& control = ControlOf(dropDown_.item);
-    if (dropDown_.cursor < static_cast<int>(control.items.size())) {
-      control.selection = dropDown_.cursor;
-    }
-  }
+  const int item = dropDown_.item, entry = dropDown_.cursor;
   dropDown_ = DropDown();
+  if (take) Choose(item, entry);
+}
+
+void FormController::Choose(int item, int entry) {
+  Control& control = ControlOf(item);
+  if (entry < 0 || entry >= static_cast<int>(control.items.size())) return;
+  control.selection = entry;
+  if (HasField(item)) {
+    // The entry fills the edit field, selected as Windows leaves it: typing replaces it.
+    control.text = control.items[entry];
+    states_[item].caret = CodePoints(control.text).size();
+    states_[item].replace = true;
+    FitEditScroll(item);
+  }
+  logic_.OnSelect(model_, control.id);
 }
 
 void FormController::HandleDropDown(const KeyEvent& event, FormOutcome& outcome) {
@@ -522,7 +558,18 @@ void FormController::HandleDropDown(const KeyEvent& event, FormOutcome& outcome)
   }
 }
 
-bool FormController::EditKey(const KeyEvent& event) {
+bool FormController::HasField(int item) const {
+  const Control& control = ControlOf(item);
+  return control.kind == ControlKind::kEdit ||
+         (control.kind == ControlKind::kComboBox && control.editable);
+}
+
+int FormController::FieldWidth(int item) const {
+  const int frame = ControlOf(item).kind == ControlKind::kComboBox ? 3 : 2;  // [ ] and the arrow
+  return std::max(layout_.items[item].rect.width - frame, 1);
+}
+
+bool FormController::FieldKey(const KeyEvent& event) {
   ItemState& state = states_[focus_];
   Control& control = ControlOf(focus_);
   const TemplateControl& info = layout_.items[focus_].info;
@@ -572,7 +619,15 @@ bool FormController::EditKey(const KeyEvent& event) {
       return false;
   }
   state.replace = false;
-  if (changed) control.text = FromCodePoints(text);
+  if (changed) {
+    control.text = FromCodePoints(text);
+    // Typed into a combo box: its list's selection is the entry that reads the same, if any.
+    if (control.kind == ControlKind::kComboBox) {
+      const auto same = std::find(control.items.begin(), control.items.end(), control.text);
+      control.selection =
+          same == control.items.end() ? -1 : static_cast<int>(same - control.items.begin());
+    }
+  }
   FitEditScroll(focus_);
   return true;
 }
@@ -583,6 +638,7 @@ bool FormController::ListKey(const KeyEvent& event) {
   const int rows = static_cast<int>(control.rows.size());
   const int page = ListRows(layout_.items[focus_]);
   const bool multi = layout_.items[focus_].info.multiSelect;
+  const std::vector<int> before = control.selectedRows;
   int cursor = state.cursor;
   const std::optional<int> moved = Moved(event.key, cursor, rows, page);
   switch (moved ? Key::kNone : event.key) {
@@ -601,6 +657,7 @@ bool FormController::ListKey(const KeyEvent& event) {
         } else {
           selected.insert(std::upper_bound(selected.begin(), selected.end(), cursor), cursor);
         }
+        SelectionChanged(focus_, before);
         return true;
       }
       if (const int found = TypeAhead(FirstColumn(control), cursor, event.ch); found >= 0) {
@@ -617,12 +674,56 @@ bool FormController::ListKey(const KeyEvent& event) {
   // In a list of one choice the selection goes with the cursor, as on Windows.
   if (!multi) control.selectedRows = {state.cursor};
   FitListTop(focus_);
+  SelectionChanged(focus_, before);
+  return true;
+}
+
+void FormController::SelectionChanged(int item, const std::vector<int>& before) {
+  const Control& control = ControlOf(item);
+  if (control.selectedRows != before) logic_.OnSelectionChange(model_, control.id);
+}
+
+bool FormController::DoubleClickRow(int item, int row, bool add, FormOutcome& outcome) {
+  Control& control = ControlOf(item);
+  if (row < 0 || row >= static_cast<int>(control.rows.size())) return false;
+  const std::vector<int> before = control.selectedRows;
+  std::vector<int>& selected = control.selectedRows;
+  if (std::find(selected.begin(), selected.end(), row) == selected.end()) {
+    if (!layout_.items[item].info.multiSelect || selected.empty()) {
+      selected = {row};
+    } else if (add) {
+      selected.insert(std::upper_bound(selected.begin(), selected.end(), row), row);
+    }
+  }
+  SelectionChanged(item, before);
+  if (!logic_.OnDoubleClick(model_, ControlOf(item).id)) return false;
+  // Windows sends the dialog IDOK then, whatever state the OK button is in.
+  outcome = logic_.OnOk(model_) ? FormOutcome::kAccepted : FormOutcome::kContinue;
   return true;
 }
 
 bool FormController::ComboKey(const KeyEvent& event) {
   Control& control = ControlOf(focus_);
   const int entries = static_cast<int>(control.items.size());
+  if (control.editable) {
+    if (event.key == Key::kOpenList) {
+      OpenDropDown(focus_);
+      return true;
+    }
+    if (event.key != Key::kUp && event.key != Key::kDown) return FieldKey(event);
+    if (entries == 0) return true;
+    // Up and down step through the entries from the one the field holds.
+    int at = control.selection;
+    if (at < 0) {
+      const auto typed = std::find(control.items.begin(), control.items.end(), control.text);
+      at = typed == control.items.end() ? -1 : static_cast<int>(typed - control.items.begin());
+    }
+    const int next = at < 0 ? 0 : std::clamp(at + (event.key == Key::kUp ? -1 : 1), 0, entries - 1);
+    if (next != control.selection || control.text != control.items[next]) {
+      Choose(focus_, next);
+    }
+    return true;
+  }
   int selection = control.selection;
   // Left and right step like up and down, as in a closed drop-down list on Windows.
   const Key key = event.key == Key::kLeft    ? Key::kUp
@@ -652,7 +753,9 @@ bool FormController::ComboKey(const KeyEvent& event) {
     default:
       return false;
   }
-  if (entries > 0) control.selection = std::clamp(selection, 0, entries - 1);
+  if (entries > 0 && std::clamp(selection, 0, entries - 1) != control.selection) {
+    Choose(focus_, std::clamp(selection, 0, entries - 1));
+  }
   return true;
 }
 
@@ -705,7 +808,7 @@ bool FormController::TimeKey(const KeyEvent& event) {
 void FormController::FitEditScroll(int item) {
   ItemState& state = states_[item];
   const std::u32string text = CodePoints(ControlOf(item).text);
-  const int inner = std::max(layout_.items[item].rect.width - 2, 1);
+  const int inner = FieldWidth(item);
   state.scroll = std::clamp(state.scroll, 0, static_cast<int>(state.caret));
   // The caret's own cell must fit too.
   while (state.scroll < static_cast<int>(state.caret)) {

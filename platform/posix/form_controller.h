@@ -1,12 +1,15 @@
 // What the keys and the mouse do to a full-screen dialog: the focus, the caret of edit boxes,
 // the cursor of lists, the open drop-down list, and the calls into the dialog logic at the
 // moments the Windows dialog manager makes them (a click on a check box or radio button, a
-// drop-down list about to open, a push button, OK and Cancel).
+// drop-down list about to open, an entry of it chosen, the rows selected in a list changed, a
+// row double-clicked, a push button, OK and Cancel).
 //
 // It knows nothing of the terminal: events come in as KeyEvent, and the painter reads the state
 // back. Tab moves among the template's tab stops, a radio group being one stop (its checked
 // button); arrows move inside radio groups and lists; Enter presses the focused push button or
-// else the default one; Esc cancels.
+// else the default one (never a disabled one); in a list Enter is a double click on the row of
+// the cursor first, and presses the default button only when the logic does not take that as
+// OK; Esc cancels.
 #ifndef ORV_PLATFORM_POSIX_FORM_CONTROLLER_H
 #define ORV_PLATFORM_POSIX_FORM_CONTROLLER_H
 
@@ -36,10 +39,11 @@ enum class Key {
   kEscape,
   kBackspace,
   kDelete,
-  kOpenList,    // F4 or Alt+Down
-  kClick,       // row, col: a cell of the client area
-  kPopupClick,  // row: an entry of the open drop-down list
-  kWheelUp,     // row, col as for kClick
+  kOpenList,     // F4 or Alt+Down
+  kClick,        // row, col: a cell of the client area
+  kDoubleClick,  // row, col: the second click of a double click
+  kPopupClick,   // row: an entry of the open drop-down list
+  kWheelUp,      // row, col as for kClick
   kWheelDown,
 };
 
@@ -51,11 +55,11 @@ struct KeyEvent {
 
 enum class FormOutcome { kContinue, kAccepted, kCancelled };
 
-// Per laid-out control.
+// Per laid-out control. The edit field of an editable combo box keeps its caret as an edit box.
 struct ItemState {
-  size_t caret = 0;      // edit box: code points before the caret
-  int scroll = 0;        // edit box: first code point shown
-  bool replace = false;  // edit box: entered by the keyboard, typing replaces the whole text
+  size_t caret = 0;      // edit field: code points before the caret
+  int scroll = 0;        // edit field: first code point shown
+  bool replace = false;  // edit field: entered by the keyboard, typing replaces the whole text
   int cursor = 0;        // list view: the row the cursor is on
   int top = 0;           // list view: first row shown
 };
@@ -111,13 +115,23 @@ class FormController {
   void OpenDropDown(int item);
   void CloseDropDown(bool take);
   void HandleDropDown(const KeyEvent& event, FormOutcome& outcome);
+  // An entry of the combo box chosen: the model takes it, then the logic hears of it.
+  void Choose(int item, int entry);
 
-  bool EditKey(const KeyEvent& event);
+  bool HasField(int item) const;  // an edit box, or a combo box with an edit field
+  int FieldWidth(int item) const;
+  bool FieldKey(const KeyEvent& event);
   bool ListKey(const KeyEvent& event);
   bool ComboKey(const KeyEvent& event);
   bool TimeKey(const KeyEvent& event);
   void FitEditScroll(int item);
   void FitListTop(int item);
+  // Tells the logic when the rows selected in the list differ from `before`.
+  void SelectionChanged(int item, const std::vector<int>& before);
+  // A double click on `row` of a list: the row is selected first unless it is (with `add`, also
+  // beside rows chosen before; without, only when none is). True when the logic took it as OK,
+  // with `outcome` set by OK.
+  bool DoubleClickRow(int item, int row, bool add, FormOutcome& outcome);
 
   DialogModel& model_;
   DialogLogic& logic_;

@@ -1,6 +1,7 @@
 #include "platform/posix/form_layout.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/posix/form_text.h"
 #include "platform/posix/resource_table.h"
@@ -14,6 +15,8 @@ constexpr int kUnitsPerRow = 8;
 constexpr int kClosedComboHeight = 12;
 // Below this height (two text lines) a control is one line high.
 constexpr int kTwoLines = 2 * kUnitsPerRow;
+// Side by side controls are at most this many cells apart.
+constexpr int kNeighbourGap = 2;
 
 int RoundDiv(int value, int unit) { return (std::max(value, 0) + unit / 2) / unit; }
 
@@ -60,6 +63,88 @@ int FreeLimit(const DialogModel& model, const FormLayout& layout, const FormItem
   return limit;
 }
 
+// The template's top and bottom of a control one line high (a closed drop-down list's own).
+std::pair<int, int> LineExtent(ControlKind kind, const TemplateControl& place) {
+  const int height =
+      kind == ControlKind::kComboBox ? std::min(place.h, kClosedComboHeight) : place.h;
+  return {place.y, place.y + height};
+}
+
+// Whether `row` of `other` is taken in the columns [col, right): a frame only on its lines.
+bool Takes(ControlKind kind, const CellRect& other, int row, int col, int right) {
+  if (!other.HasRow(row) || other.Right() <= col || other.col >= right) return false;
+  if (kind != ControlKind::kGroupBox) return true;
+  return row == other.row || row == other.Bottom() - 1;
+}
+
+// Controls side by side on one line of the template (a label and its field, a field and the
+// button beside it) share a row, even where their middles fall on two sides of a row boundary:
+// each one-line control takes the row of a one-line control just before it on its left (no more
+// than kNeighbourGap cells away, no frame between them) whose line overlaps its own by half at
+// least, when nothing else lies there.
+void AlignSideBySide(const DialogModel& model, FormLayout& layout) {
+  std::vector<FormItem*> byColumn;
+  for (FormItem& item : layout.items) {
+    if (item.rect.height == 1) byColumn.push_back(&item);
+  }
+  std::stable_sort(byColumn.begin(), byColumn.end(),
+                   [](const FormItem* a, const FormItem* b) { return a->rect.col < b->rect.col; });
+  const auto kindOf = [&](const FormItem& item) { return model.controls[item.control].kind; };
+  for (FormItem* item : byColumn) {
+    const auto [top, bottom] = LineExtent(kindOf(*item), item->info);
+    const FormItem* left = nullptr;
+    for (const FormItem* other : byColumn) {
+      if (other == item || other->rect.Right() > item->rect.col ||
+          item->rect.col - other->rect.Right() > kNeighbourGap) {
+        continue;
+      }
+      const auto [otherTop, otherBottom] = LineExtent(kindOf(*other), other->info);
+      const int overlap = std::min(bottom, otherBottom) - std::max(top, otherTop);
+      if (overlap * 2 < std::min(bottom - top, otherBottom - otherTop)) continue;
+      if (!left || other->rect.col > left->rect.col) left = other;
+    }
+    if (!left || left->rect.row == item->rect.row) continue;
+    const int row = left->rect.row;
+    bool free = true;
+    for (const FormItem& other : layout.items) {
+      if (&other == item || &other == left) continue;
+      const CellRect& r = other.rect;
+      // A frame's side between the two keeps them apart.
+      const bool between =
+          kindOf(other) == ControlKind::kGroupBox && r.HasRow(row) &&
+          ((r.col >= left->rect.Right() && r.col < item->rect.col) ||
+           (r.Right() - 1 >= left->rect.Right() && r.Right() - 1 < item->rect.col));
+      if (between || Takes(kindOf(other), r, row, item->rect.col, item->rect.Right())) {
+        free = false;
+      }
+    }
+    if (free) item->rect.row = row;
+  }
+}
+
+// A label of several lines whose text wraps to more lines than the template gives it (terminal
+// glyphs are wider than the template's font) runs on into the free rows below it, up to the next
+// control, a frame's line or the dialog's edge.
+void LengthenLabels(const DialogModel& model, FormLayout& layout) {
+  for (FormItem& item : layout.items) {
+    const Control& control = model.controls[item.control];
+    if (control.kind != ControlKind::kLabel || item.rect.height < 2 || item.info.picture) continue;
+    const int lines = static_cast<int>(Wrap(ToCells(control.text, true), item.rect.width).size());
+    while (item.rect.height < lines && item.rect.Bottom() < layout.height) {
+      const int row = item.rect.Bottom();
+      bool free = true;
+      for (const FormItem& other : layout.items) {
+        if (&other != &item && Takes(model.controls[other.control].kind, other.rect, row,
+                                     item.rect.col, item.rect.Right())) {
+          free = false;
+        }
+      }
+      if (!free) break;
+      ++item.rect.height;
+    }
+  }
+}
+
 }  // namespace
 
 DialogTemplate TemplateOf(const platform::ResourceDialog& dialog) {
@@ -81,6 +166,7 @@ DialogTemplate TemplateOf(const platform::ResourceDialog& dialog) {
     control.readOnly = has("ES_READONLY");
     control.password = has("ES_PASSWORD");
     control.picture = has("SS_ICON") || has("SS_BITMAP");
+    control.multiLine = has("BS_MULTILINE");
     if (row.kind == static_cast<int>(ControlKind::kLabel)) {
       control.align = has("SS_CENTER")  ? Align::kCenter
                       : has("SS_RIGHT") ? Align::kRight
@@ -138,11 +224,21 @@ FormLayout LayOut(const DialogModel& model, const DialogTemplate& dialogTemplate
     item.control = static_cast<int>(i);
     item.info = row[match];
     item.rect = CellsOf(control.kind, item.info.x, item.info.y, item.info.w, item.info.h);
+    const bool choice =
+        control.kind == ControlKind::kCheckBox || control.kind == ControlKind::kRadioButton;
+    if (choice && item.info.multiLine && item.info.h >= kTwoLines) {
+      // Its text wraps over the lines it is given, as a label's does.
+      item.rect.row = RoundDiv(item.info.y, kUnitsPerRow);
+      item.rect.height =
+          std::max(2, RoundDiv(item.info.y + item.info.h, kUnitsPerRow) - item.rect.row);
+    }
     item.textWidth = item.rect.width;
     layout.width = std::max(layout.width, item.rect.Right());
     layout.height = std::max(layout.height, item.rect.Bottom());
     layout.items.push_back(item);
   }
+  AlignSideBySide(model, layout);
+  LengthenLabels(model, layout);
   for (FormItem& item : layout.items) {
     const Control& control = model.controls[item.control];
     if (!TextOverflows(control.kind) || item.rect.height != 1 || item.info.align != Align::kLeft) {

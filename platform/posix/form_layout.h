@@ -40,6 +40,7 @@ struct TemplateControl {
   bool readOnly = false;       // ES_READONLY
   bool password = false;       // ES_PASSWORD
   bool picture = false;        // an icon or bitmap: nothing a terminal can show
+  bool multiLine = false;      // BS_MULTILINE: a check box or radio button's text may wrap
   Align align = Align::kLeft;
 };
 

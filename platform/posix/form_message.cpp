@@ -132,6 +132,7 @@ std::optional<MessageAnswer> MessageForm::Handle(const KeyEvent& event, int scre
       beep_ = true;
       break;
     case Key::kClick:
+    case Key::kDoubleClick:
       for (int i = 0; i < count; ++i) {
         if (g.buttons[i].Contains(event.row, event.col)) return answers_[i];
       }

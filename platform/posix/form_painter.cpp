@@ -9,6 +9,15 @@ namespace {
 // List view columns are given in pixels; the template's font is about 6 pixels a character.
 constexpr int kPixelsPerCell = 6;
 
+// The text, or as much of it as fits in `width` cells followed by "…".
+CellText Shortened(const CellText& text, int width) {
+  if (text.Width() <= width || width < 2) return text;
+  CellText cut = Slice(text, 0, width - 1);
+  cut.glyphs.push_back({U'…', 1});
+  cut.mnemonic = -1;
+  return cut;
+}
+
 struct Painter {
   const FormController& form;
   Canvas& canvas;
@@ -23,6 +32,7 @@ struct Painter {
     const bool focused = form.focus() == item;
     uint8_t attributes = control.enabled ? kPlain : kDim;
     if (focused) attributes |= kReverse;
+    if (control.bold) attributes |= kBold;
     switch (control.kind) {
       case ControlKind::kLabel:
         if (!formItem.info.picture) Label(formItem, control, attributes);
@@ -41,7 +51,7 @@ struct Painter {
         Button(item, formItem, control, attributes);
         break;
       case ControlKind::kComboBox:
-        Combo(formItem, control, attributes);
+        Combo(item, formItem, control, attributes);
         break;
       case ControlKind::kTimePicker:
         Time(formItem, control, attributes & ~kReverse, focused);
@@ -88,10 +98,19 @@ struct Painter {
 
   void Edit(int index, const FormItem& item, const Control& control, uint8_t attributes) {
     const CellRect& r = item.rect;
-    const ItemState& state = form.state(index);
     const int inner = std::max(r.width - 2, 1);
     if (item.info.readOnly) attributes |= kDim;
     canvas.Put(Row(r), Col(r), '[', attributes & ~kReverse);
+    Field(index, item, control, inner, attributes);
+    canvas.Put(Row(r), Col(r) + 1 + inner, ']', attributes & ~kReverse);
+  }
+
+  // The text of an edit box or of a combo box's edit field, `inner` cells after its "[", with
+  // the caret when it has the focus.
+  void Field(int index, const FormItem& item, const Control& control, int inner,
+             uint8_t attributes) {
+    const CellRect& r = item.rect;
+    const ItemState& state = form.state(index);
     canvas.Fill(Row(r), Col(r) + 1, 1, inner, ' ', attributes);
     std::u32string text = CodePoints(control.text);
     if (item.info.password) text.assign(text.size(), U'*');
@@ -99,7 +118,6 @@ struct Painter {
     const CellText shown = ToCells(std::u32string_view(text).substr(scroll));
     canvas.PutText(Row(r), Col(r) + 1, shown, inner,
                    state.replace && form.focus() == index ? attributes | kBold : attributes);
-    canvas.Put(Row(r), Col(r) + 1 + inner, ']', attributes & ~kReverse);
     if (form.focus() == index) {
       const size_t before = std::max<size_t>(state.caret, scroll) - scroll;
       const int caret = ToCells(std::u32string_view(text).substr(scroll, before)).Width();
@@ -114,6 +132,16 @@ struct Painter {
         radio ? (control.checked ? "(*) " : "( ) ") : (control.checked ? "[x] " : "[ ] ");
     CellText text = ToCells(mark);
     const CellText label = ToCells(control.text, true);
+    if (item.rect.height > 1) {
+      // A text on several lines goes on under itself, beside the mark.
+      canvas.PutText(Row(item.rect), Col(item.rect), text, 4, attributes);
+      const std::vector<CellText> lines = Wrap(label, std::max(item.rect.width - 4, 1));
+      for (int i = 0; i < item.rect.height && i < static_cast<int>(lines.size()); ++i) {
+        canvas.PutText(Row(item.rect) + i, Col(item.rect) + 4, lines[i], item.rect.width - 4,
+                       attributes, true);
+      }
+      return;
+    }
     text.glyphs.insert(text.glyphs.end(), label.glyphs.begin(), label.glyphs.end());
     text.mnemonic = label.mnemonic < 0 ? -1 : label.mnemonic + 4;
     canvas.PutText(Row(item.rect), Col(item.rect), text, item.textWidth, attributes, true);
@@ -125,17 +153,26 @@ struct Painter {
     canvas.Fill(Row(r), Col(r), 1, r.width, ' ', attributes);
     canvas.Put(Row(r), Col(r), '<', attributes);
     canvas.Put(Row(r), Col(r) + r.width - 1, '>', attributes);
-    Aligned(Row(r), Col(r) + 1, std::max(r.width - 2, 0), ToCells(control.text, true),
-            Align::kCenter, attributes);
+    const int inner = std::max(r.width - 2, 0);
+    // A button that shows an icon has a short name or none: its tooltip stands in for a missing
+    // one, and either is cut to fit (the hints show the whole tooltip).
+    CellText label = ToCells(control.text, true);
+    if (control.icon != 0) {
+      if (control.text.empty()) label = ToCells(control.tooltip);
+      label = Shortened(label, inner);
+    }
+    Aligned(Row(r), Col(r) + 1, inner, label, Align::kCenter, attributes);
   }
 
-  void Combo(const FormItem& item, const Control& control, uint8_t attributes) {
+  void Combo(int index, const FormItem& item, const Control& control, uint8_t attributes) {
     const CellRect& r = item.rect;
     const int inner = std::max(r.width - 3, 1);
     canvas.Put(Row(r), Col(r), '[', attributes & ~kReverse);
     canvas.Fill(Row(r), Col(r) + 1, 1, inner, ' ', attributes);
     const int at = control.selection;
-    if (at >= 0 && at < static_cast<int>(control.items.size())) {
+    if (control.editable) {
+      Field(index, item, control, inner, attributes);
+    } else if (at >= 0 && at < static_cast<int>(control.items.size())) {
       canvas.PutText(Row(r), Col(r) + 1, ToCells(control.items[at]), inner, attributes);
     }
     canvas.Put(Row(r), Col(r) + 1 + inner, U'▼', attributes);
@@ -237,8 +274,8 @@ Canvas PaintDialog(const FormController& form, std::string_view caption) {
   const FormLayout& layout = form.layout();
   Canvas canvas(layout.height + 2, layout.width + 2);
   canvas.Frame(0, 0, canvas.rows(), canvas.cols(), kBold);
-  CellText title = ToCells(caption, true);
-  title.mnemonic = -1;
+  // A caption has no mnemonic: its "&" is shown as it is.
+  CellText title = ToCells(caption);
   if (!title.glyphs.empty()) {
     title.glyphs.insert(title.glyphs.begin(), Glyph{' ', 1});
     title.glyphs.push_back({' ', 1});
@@ -384,24 +421,27 @@ std::string HintsFor(const FormController& form, int width) {
   if (form.dropDown().open()) return "↑↓ entrée  Entrée choisir  Échap fermer la liste";
   std::string own;
   if (form.focus() >= 0) {
-    switch (form.model().controls[form.layout().items[form.focus()].control].kind) {
+    const Control& focused = form.model().controls[form.layout().items[form.focus()].control];
+    // What the pointer resting on it would tell.
+    if (!focused.tooltip.empty()) own = focused.tooltip + "  ";
+    switch (focused.kind) {
       case ControlKind::kCheckBox:
-        own = "Espace cocher  ";
+        own += "Espace cocher  ";
         break;
       case ControlKind::kRadioButton:
-        own = "↑↓ choisir  ";
+        own += "↑↓ choisir  ";
         break;
       case ControlKind::kComboBox:
-        own = "Espace ouvrir la liste  ";
+        own += focused.editable ? "F4 ouvrir la liste  " : "Espace ouvrir la liste  ";
         break;
       case ControlKind::kListView:
-        own = "↑↓ ligne  Espace sélectionner  ";
+        own += "↑↓ ligne  Espace sélectionner  ";
         break;
       case ControlKind::kTimePicker:
-        own = "←→ champ  ↑↓ valeur  ";
+        own += "←→ champ  ↑↓ valeur  ";
         break;
       case ControlKind::kButton:
-        own = "Espace appuyer  ";
+        own += "Espace appuyer  ";
         break;
       default:
         break;

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,9 @@ constexpr int kEndingSignals[] = {SIGINT,  SIGTERM, SIGHUP, SIGQUIT, SIGABRT,
                                   SIGSEGV, SIGBUS,  SIGFPE, SIGILL};
 constexpr int kSignalCount = sizeof kEndingSignals / sizeof kEndingSignals[0];
 
+// A second press on the same cell this soon after the first is a double click.
+constexpr auto kDoubleClickTime = std::chrono::milliseconds(400);
+
 // One session per module: every module links its own copy of this file.
 struct Session {
   int depth = 0;
@@ -38,6 +42,8 @@ struct Session {
   Canvas backdrop;
   struct sigaction previous[kSignalCount];
   bool installed[kSignalCount] = {};
+  int clickRow = -1, clickCol = -1;  // the last press that may begin a double click
+  std::chrono::steady_clock::time_point clickTime;
 
   ~Session();  // exit() while a dialog is up still gives the terminal back
   void Stop();
@@ -327,6 +333,18 @@ KeyEvent FormSession::ReadKey() {
       if (mouse.bstate & BUTTON5_PRESSED) event.key = Key::kWheelDown;
       event.row = mouse.y;
       event.col = mouse.x;
+      if (event.key == Key::kClick) {
+        const auto now = std::chrono::steady_clock::now();
+        if (mouse.y == s.clickRow && mouse.x == s.clickCol &&
+            now - s.clickTime <= kDoubleClickTime) {
+          event.key = Key::kDoubleClick;
+          s.clickRow = -1;  // a third press begins again
+        } else {
+          s.clickRow = mouse.y;
+          s.clickCol = mouse.x;
+          s.clickTime = now;
+        }
+      }
       return event;
     }
     event.key = FromKeyCode(ch);

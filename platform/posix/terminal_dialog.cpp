@@ -18,10 +18,12 @@ namespace {
 
 constexpr const char* kHelp =
     "Commands (several may share a line):\n"
-    "  set CID=VALUE    edit text, combo entry (text or index), time HH:MM:SS\n"
+    "  set CID=VALUE    edit text, combo entry (text or index; typed into an editable one),\n"
+    "                   time HH:MM:SS\n"
     "  check CID=0|1    check box or radio button\n"
     "  select CID=N     combo box entry; select N,M,... list view rows (0-based)\n"
     "  press CID        push button; a drop-down list opens its entries\n"
+    "  dblclick CID=N   double-click row N of a list view (dblclick N: the dialog's list)\n"
     "  ok | cancel      close the dialog\n"
     "  help             this text\n"
     "Quote values holding blanks: set 201=\"le grand bleu\"\n";
@@ -52,6 +54,22 @@ std::string Printable(std::string_view text) {
   return text::Utf8ToUser(out);
 }
 
+// A disabled OK or Cancel button cannot be pressed, as in the dialog on the screen: the name of
+// the button, or nothing when the action may go on.
+const char* DisabledButton(const DialogAction& action, const DialogModel& model) {
+  using Kind = DialogAction::Kind;
+  int id = 0;
+  if (action.kind == Kind::kOk || action.kind == Kind::kCancel) {
+    id = action.kind == Kind::kOk ? kIdOk : kIdCancel;
+  } else if (action.kind == Kind::kPress) {
+    id = action.controlId;
+  }
+  if (id != kIdOk && id != kIdCancel) return nullptr;
+  const Control* button = model.Find(id);
+  if (!button || button->kind != ControlKind::kButton || button->enabled) return nullptr;
+  return id == kIdOk ? "OK" : "Cancel";
+}
+
 // Ids of static controls (IDC_STATIC) are not worth showing.
 bool ShowsId(int id) { return id != -1 && id != 0xFFFF; }
 
@@ -76,8 +94,8 @@ std::string Joined(const std::vector<std::string>& cells) {
 
 void DrawControl(const Control& control, std::ostream& out) {
   // A button showing an icon is known by its tooltip.
-  const std::string label =
-      WithoutAccelerators(control.text.empty() ? control.tooltip : control.text);
+  const bool byTooltip = !control.tooltip.empty() && (control.icon != 0 || control.text.empty());
+  const std::string label = byTooltip ? control.tooltip : WithoutAccelerators(control.text);
   const std::string id = IdColumn(control.id);
   const char* disabled = control.enabled ? "" : "  (disabled)";
   switch (control.kind) {
@@ -165,7 +183,7 @@ std::string WithoutAccelerators(std::string_view label) {
 
 void DrawDialog(const DialogModel& model, std::ostream& out) {
   std::ostringstream drawn;
-  drawn << "== " << WithoutAccelerators(model.caption) << " (dialog " << model.id << ") ==\n";
+  drawn << "== " << model.caption << " (dialog " << model.id << ") ==\n";
   for (const Control& control : model.controls) DrawControl(control, drawn);
   out << Printable(drawn.str());
 }
@@ -192,6 +210,10 @@ DialogResult RunTerminalDialog(DialogModel& model, DialogLogic& logic, std::istr
       DialogAction action;
       if (!ParseAction(words, at, true, action, error)) {
         out << "error: " << error << "\n";
+        break;
+      }
+      if (const char* button = DisabledButton(action, model)) {
+        out << "error: " << button << " is disabled\n";
         break;
       }
       const ActionOutcome outcome = PerformAction(action, model, logic, error);

@@ -39,14 +39,13 @@ bool WaitForRoom(FormSession& session) {
 // Mouse events arrive in screen cells: the controller wants client cells or a list entry.
 KeyEvent ToFormEvent(const FormController& dialog, const form::View& view, KeyEvent event, int rows,
                      int cols) {
-  if (event.key != Key::kClick && event.key != Key::kWheelUp && event.key != Key::kWheelDown) {
-    return event;
-  }
+  const bool click = event.key == Key::kClick || event.key == Key::kDoubleClick;
+  if (!click && event.key != Key::kWheelUp && event.key != Key::kWheelDown) return event;
   if (dialog.dropDown().open()) {
     const form::DropDownBox box = form::PlaceDropDown(dialog, view, rows, cols);
     const int line = event.row - box.frame.row - 1;
     if (box.frame.Contains(event.row, event.col) && line >= 0 && line < box.entries) {
-      if (event.key == Key::kClick) {
+      if (click) {
         event.key = Key::kPopupClick;
         event.row = dialog.dropDown().top + line;
       }
@@ -56,7 +55,7 @@ KeyEvent ToFormEvent(const FormController& dialog, const form::View& view, KeyEv
   int row = 0, col = 0;
   if (!form::ScreenToClient(view, event.row, event.col, row, col)) {
     // Beside the dialog: closes an open list, does nothing else.
-    if (!dialog.dropDown().open() || event.key != Key::kClick) return KeyEvent();
+    if (!dialog.dropDown().open() || !click) return KeyEvent();
     row = col = -1;
   }
   event.row = row;

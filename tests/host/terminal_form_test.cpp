@@ -1,7 +1,8 @@
-// The options dialogs of filmcard and pagebuilder as full-screen forms: orvhost runs in a
-// terminal (a private tmux server), keys are sent as a person types them, and the stored
-// options, the screen and the terminal's state afterwards are checked. Standard output and
-// error go to files, as with --trace > file, so the form must draw on the terminal itself.
+// The dialogs of the filters as full-screen forms: orvhost runs in a terminal (a private tmux
+// server), keys are sent as a person types them, and the stored options, the items imported,
+// the screen and the terminal's state afterwards are checked. Standard output and error go to
+// files, as with --trace > file, so the form must draw on the terminal itself. The CDDB server
+// and the film site are loopback fakes run by the test.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,9 @@
 #include <thread>
 
 #include "host_run.h"
+#include "tests/discfetch/fake_cddb_server.h"
+#include "tests/filmsearch/film_pages.h"
+#include "tests/websearch/fake_site.h"
 #include "tmux_terminal.h"
 
 namespace orv::host::testing {
@@ -83,6 +87,34 @@ class TerminalFormTest : public HostRunTest {
     return stored;
   }
   std::string Out() { return ReadFile(folder_ + "/out.txt"); }
+
+  // Whether the first text on the screen that holds `text` is drawn dim (a disabled control).
+  bool Dimmed(const std::string& text) {
+    const std::string screen = terminal_->StyledScreen();
+    static const std::regex sgr("\x1b\\[([0-9;]*)m");
+    bool dim = false;
+    size_t at = 0;
+    for (std::sregex_iterator it(screen.begin(), screen.end(), sgr), end;; ++it) {
+      const size_t stop = it == end ? screen.size() : static_cast<size_t>(it->position());
+      if (screen.substr(at, stop - at).find(text) != std::string::npos) return dim;
+      if (it == end) break;
+      std::istringstream params((*it)[1].str());
+      std::string param;
+      if ((*it)[1].str().empty()) dim = false;
+      while (std::getline(params, param, ';')) {
+        if (param.empty() || param == "0" || param == "22") dim = false;
+        if (param == "2") dim = true;
+      }
+      at = stop + it->length();
+    }
+    ADD_FAILURE() << "no " << text << " on the screen\n" << screen;
+    return false;
+  }
+  // orvhost has not ended (after a moment to do so).
+  bool StillRunning() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    return !std::filesystem::exists(folder_ + "/status");
+  }
 
   std::unique_ptr<TmuxTerminal> terminal_;
 };
@@ -175,6 +207,141 @@ TEST_F(TerminalFormTest, PagebuilderTagListMessagesAndBrowseButtons) {
   EXPECT_THAT(stored, HasSubstr("MediaType=2"));
   EXPECT_THAT(stored, HasSubstr("Template=" + folder_ + "/modèle.htm"));
   EXPECT_THAT(stored, HasSubstr("IconDir=" + folder_ + "/icônes\n"));
+}
+
+TEST_F(TerminalFormTest, FilescanRadiosEnableAndDisableTheirControlsAtOnce) {
+  Start("configure filescan --dialog");
+  WaitFor({"Filtre d'importation Fichiers & Dossiers", "(*) Déterminer automatiquement",
+           "(*) Vidéos", "[x] Recréer l'arborescence", "<Voir…>", "<Séle…>"});
+  EXPECT_TRUE(Dimmed("(*) Vidéos"));
+  EXPECT_TRUE(Dimmed("Recréer l'arborescence"));
+  EXPECT_TRUE(Dimmed(".exe;.mp3;.jpg"));
+  terminal_->Keys({"Down"});  // "Forcer la catégorie des médias avec :"
+  WaitFor({"(*) Forcer la catégorie"});
+  EXPECT_FALSE(Dimmed("(*) Vidéos"));
+  EXPECT_FALSE(Dimmed("Recréer l'arborescence"));
+  // The categories and the folder tree are reached now.
+  terminal_->Keys({"Tab", "Right", "Right", "Tab", "Space", "Tab", "Space"});
+  WaitFor({"(*) Logiciels", "[ ] Recréer", "[ ] Traiter aussi les sous-dossiers"});
+  // Back to automatic: both are disabled again, and Tab passes them by.
+  terminal_->Keys({"BTab", "BTab", "BTab", "Up"});
+  WaitFor({"(*) Déterminer automatiquement"});
+  EXPECT_TRUE(Dimmed("(*) Logiciels"));
+  terminal_->Keys({"Tab", "Space"});
+  WaitFor({"[x] Traiter aussi les sous-dossiers"});
+  terminal_->Keys({"BTab", "Down"});
+  WaitFor({"(*) Forcer la catégorie"});
+  // "Filtre :" enables the filter.
+  terminal_->Keys({"Tab", "Tab", "Tab", "Tab", "Down", "Down"});
+  WaitFor({"(*) Filtre"});
+  EXPECT_FALSE(Dimmed(".exe;.mp3;.jpg"));
+  terminal_->Keys({"Tab"});
+  terminal_->Type(".avi;.mov");
+  // The formats button is known by its tooltip, shown whole in the hints.
+  terminal_->Keys({"Tab"});
+  WaitFor({"[.avi;.mov ", "Voir la liste des fichiers reconnus  Espace appuyer"});
+  terminal_->Keys({"Enter"});
+  WaitFor({"Liste des formats dont le contenu est reconnu", "Logiciels : dll / exe / ocx"});
+  terminal_->Keys({"Enter"});
+  ASSERT_TRUE(terminal_->WaitForGone("Liste des formats"));
+  terminal_->Keys({"Tab", "Enter"});  // on the folder check box: Enter is OK
+  EXPECT_EQ(Finished(), 0);
+  EXPECT_EQ(Out(), "OK: options saved\n");
+  ExpectTerminalGivenBack();
+  const std::string stored = Stored("filescan");
+  for (const char* value : {"ForceType=1", "DefaultType=2", "DoCreateTree=0", "DoSubFolder=1",
+                            "FileMode=2", "Filter=.avi;.mov"}) {
+    EXPECT_THAT(stored, HasSubstr(value));
+  }
+}
+
+TEST_F(TerminalFormTest, DiscfetchServerChosenFromTheListOfTheCddbSettings) {
+  discfetch::testing::FakeCddbServer server;
+  server.Script("sites", {{"210 OK, site information follows (until terminating `.')\r\n"
+                           "127.0.0.1 http " +
+                           std::to_string(server.Port()) +
+                           " /~cddb/cddb.cgi N000.00 W000.00 Le serveur local\r\n"
+                           "miroir.example http 8880 /cgi-bin/cddb.cgi N048.51 E002.21 "
+                           "Serveur miroir\r\n.\r\n"}});
+  Start("configure discfetch --dialog", 100, 40,
+        "ORVHOST_CDDB_DEFAULT=" + server.Address() + " ORVHOST_CDDB_TIMEOUT=5000");
+  WaitFor({"Filtre d'importation FreeDB / Cddb", "Paramètres Cddb..."});
+  terminal_->Keys({"M-p"});
+  WaitFor({"Paramètres FreeDB / Cddb", "Serveur :     [127.0.0.1 ", "F4 ouvrir la liste"});
+  // The server field takes typing; its list comes from the default server as it opens.
+  terminal_->Type("perso.example");
+  WaitFor({"[perso.example "});
+  terminal_->Keys({"F4"});
+  WaitFor({"│miroir.example", "│127.0.0.1"});
+  EXPECT_EQ(server.RequestCount("sites"), 1u);
+  terminal_->Keys({"Down", "Enter"});
+  // The chosen site's port, address and description fill their fields.
+  WaitFor({"[miroir.example ", "[8880 ", "[/cgi-bin/cddb.cgi ", "[Serveur miroir "});
+  terminal_->Keys({"Enter"});
+  ASSERT_TRUE(terminal_->WaitForGone("Paramètres FreeDB / Cddb"));
+  terminal_->Keys({"Tab", "Enter"});  // from the settings button to OK ("o" is also Support's)
+  EXPECT_EQ(Finished(), 0);
+  EXPECT_EQ(Out(), "OK: options saved\n");
+  const std::string stored = Stored("discfetch");
+  for (const char* value :
+       {"cddbsite=miroir.example", "cddbport=8880", "cddbdesc=Serveur miroir"}) {
+    EXPECT_THAT(stored, HasSubstr(value));
+  }
+}
+
+TEST_F(TerminalFormTest, FilmsearchSiteAndHitsArePickedWithTheKeyboard) {
+  orv::testing::FakeSite site;
+  orv::testing::ServeFilmSite(site);
+  std::filesystem::create_directories(folder_ + "/lib");
+  const std::string library = folder_ + "/lib/filmsearch.so";
+  std::filesystem::copy_file(FILMSEARCH_LIBRARY, library);
+  WriteFile(folder_ + "/lib/filmsearch.ini", orv::testing::FilmSiteFile(site.Root()));
+  const std::string timeout = "ORV_WEB_TIMEOUT_MS=5000";
+
+  // OK waits for a site to be chosen: Enter on the value field does nothing.
+  Start("configure '" + library + "' --dialog", 100, 40, timeout);
+  WaitFor({"Filtre d'importation Internet Vidéo", "Site web", "Description", "CINE", "Ciné test",
+           "dans Orvella"});
+  EXPECT_TRUE(Dimmed("    OK     "));
+  terminal_->Keys({"M-u"});
+  terminal_->Type("9");
+  terminal_->Keys({"Enter"});
+  WaitFor({"[9 "});
+  EXPECT_TRUE(StillRunning());
+  // Enter on the list is a double click on its row: chosen, and taken as OK.
+  terminal_->Keys({"BTab", "BTab", "BTab", "BTab", "BTab", "BTab", "BTab"});
+  WaitFor({"↑↓ ligne  Espace sélectionner"});
+  terminal_->Keys({"Enter"});
+  EXPECT_EQ(Finished(), 0);
+  EXPECT_EQ(Out(), "OK: options saved\n");
+  const std::string stored = Stored(library);
+  EXPECT_THAT(stored, HasSubstr("SelFilter=CINE"));
+  EXPECT_THAT(stored, HasSubstr("DefValue=9"));
+
+  // The keywords, then two hits chosen with Space and taken with Enter.
+  std::filesystem::remove(folder_ + "/status");
+  Start("import '" + library + "' --collection '" + collection_ + "' --trace", 100, 40, timeout);
+  WaitFor({"Titre du film :"});
+  terminal_->Type("bleu");
+  terminal_->Keys({"Enter"});
+  WaitFor({"Sélectionner un article à importer", "Film 1", "Film 15"});
+  terminal_->Keys({"Down", "Space", "Down", "Down", "Space", "Enter"});
+  for (int film = 0; film < 2; ++film) {
+    WaitFor({"Les informations suivantes ont été trouvées"});
+    terminal_->Keys({"Enter"});  // Oui
+    ASSERT_TRUE(terminal_->WaitForGone("Les informations suivantes"));
+  }
+  WaitFor({"Titre du film :"});
+  terminal_->Keys({"Escape"});  // Arrêter
+  EXPECT_EQ(Finished(), 0);
+  std::vector<std::string> titles;
+  std::istringstream transcript(Out());
+  for (std::string line; std::getline(transcript, line);) {
+    if (JsonField(line, "itemKind") == "257")
+      titles.push_back(JsonField(ItemObject(line), "title"));
+  }
+  EXPECT_EQ(titles, (std::vector<std::string>{"\"Film 2\"", "\"Film 4\""})) << Out();
+  EXPECT_EQ(site.Paths().front(), "/cherche?titre=bleu");
 }
 
 TEST_F(TerminalFormTest, CtrlCEndsTheProgramAndGivesTheTerminalBack) {

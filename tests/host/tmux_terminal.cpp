@@ -87,6 +87,8 @@ std::string TmuxTerminal::Tmux(const std::vector<std::string>& args, int* status
 
 std::string TmuxTerminal::Screen() { return Tmux({"capture-pane", "-p"}); }
 
+std::string TmuxTerminal::StyledScreen() { return Tmux({"capture-pane", "-p", "-e"}); }
+
 bool TmuxTerminal::WaitFor(const std::vector<std::string>& texts) {
   const auto end = std::chrono::steady_clock::now() + kPatience;
   while (std::chrono::steady_clock::now() < end) {

@@ -19,6 +19,8 @@ class TmuxTerminal {
 
   bool started() const { return started_; }
   std::string Screen();
+  // The same with the attributes as SGR escape sequences (bold, dim, reverse video).
+  std::string StyledScreen();
   // Polls the screen until it holds every text (true), or 30 seconds pass (false).
   bool WaitFor(const std::vector<std::string>& texts);
   // Until the screen no longer holds the text.

@@ -120,6 +120,7 @@ TEST(AnswersFileTest, MalformedDialogLinesAreErrors) {
       {"dialog 129 set 1001 ok\n", "set needs CID=VALUE"},
       {"dialog 129 select x ok\n", "select needs CID=N or rows"},
       {"dialog 129 press\n", "press needs a control id"},
+      {"dialog 129 dblclick 1001=x ok\n", "dblclick needs CID=N or a row N"},
   };
   for (const auto& c : cases) {
     const std::string error = FirstError(c.line, Dialog(129));
@@ -310,6 +311,58 @@ TEST_F(RunFromAnswersTest, FileAnswersAreFullPathsAndAMissingDialogIsCancelled) 
   const std::string cwd = std::filesystem::current_path().string();
   EXPECT_EQ(AskOpenFile("t", ""), cwd + "/relatif.film");
   EXPECT_EQ(AskFolder("t"), icons);
+}
+
+// What choosing in lists tells the logic, as the Windows dialog does: dialog 201 of
+// platform_test.rc, its server field editable, its list of several choices.
+class ChoiceLogic : public DialogLogic {
+ public:
+  std::vector<std::string> events;
+  void OnInit(DialogModel& model) override {
+    if (Control* list = model.Find(304)) list->rows = {{"Alpha"}, {"Bravo"}, {"Charlie"}};
+    if (Control* list = model.Find(209)) list->rows = {{"Alpha"}};
+    model.SetItems(301, {"alpha.example", "beta.example"});
+    model.SetItems(206, {"Pal", "Sécam", "Ntsc"});
+  }
+  void OnSelect(DialogModel& model, int id) override {
+    events.push_back("select " + std::to_string(id) + "=" + model.Text(id));
+  }
+  void OnSelectionChange(DialogModel& model, int id) override {
+    std::string rows;
+    for (int row : model.Find(id)->selectedRows) rows += std::to_string(row);
+    events.push_back("rows " + std::to_string(id) + "=" + rows);
+  }
+  bool OnDoubleClick(DialogModel&, int id) override {
+    events.push_back("double " + std::to_string(id));
+    return id == 304;
+  }
+};
+
+TEST_F(RunFromAnswersTest, EntriesChosenRowsSelectedAndDoubleClicksReachTheLogic) {
+  // An entry chosen by its text is chosen as by its index; text typed into an editable field
+  // chooses nothing, though it reads as an entry.
+  ChoiceLogic logic;
+  Answers("dialog 200 set 206=Ntsc select 206=1 select 209=0 dblclick 209=0 ok\n");
+  ASSERT_EQ(RunModalDialog(200, logic), DialogResult::kOk);
+  EXPECT_EQ(logic.events, (std::vector<std::string>{"select 206=Ntsc", "select 206=Sécam",
+                                                    "rows 209=0", "double 209"}));
+
+  // A double click selects its row unless it is, then may act as OK: nothing after it runs.
+  logic.events.clear();
+  Answers("dialog 201 set 301=beta.example select 304=0,2 dblclick 2 dblclick 1 set 299=x ok\n");
+  ASSERT_EQ(RunModalDialog(201, logic), DialogResult::kOk);
+  EXPECT_EQ(logic.events, (std::vector<std::string>{"rows 304=02", "double 304"}));
+  logic.events.clear();
+  Answers("dialog 201 dblclick 304=1 ok\n");
+  ASSERT_EQ(RunModalDialog(201, logic), DialogResult::kOk);
+  EXPECT_EQ(logic.events, (std::vector<std::string>{"rows 304=1", "double 304"}));
+
+  Answers("dialog 201 dblclick 304=3 ok\n");
+  EXPECT_EXIT(RunModalDialog(201, logic), ::testing::ExitedWithCode(2),
+              "line 1: list view 304 has 3 rows; there is no row 3");
+  Answers("dialog 201 dblclick 301=0 ok\n");
+  EXPECT_EXIT(RunModalDialog(201, logic), ::testing::ExitedWithCode(2),
+              "line 1: control 301 is a combo box; dblclick fits list views");
 }
 
 TEST_F(RunFromAnswersTest, ANewAnswersFileStartsFromItsFirstLine) {

@@ -62,10 +62,12 @@ TEST(FormLayoutTest, TheTestDialogIsLaidOutFromItsTemplate) {
   EXPECT_GE(ItemFor(layout, model, 209).rect.height, 4);
 }
 
-TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
+// A made-up dialog: each control added with its place in the template; Add gives its index.
+struct MadeUpDialog {
   DialogModel model;
-  DialogTemplate dialog{200, 60, {}};
-  const auto add = [&](ControlKind kind, int id, const char* text, int x, int y, int w, int h) {
+  DialogTemplate dialog;
+
+  int Add(ControlKind kind, int id, const char* text, int x, int y, int w, int h) {
     Control control;
     control.kind = kind;
     control.id = id;
@@ -74,6 +76,16 @@ TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
     TemplateControl place;
     place.id = id, place.x = x, place.y = y, place.w = w, place.h = h;
     dialog.controls.push_back(place);
+    return static_cast<int>(dialog.controls.size()) - 1;
+  }
+};
+
+TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
+  MadeUpDialog made{{}, {200, 60, {}}};
+  const DialogModel& model = made.model;
+  const DialogTemplate& dialog = made.dialog;
+  const auto add = [&](ControlKind kind, int id, const char* text, int x, int y, int w, int h) {
+    made.Add(kind, id, text, x, y, w, h);
   };
   add(ControlKind::kGroupBox, -1, "Cadre", 4, 0, 120, 50);
   add(ControlKind::kLabel, -1, "&Format d'écran :", 8, 12, 40, 8);  // 10 cells wide
@@ -86,6 +98,58 @@ TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
   EXPECT_LE(layout.items[1].rect.col + layout.items[1].textWidth, 19);
   EXPECT_EQ(layout.items[3].rect.col + layout.items[3].textWidth, 30);  // up to the border
   EXPECT_EQ(layout.items[4].rect.col + layout.items[4].textWidth, 50);  // the dialog's edge
+}
+
+TEST(FormLayoutTest, ControlsSideBySideShareARowWhateverTheRoundingButNotAcrossAFrame) {
+  MadeUpDialog made{{}, {300, 80, {}}};
+  const auto add = [&](ControlKind kind, int id, const char* text, int x, int y, int w, int h) {
+    return made.Add(kind, id, text, x, y, w, h);
+  };
+  // The middles of these two fall on both sides of a row boundary (136 units).
+  const int radio = add(ControlKind::kRadioButton, 1, "Filtre :", 14, 31, 40, 10);
+  const int edit = add(ControlKind::kEdit, 2, "", 56, 29, 198, 13);
+  const int button = add(ControlKind::kButton, 3, "", 262, 4, 24, 24);  // beside a taller line
+  const int first = add(ControlKind::kRadioButton, 4, "Tous", 14, 4, 240, 10);
+  // A control in the next frame over is no neighbour.
+  add(ControlKind::kGroupBox, -1, "Cadre", 58, 44, 100, 30);
+  const int outside = add(ControlKind::kLabel, -1, "Dehors :", 14, 52, 40, 8);
+  const int inside = add(ControlKind::kEdit, 5, "", 62, 49, 60, 13);
+  const FormLayout layout = LayOut(made.model, made.dialog);
+  EXPECT_EQ(layout.items[edit].rect.row, layout.items[radio].rect.row);
+  EXPECT_EQ(layout.items[button].rect.row, layout.items[first].rect.row);
+  EXPECT_NE(layout.items[inside].rect.row, layout.items[outside].rect.row);
+}
+
+TEST(FormLayoutTest, ALongLabelRunsOnIntoFreeRowsBelowButNotOverAControl) {
+  // Three lines of text in a label given two rows (16 units by 80 = 20 cells).
+  const char* text =
+      "Veuillez entrer tour à tour les CD audio pour lesquels la base doit être lue.";
+  MadeUpDialog made{{}, {120, 80, {}}};
+  const int free = made.Add(ControlKind::kLabel, -1, text, 4, 0, 80, 16);
+  const int blocked = made.Add(ControlKind::kLabel, -1, text, 4, 32, 80, 16);
+  made.Add(ControlKind::kButton, 3, "Ejecter", 4, 48, 60, 14);
+  const FormLayout layout = LayOut(made.model, made.dialog);
+  EXPECT_EQ(layout.items[free].rect.height, 4);
+  EXPECT_EQ(layout.items[blocked].rect.height, 2) << "the button's row is not free";
+}
+
+TEST(FormLayoutTest, AMultiLineCheckBoxWrapsItsTextBesideItsMark) {
+  DialogModel model;
+  Control check;
+  check.kind = ControlKind::kCheckBox;
+  check.id = 1017;
+  check.text = "Importer le lien Internet du film dans Orvella";
+  check.checked = 1;
+  model.controls.push_back(check);
+  TemplateControl place{1017, 4, 4, 120, 18};
+  place.multiLine = true;
+  DialogLogic logic;
+  FormController form(model, logic, LayOut(model, DialogTemplate{140, 30, {place}}));
+  EXPECT_EQ(form.layout().items[0].rect.height, 2);
+  const Canvas dialog = PaintDialog(form, "");
+  const int row = form.layout().items[0].rect.row + 1;
+  EXPECT_EQ(dialog.RowText(row).rfind("│ [x] Importer le lien Internet ", 0), 0u) << dialog.Text();
+  EXPECT_EQ(dialog.RowText(row + 1).rfind("│     du film dans Orvella ", 0), 0u) << dialog.Text();
 }
 
 TEST(FormLayoutTest, ScrollingMovesAsLittleAsNeededAndStaysInsideTheContent) {

@@ -76,6 +76,69 @@ TEST(TerminalDialogTest, CommandsChangeTheDialogUntilOkIsAccepted) {
   EXPECT_NE(text.find("(OK refused: the dialog stays open)"), std::string::npos);
 }
 
+// The OK button waits for a choice in the list, which a double click may also accept.
+class WaitingLogic : public Logic {
+ public:
+  bool acceptDoubleClick = false;
+  void OnInit(DialogModel& model) override {
+    Logic::OnInit(model);
+    model.Find(kIdOk)->enabled = false;
+    model.Find(209)->rows.push_back({"<!--year-->", "année"});
+  }
+  void OnSelectionChange(DialogModel& model, int) override { model.Find(kIdOk)->enabled = true; }
+  bool OnDoubleClick(DialogModel&, int id) override { return id == 209 && acceptDoubleClick; }
+};
+
+TEST(TerminalDialogTest, DisabledButtonsCannotBePressedUntilTheLogicEnablesThem) {
+  DialogModel model = LoadDialogModel(200);
+  WaitingLogic logic;
+  logic.OnInit(model);
+  model.Find(kIdCancel)->enabled = false;
+  std::istringstream in("ok\npress 1\ncancel\nselect 1\nok\n");
+  std::ostringstream out;
+  EXPECT_EQ(RunTerminalDialog(model, logic, in, out), DialogResult::kOk);
+  const std::string text = out.str();
+  EXPECT_NE(text.find("  1     <OK>  (disabled)"), std::string::npos) << text;
+  EXPECT_NE(text.find("error: OK is disabled\ndialog 200> error: OK is disabled\n"
+                      "dialog 200> error: Cancel is disabled\n"),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(model.Find(209)->selectedRows, (std::vector<int>{1}));
+}
+
+TEST(TerminalDialogTest, ADoubleClickOnARowMayActAsOk) {
+  DialogModel model = LoadDialogModel(200);
+  WaitingLogic logic;
+  logic.OnInit(model);
+  std::istringstream in("dblclick 7\ndblclick 209=1\nhelp\n");
+  std::ostringstream out;
+  // Not taken as OK: the row is chosen, OK enabled, and the end of input cancels.
+  EXPECT_EQ(RunTerminalDialog(model, logic, in, out), DialogResult::kCancel);
+  EXPECT_NE(out.str().find("error: list view 209 has 2 rows; there is no row 7"),
+            std::string::npos);
+  EXPECT_NE(out.str().find("dblclick CID=N"), std::string::npos) << "help names it";
+  EXPECT_EQ(model.Find(209)->selectedRows, (std::vector<int>{1}));
+  EXPECT_TRUE(model.Find(kIdOk)->enabled);
+  logic.acceptDoubleClick = true;
+  std::istringstream again("dblclick 0\n");
+  EXPECT_EQ(RunTerminalDialog(model, logic, again, out), DialogResult::kOk);
+  EXPECT_EQ(model.Find(209)->selectedRows, (std::vector<int>{0}));
+}
+
+TEST(TerminalDialogTest, CaptionsKeepTheirAmpersandAndIconsShowTheirTooltip) {
+  DialogModel model = LoadDialogModel(201);
+  model.Find(302)->icon = 152;
+  model.Find(302)->tooltip = "Voir && éditer";
+  model.SetText(301, "127.0.0.1");
+  std::ostringstream out;
+  DrawDialog(model, out);
+  const std::string text = out.str();
+  EXPECT_NE(text.find("== Sites & serveurs (dialog 201) =="), std::string::npos) << text;
+  EXPECT_NE(text.find("302   <Voir && éditer>"), std::string::npos) << text;
+  EXPECT_NE(text.find("301   combo \"127.0.0.1\""), std::string::npos) << text;
+  EXPECT_EQ(text.find("#130"), std::string::npos) << "an icon has no text to show";
+}
+
 TEST(TerminalDialogTest, EndOfInputCancels) {
   DialogModel model = LoadDialogModel(200);
   Logic logic;
