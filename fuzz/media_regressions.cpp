@@ -104,7 +104,7 @@ void AddExif(std::vector<InputFile>& out) {
     ExifBuilder exif(false);
     const int ifd0 = exif.AddDirectory(), thumbnail = exif.AddDirectory();
     exif.Next(ifd0, thumbnail);
-    exif.Long(thumbnail, 513, 0xFFFFFFF0u);
+    exif.Long(thumbnail, 513, 0x7FFFFFF0u);
     exif.Long(thumbnail, 514, 0x20);
     add("exif_thumbnail_past_block", ExifPicture(exif.Tiff()));
   }
