@@ -7,11 +7,11 @@
 
 #include "filescan/resource_ids.h"
 #include "filescan/video_reader.h"
-#include "fuzz/fuzz_item.h"
 #include "fuzz/gio_caches.h"
 #include "fuzz/memory_file.h"
 #include "platform/avi_headers.h"
 #include "platform/resources.h"
+#include "tests/builders/host_item.h"
 #include "text/byte_source.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   static orv::fuzz::MemoryFile file;
-  orv::fuzz::FuzzItem item;
+  orv::testing::HostItem item;
   ReadVideo(file.Hold(bytes), "video", *item);
   return 0;
 }

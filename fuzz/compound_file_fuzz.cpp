@@ -8,11 +8,11 @@
 
 #include "filescan/document_reader.h"
 #include "filescan/property_set.h"
-#include "fuzz/fuzz_item.h"
 #include "fuzz/gio_caches.h"
 #include "fuzz/memory_file.h"
 #include "platform/posix/compound_file.h"
 #include "platform/structured_storage.h"
+#include "tests/builders/host_item.h"
 #include "text/byte_source.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   static orv::fuzz::MemoryFile file;
-  orv::fuzz::FuzzItem item;
+  orv::testing::HostItem item;
   ReadDocument(file.Hold(bytes), "document", *item);
   return 0;
 }

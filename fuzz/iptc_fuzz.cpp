@@ -8,15 +8,15 @@
 #include "filescan/iptc_block.h"
 #include "filescan/picture_reader.h"
 #include "filescan/picture_text.h"
-#include "fuzz/fuzz_item.h"
 #include "fuzz/gio_caches.h"
+#include "tests/builders/host_item.h"
 #include "text/byte_source.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace orv::filescan;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   orv::text::MemorySource source(bytes);
-  orv::fuzz::FuzzItem item;
+  orv::testing::HostItem item;
   ReadPictureFrom(source, "/fuzz/picture.jpg", "picture", *item);
 
   if (!bytes.empty() && bytes[0] == '\x1C') {

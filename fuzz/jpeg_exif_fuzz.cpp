@@ -9,16 +9,16 @@
 #include "filescan/picture_reader.h"
 #include "filescan/picture_text.h"
 #include "filescan/resource_ids.h"
-#include "fuzz/fuzz_item.h"
 #include "fuzz/gio_caches.h"
 #include "platform/resources.h"
+#include "tests/builders/host_item.h"
 #include "text/byte_source.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace orv::filescan;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   orv::text::MemorySource source(bytes);
-  orv::fuzz::FuzzItem item;
+  orv::testing::HostItem item;
   ReadPictureFrom(source, "/fuzz/picture.jpg", "picture", *item);
 
   if (bytes.substr(0, 6) == std::string_view("Exif\0\0", 6)) {

@@ -8,14 +8,14 @@
 #include "filescan/id3v1_tag.h"
 #include "filescan/mpeg_audio_frames.h"
 #include "filescan/music_reader.h"
-#include "fuzz/fuzz_item.h"
+#include "tests/builders/host_item.h"
 #include "text/byte_source.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace orv::filescan;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   orv::text::MemorySource source(bytes);
-  orv::fuzz::FuzzItem item;
+  orv::testing::HostItem item;
   ReadMusicFrom(source, "music", *item);
 
   if (size >= 4) {

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "filescan/program_reader.h"
-#include "fuzz/fuzz_item.h"
 #include "fuzz/gio_caches.h"
 #include "fuzz/memory_file.h"
 #include "platform/posix/pe_resources.h"
 #include "platform/posix/version_block.h"
 #include "platform/version_info.h"
+#include "tests/builders/host_item.h"
 #include "text/byte_source.h"
 #include "text/codepage.h"
 
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 6 && bytes.substr(6, kRootKey.size()) == kRootKey) WalkBlock(bytes);
 
   static orv::fuzz::MemoryFile file;
-  orv::fuzz::FuzzItem item;
+  orv::testing::HostItem item;
   orv::filescan::ReadProgram(file.Hold(bytes), "program", *item);
   return 0;
 }

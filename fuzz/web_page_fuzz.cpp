@@ -6,8 +6,8 @@
 
 #include "filescan/web_page_head.h"
 #include "filescan/web_page_reader.h"
-#include "fuzz/fuzz_item.h"
 #include "fuzz/memory_file.h"
+#include "tests/builders/host_item.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace orv::filescan;
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)DecodeWebPageHead(bytes);
 
   static orv::fuzz::MemoryFile file;
-  orv::fuzz::FuzzItem item;
+  orv::testing::HostItem item;
   ReadWebPage(file.Hold(bytes), "page", *item);
   return 0;
 }
