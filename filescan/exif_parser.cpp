@@ -1,5 +1,6 @@
 #include "filescan/exif_parser.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <set>
@@ -241,7 +242,9 @@ bool Parser::ReadEntry(uint64_t at, uint32_t& thumbnailOffset, uint32_t& thumbna
       info_.exposureProgram = ToInt(number);
       break;
     case kTagIsoEquivalent:
-      info_.isoEquivalent = ToInt(number);
+      // Some old cameras wrote the speed divided by 200. A negative value is no speed (and
+      // would overflow once multiplied).
+      info_.isoEquivalent = std::max(ToInt(number), 0);
       if (info_.isoEquivalent < 50) info_.isoEquivalent *= 200;
       break;
     case kTagExifVersion:

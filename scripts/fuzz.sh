@@ -33,6 +33,8 @@ samples_for() {
   case $1 in
     film_card) echo "$root/samples/films" ;;
     template) echo "$root/samples/templates" ;;
+    jpeg_exif | iptc) echo "$root/samples/media/Photos" ;;
+    mp3) echo "$root/samples/media/Musique" ;;
     *) ;;
   esac
 }

@@ -133,6 +133,21 @@ TEST(ExifPicture, ApertureValueAndLongExposuresAndNoUnit) {
   EXPECT_EQ(ExposureText(1e-30f), "(1/1000000000)");
 }
 
+TEST(ExifPicture, SmallIsoSpeedsAreScaledAndNegativeOnesReadAsNone) {
+  const auto iso = [](uint16_t format, uint32_t value) {
+    ExifBuilder exif(false);
+    exif.Raw(exif.AddDirectory(), 34855, format, 1, Le32(value));
+    ExifInfo info;
+    EXPECT_TRUE(ParseExifBlock(exif.Block(), info)) << info.lastError;
+    return info.isoEquivalent;
+  };
+  EXPECT_EQ(iso(3, 400), 400);
+  EXPECT_EQ(iso(3, 2), 400);  // written divided by 200
+  // Signed values below zero: times 200, the first has no int.
+  EXPECT_EQ(iso(9, static_cast<uint32_t>(-989921280)), 0);
+  EXPECT_EQ(iso(9, static_cast<uint32_t>(-5)), 0);
+}
+
 TEST(ExifPicture, AFailingFirstDirectoryLeavesTheBareFile) {
   // A value whose offset runs past the block.
   ExifBuilder exif(false);

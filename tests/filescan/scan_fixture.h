@@ -1,5 +1,5 @@
-// Shared pieces of the filescan tests: a host item that releases its texts, reading its text
-// fields, and a scratch folder with its own profile store.
+// Shared pieces of the filescan tests: the host item (tests/builders/host_item.h), reading its
+// text fields, and a scratch folder with its own profile store.
 #ifndef ORV_TESTS_FILESCAN_SCAN_FIXTURE_H
 #define ORV_TESTS_FILESCAN_SCAN_FIXTURE_H
 
@@ -10,29 +10,10 @@
 #include "contract/abi.h"
 #include "contract/host_string.h"
 #include "platform/process.h"
+#include "tests/builders/host_item.h"
 #include "tests/platform/temp_folder.h"
 
 namespace orv::testing {
-
-class HostItem {
- public:
-  HostItem() = default;
-  ~HostItem() {
-    for (HostString* field : {&item_.title, &item_.type, &item_.editor, &item_.author,
-                              &item_.coauthor, &item_.lang, &item_.custom1, &item_.custom2,
-                              &item_.custom3, &item_.comment, &item_.image, &item_.lendname}) {
-      hs_release(*field);
-    }
-  }
-  HostItem(const HostItem&) = delete;
-  HostItem& operator=(const HostItem&) = delete;
-
-  MediaItem& operator*() { return item_; }
-  MediaItem* operator->() { return &item_; }
-
- private:
-  MediaItem item_{};
-};
 
 inline std::string Text(HostString s) { return StringOf(s); }
 

@@ -51,6 +51,16 @@ TEST(WebPageHead, TextsAreReadInTheDeclaredCharset) {
   EXPECT_EQ(head.description, text::Utf8ToUser("Łódź"));
 }
 
+TEST(WebPageHead, AHeadOfTagsThatAreNeverClosedIsReadInOnePass) {
+  // Searched for their '>' and "charset" once a tag, these 4 MiB took minutes.
+  std::string page = "<html><head>";
+  while (page.size() < kMaxWebPageBytes) page += "<meta ";
+  EXPECT_EQ(DecodeWebPageHead(page + "<title>\xC3\xA9</title>").title, text::Utf8ToUser("Ã©"));
+  // The first tag runs up to the first '>': the charset at the end is its own.
+  EXPECT_EQ(DecodeWebPageHead(page + "charset=utf-8><title>\xC3\xA9</title>").title,
+            text::Utf8ToUser("é"));
+}
+
 TEST(WebPageReader, FillsTitleAndCommentOrFallsBackToTheFileTitle) {
   TempFolder folder;
   HostItem item;
