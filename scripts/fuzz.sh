@@ -33,6 +33,8 @@ samples_for() {
   case $1 in
     film_card) echo "$root/samples/films" ;;
     template) echo "$root/samples/templates" ;;
+    film_site_file | auction_params) echo "$root/samples/sites" ;;
+    web_values) echo "$root/samples/templates" ;;
     *) ;;
   esac
 }
