@@ -137,10 +137,13 @@ TEST_F(AuctionRun, SiteFaultsCostTheirAttemptsThenEndTheRun) {
     response.fault = fault;
     return response;
   };
+  // Silence costs nine idle times; the film run shows it already.
   const std::pair<const char*, FakeResponse::Fault> faults[] = {
-      {"coupe", FakeResponse::Fault::kCut},    {"bloque", FakeResponse::Fault::kStall},
-      {"fermee", FakeResponse::Fault::kClose}, {"charabia", FakeResponse::Fault::kGarbage},
-      {"goutte", FakeResponse::Fault::kDrip},  {"sansfin", FakeResponse::Fault::kEndless}};
+      {"coupe", FakeResponse::Fault::kCut},
+      {"fermee", FakeResponse::Fault::kClose},
+      {"charabia", FakeResponse::Fault::kGarbage},
+      {"goutte", FakeResponse::Fault::kDrip},
+      {"sansfin", FakeResponse::Fault::kEndless}};
   for (const auto& [words, fault] : faults) {
     site_.Serve(std::string("/cherche?mots=") + words, faulty(fault));
     const size_t before = site_.Paths().size();
