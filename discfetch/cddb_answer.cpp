@@ -1,5 +1,7 @@
 #include "discfetch/cddb_answer.h"
 
+#include <algorithm>
+
 #include "text/ascii.h"
 #include "text/codepage.h"
 #include "text/lines.h"
@@ -101,6 +103,42 @@ std::optional<size_t> CompleteAnswerLength(std::string_view received, bool singl
     }
   }
   return std::nullopt;
+}
+
+AnswerReception::State AnswerReception::Add(std::string_view piece) {
+  if (state_ != State::kIncomplete) return state_;
+  if (piece.size() > kMaxAnswerBytes - text_.size()) return state_ = State::kTooLarge;
+  const size_t before = text_.size();
+  text_.append(piece);
+  // A terminator or header end may have begun in the last bytes of the earlier text; one that
+  // begins before them was already decided.
+  const size_t from = searched_;
+  searched_ = text_.size() < 3 ? 0 : text_.size() - 3;
+  const std::string_view text = text_;
+  if (!bodyFound_) {
+    const size_t crlf = text.find("\r\n\r\n", from);
+    const size_t lf = text.find("\n\n", from);
+    if (crlf != std::string_view::npos || lf != std::string_view::npos) {
+      bodyFound_ = true;
+      bodyStart_ = lf == std::string_view::npos || (crlf != std::string_view::npos && crlf < lf)
+                       ? crlf + 4
+                       : lf + 2;
+    }
+  }
+  if (singleLine_ && bodyFound_ && !statusLineJudged_ &&
+      text.find('\n', std::max(bodyStart_, before)) != std::string_view::npos) {
+    statusLineJudged_ = true;
+    if (!IsListCode(StatusCode(text.substr(bodyStart_)))) return state_ = State::kComplete;
+  }
+  for (size_t at = text.find('\n', from); at != std::string_view::npos;
+       at = text.find('\n', at + 1)) {
+    const std::string_view rest = text.substr(at + 1);
+    if (rest.substr(0, 2) == ".\n" || rest.substr(0, 3) == ".\r\n") {
+      text_.resize(at > 0 && text_[at - 1] == '\r' ? at - 1 : at);
+      return state_ = State::kComplete;
+    }
+  }
+  return state_;
 }
 
 std::optional<std::string_view> AnswerBody(std::string_view received) {

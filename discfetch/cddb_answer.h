@@ -23,6 +23,33 @@ inline constexpr size_t kMaxAnswerBytes = size_t{1} << 20;
 // whole status line is in.
 std::optional<size_t> CompleteAnswerLength(std::string_view received, bool singleLine);
 
+// An answer as it arrives, piece by piece: complete once CompleteAnswerLength would say so,
+// refused once it would grow past kMaxAnswerBytes. Each piece costs time in its own length only
+// (the searches resume where they stopped), so an answer that trickles in byte by byte is not
+// scanned over and over.
+class AnswerReception {
+ public:
+  enum class State { kIncomplete, kComplete, kTooLarge };
+
+  explicit AnswerReception(bool singleLine) : singleLine_(singleLine) {}
+
+  // The state once `piece` is added; a piece that would pass the cap is not added. Pieces
+  // after the answer is complete or refused are ignored.
+  State Add(std::string_view piece);
+  State Current() const { return state_; }
+  // What was received; once complete, cut where the terminator begins.
+  const std::string& Text() const { return text_; }
+
+ private:
+  bool singleLine_;
+  State state_ = State::kIncomplete;
+  std::string text_;
+  size_t searched_ = 0;   // terminators and header ends before this were looked for
+  size_t bodyStart_ = 0;  // where the CDDB text begins, once the header end is in
+  bool bodyFound_ = false;
+  bool statusLineJudged_ = false;  // single-line mode: the status line was in and read
+};
+
 // The CDDB text behind the HTTP header (after the first empty line); nothing without one.
 std::optional<std::string_view> AnswerBody(std::string_view received);
 

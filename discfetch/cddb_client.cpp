@@ -1,5 +1,6 @@
 #include "discfetch/cddb_client.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -27,16 +28,27 @@ std::string CddbClient::HelloText() {
 bool CddbClient::ReceiveUntil(platform::TcpConnection& connection, bool singleLine,
                               std::string& text) {
   text.clear();
+  AnswerReception answer(singleLine);
   char buffer[4096];
-  uint32_t lastData = platform::TickCountMs();
+  const uint32_t started = platform::TickCountMs();
+  const uint64_t wholeMs = uint64_t{timeoutMs_} * kAnswerTimeouts;
+  uint32_t lastData = started;
   while (true) {
-    const uint32_t waited = platform::TickCountMs() - lastData;
+    const uint32_t now = platform::TickCountMs();
+    const uint32_t waited = now - lastData;
     if (waited > timeoutMs_) {
       lastError_ = CddbError::kTimedOut;
       return false;
     }
+    // A server that keeps sending a byte now and then must not hold the host for ever.
+    const uint64_t elapsed = now - started;
+    if (elapsed > wholeMs) {
+      lastError_ = CddbError::kTooSlow;
+      return false;
+    }
     // Waiting for data rather than polling: the answer is taken as soon as it comes.
-    const platform::TcpError ready = connection.WaitReadable(timeoutMs_ - waited + 1);
+    const uint64_t wait = std::min<uint64_t>(timeoutMs_ - waited, wholeMs - elapsed) + 1;
+    const platform::TcpError ready = connection.WaitReadable(static_cast<uint32_t>(wait));
     if (ready == platform::TcpError::kTimedOut) continue;
     if (ready != platform::TcpError::kNone) {
       lastError_ = CddbError::kBroken;
@@ -47,15 +59,16 @@ bool CddbClient::ReceiveUntil(platform::TcpConnection& connection, bool singleLi
       lastError_ = CddbError::kBroken;  // closed or broken before the answer was complete
       return false;
     }
-    if (text.size() + static_cast<size_t>(got) > kMaxAnswerBytes) {
-      lastError_ = CddbError::kTooLarge;
-      return false;
-    }
-    text.append(buffer, static_cast<size_t>(got));
     lastData = platform::TickCountMs();
-    if (const std::optional<size_t> length = CompleteAnswerLength(text, singleLine)) {
-      text.resize(*length);
-      return true;
+    switch (answer.Add(std::string_view(buffer, static_cast<size_t>(got)))) {
+      case AnswerReception::State::kIncomplete:
+        break;
+      case AnswerReception::State::kTooLarge:
+        lastError_ = CddbError::kTooLarge;
+        return false;
+      case AnswerReception::State::kComplete:
+        text = answer.Text();
+        return true;
     }
   }
 }

@@ -20,7 +20,21 @@
 namespace orv::discfetch {
 
 // Why the last command failed; nothing reads it but tests and a curious developer.
-enum class CddbError { kNone, kUnresolved, kTimedOut, kBroken, kTooLarge, kProtocol };
+enum class CddbError {
+  kNone,
+  kUnresolved,
+  kTimedOut,  // no data for longer than the time-out
+  kTooSlow,   // data kept coming, but the answer was not whole within kAnswerTimeouts time-outs
+  kBroken,
+  kTooLarge,
+  kProtocol
+};
+
+// An answer must be whole within this many time-outs of the request, however steadily it
+// trickles in: 35 s for the 7 s of an import run. A CDDB answer is a few KiB; one still coming
+// after that is a server feeding a byte now and then, which would otherwise hold the host's
+// window for as long as it likes.
+inline constexpr uint32_t kAnswerTimeouts = 5;
 
 class CddbClient {
  public:
@@ -52,8 +66,9 @@ class CddbClient {
   virtual std::string UserName();
   virtual std::string HostName();
   // Receives into `text` until the answer is complete (see CompleteAnswerLength), cut where
-  // the terminator begins. False when no data came for longer than the time-out, the peer
-  // closed or the connection broke first, or the answer grew past kMaxAnswerBytes.
+  // the terminator begins. False when no data came for longer than the time-out, the answer
+  // was not whole within kAnswerTimeouts time-outs, the peer closed or the connection broke
+  // first, or the answer grew past kMaxAnswerBytes.
   virtual bool ReceiveUntil(platform::TcpConnection& connection, bool singleLine,
                             std::string& text);
 

@@ -4,9 +4,11 @@
 //
 // WinInet on Windows, libcurl on Linux. Both follow redirects, take HTTPS, and bound every wait:
 // about 60 s to connect and 30 s without data by default, so a stalled site cannot hang the
-// host. $ORV_WEB_TIMEOUT_MS, when set to a number of milliseconds, replaces both (the tests use
-// short ones). A page is at most kMaxPageBytes; a response with an HTTP status of 400 or more is
-// a failed fetch, not a page.
+// host, and a page must be whole within kWholePageTimeouts of those 30 s (2 minutes), so a site
+// that keeps a byte coming now and then cannot either. $ORV_WEB_TIMEOUT_MS, when set to a number
+// of milliseconds, replaces the connect and idle times (the whole page then has four times it;
+// the tests use short ones). A page is at most kMaxPageBytes; a response with an HTTP status of
+// 400 or more is a failed fetch, not a page.
 //
 // The proxy and its login are applied when the session is made, at the first fetch; changing
 // them makes the next fetch start a new session, so the host's current settings always hold.
@@ -21,13 +23,18 @@
 namespace orv::platform {
 
 constexpr size_t kMaxPageBytes = 32u << 20;
+constexpr uint32_t kWholePageTimeouts = 4;
 
 struct WebTimeouts {
   uint32_t connectMs = 60000;
-  uint32_t idleMs = 30000;  // longest wait for the next bytes of an answer
+  uint32_t idleMs = 30000;                        // longest wait for the next bytes of an answer
+  uint32_t wholeMs = 30000 * kWholePageTimeouts;  // longest time for the page from the request
 };
 
-// The defaults, or both set from $ORV_WEB_TIMEOUT_MS.
+// "The page was not whole after N ms": the status text of a fetch that took too long.
+std::string TooSlowText(uint32_t wholeMs);
+
+// The defaults, or all three set from $ORV_WEB_TIMEOUT_MS.
 WebTimeouts CurrentWebTimeouts();
 
 struct WebPage {

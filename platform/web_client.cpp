@@ -1,6 +1,8 @@
 // The parts of the web client both platforms share.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "platform/page_fetch.h"
 #include "text/number.h"
@@ -12,9 +14,17 @@ WebTimeouts CurrentWebTimeouts() {
   const char* override = std::getenv("ORV_WEB_TIMEOUT_MS");
   if (override && *override) {
     const int32_t ms = text::IntegerValue(override);
-    if (ms > 0) timeouts.connectMs = timeouts.idleMs = static_cast<uint32_t>(ms);
+    if (ms > 0) {
+      timeouts.connectMs = timeouts.idleMs = static_cast<uint32_t>(ms);
+      timeouts.wholeMs = static_cast<uint32_t>(std::min<int64_t>(
+          int64_t{ms} * kWholePageTimeouts, std::numeric_limits<uint32_t>::max()));
+    }
   }
   return timeouts;
+}
+
+std::string TooSlowText(uint32_t wholeMs) {
+  return "The page was not whole after " + std::to_string(wholeMs) + " ms";
 }
 
 std::string TransferStatusText(size_t bytes, double seconds) {

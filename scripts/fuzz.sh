@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every fuzz target (or those named) for SECONDS each and prints, per target, the
-# executions, the coverage reached and the findings.
+# executions, the CPU seconds it got, the coverage reached and the findings.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]      default 20 seconds, every target
 #
@@ -35,6 +35,8 @@ samples_for() {
     template) echo "$root/samples/templates" ;;
     jpeg_exif | iptc) echo "$root/samples/media/Photos" ;;
     mp3) echo "$root/samples/media/Musique" ;;
+    film_site_file | auction_params) echo "$root/samples/sites" ;;
+    web_values) echo "$root/samples/templates" ;;
     *) ;;
   esac
 }
@@ -48,22 +50,27 @@ run_target() {
   done
   # -timeout: an input taking longer is a hang; -rss_limit_mb: one that takes more memory is a
   # blow-up. Both are findings.
-  "$bin/fuzz_$name" "$corpus" "${seeds[@]}" -max_total_time="$seconds" -timeout=10 \
-    -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
-    -artifact_prefix="$work/findings/$name-" >"$log" 2>&1
-  local status=$?
+  # The CPU seconds the target really got (user + system): on a loaded machine they fall short
+  # of the wall-clock SECONDS.
+  local TIMEFORMAT='%U %S' times status
+  times=$( { time "$bin/fuzz_$name" "$corpus" "${seeds[@]}" -max_total_time="$seconds" \
+    -timeout=10 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
+    -artifact_prefix="$work/findings/$name-" >"$log" 2>&1; } 2>&1 )
+  status=$?
+  local cpu
+  cpu=$(awk '{ printf "%.0f", $1 + $2 }' <<<"$times")
   local execs cov ft findings
   execs=$(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$log" | grep -Eo '[0-9]+$' | tail -1)
   cov=$(grep -Eo 'cov: [0-9]+' "$log" | tail -1 | grep -Eo '[0-9]+')
   ft=$(grep -Eo 'ft: [0-9]+' "$log" | tail -1 | grep -Eo '[0-9]+')
   findings=$(ls "$work/findings" 2>/dev/null | grep -c "^$name-")
-  printf '%-22s %12s %8s %8s %9s %s\n' "$name" "${execs:-?}" "${cov:-?}" "${ft:-?}" \
-    "$findings" "$([[ $status -eq 0 ]] || echo "(exit $status, see $log)")"
+  printf '%-22s %12s %8s %8s %8s %9s %s\n' "$name" "${execs:-?}" "${cpu:-?}" "${cov:-?}" \
+    "${ft:-?}" "$findings" "$([[ $status -eq 0 ]] || echo "(exit $status, see $log)")"
 }
 export -f run_target samples_for
 export root work bin seconds
 
-printf '%-22s %12s %8s %8s %9s\n' target executions coverage features findings
+printf '%-22s %12s %8s %8s %8s %9s\n' target executions cpu-s coverage features findings
 # Two at a time: one per core.
 printf '%s\n' "${targets[@]}" | xargs -P 2 -I{} bash -c 'run_target {}' | sort
 found=$(ls "$work/findings" 2>/dev/null | wc -l)

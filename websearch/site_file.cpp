@@ -27,16 +27,28 @@ std::string SiteFilePath(std::string_view libraryPath) {
 
 bool SiteFile::Exists() const { return !path_.empty() && platform::IsRegularFile(path_); }
 
-std::string SiteFile::Value(std::string_view section, std::string_view key,
-                            std::string_view fallback) const {
+const std::vector<platform::ProfileValue>& SiteFile::Section(std::string_view section) const {
+  const std::string name = text::ToUpperAscii(section);
+  const auto found = sections_.find(name);
+  if (found != sections_.end()) return found->second;
   platform::ProfileLocation where;
   where.useIniFile = true;
   where.iniFile = path_;
   where.section = std::string(section);
-  const std::optional<std::string> stored =
-      path_.empty() ? std::nullopt : platform::ReadProfileText(where, key);
-  if (!stored) return std::string(fallback);
-  return text::Windows1252OrUtf8ToUser(std::string_view(*stored).substr(0, kMaxSiteValue));
+  std::vector<platform::ProfileValue> values;
+  if (!path_.empty()) values = platform::ListProfileValues(where);
+  return sections_.emplace(name, std::move(values)).first->second;
+}
+
+std::string SiteFile::Value(std::string_view section, std::string_view key,
+                            std::string_view fallback) const {
+  // The first of the name, as the profile store reads one value.
+  for (const platform::ProfileValue& value : Section(section)) {
+    if (!text::EqualsIgnoringAsciiCase(value.name, key)) continue;
+    const std::string stored = value.isInteger ? std::to_string(value.integer) : value.text;
+    return text::Windows1252OrUtf8ToUser(std::string_view(stored).substr(0, kMaxSiteValue));
+  }
+  return std::string(fallback);
 }
 
 int SiteFile::IntValue(std::string_view section, std::string_view key, int fallback) const {

@@ -1,13 +1,18 @@
 // The file that describes the site(s) a web search filter queries: an initialisation file
 // beside the library, read with the profile store's rules (sections and keys without regard to
 // case, blanks around values ignored). Values are cut at 999 characters; a file written in
-// UTF-8 or windows-1252 reads alike, in the user's code page.
+// UTF-8 or windows-1252 reads alike, in the user's code page. Each section is read from the file
+// once in the object's life, however many of its keys are asked for: listing a thousand sites
+// must not read the file thousands of times.
 #ifndef ORV_WEBSEARCH_SITE_FILE_H
 #define ORV_WEBSEARCH_SITE_FILE_H
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/profile.h"
 
 namespace orv::websearch {
 
@@ -40,7 +45,11 @@ class SiteFile {
                                           std::string_view stopAt = "") const;
 
  private:
+  // The section's values as the profile store lists them, read on first use.
+  const std::vector<platform::ProfileValue>& Section(std::string_view section) const;
+
   std::string path_;
+  mutable std::map<std::string, std::vector<platform::ProfileValue>> sections_;  // upper-cased
 };
 
 }  // namespace orv::websearch

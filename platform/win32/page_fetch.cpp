@@ -187,8 +187,22 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
   char block[kBlock];
   bool failed = false;
   while (true) {
+    // A site that sends a byte now and then is never silent for long: the whole page is
+    // bounded. Asking what is there first keeps a read from waiting to fill the whole block.
+    if (GetTickCount() - start > timeouts.wholeMs) {
+      SetStatus(status_, TooSlowText(timeouts.wholeMs));
+      failed = true;
+      break;
+    }
+    DWORD available = 0;
+    if (!InternetQueryDataAvailable(request, &available, 0, 0)) {
+      SetStatus(status_, ErrorText(GetLastError()));
+      failed = true;
+      break;
+    }
     DWORD read = 0;
-    if (!InternetReadFile(request, block, kBlock, &read)) {
+    if (!InternetReadFile(request, block, available == 0 || available > kBlock ? kBlock : available,
+                          &read)) {
       SetStatus(status_, ErrorText(GetLastError()));
       failed = true;
       break;

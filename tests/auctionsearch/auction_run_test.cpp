@@ -127,6 +127,37 @@ TEST_F(AuctionRun, NotFoundAndBotCheckPagesEndTheRunWithoutAnItem) {
   }
 }
 
+// A site's faults: the search page is tried nine times in all, an object's page six, then the
+// run ends without an item. Every attempt is bounded by the web client (300 ms idle, the whole
+// page in four times that, 32 MiB).
+TEST_F(AuctionRun, SiteFaultsCostTheirAttemptsThenEndTheRun) {
+  using orv::testing::FakeResponse;
+  const auto faulty = [](FakeResponse::Fault fault) {
+    FakeResponse response = orv::testing::Page(std::string(5000, 'x'));
+    response.fault = fault;
+    return response;
+  };
+  // Silence costs nine idle times; the film run shows it already.
+  const std::pair<const char*, FakeResponse::Fault> faults[] = {
+      {"coupe", FakeResponse::Fault::kCut},
+      {"fermee", FakeResponse::Fault::kClose},
+      {"charabia", FakeResponse::Fault::kGarbage},
+      {"goutte", FakeResponse::Fault::kDrip},
+      {"sansfin", FakeResponse::Fault::kEndless}};
+  for (const auto& [words, fault] : faults) {
+    site_.Serve(std::string("/cherche?mots=") + words, faulty(fault));
+    const size_t before = site_.Paths().size();
+    Answer(std::string("dialog 1001 set 1001=") + words + " ok\n");
+    EXPECT_EQ(Run().Results(), (std::vector<int32_t>{-1})) << words;
+    EXPECT_EQ(site_.Paths().size() - before, 9u) << words;
+  }
+  site_.Serve("/objet?no=3", faulty(FakeResponse::Fault::kDrip));
+  const size_t before = site_.Paths().size();
+  Answer("dialog 1001 set 1001=timbre ok\ndialog 1002 select 2 ok\n");
+  EXPECT_EQ(Run().Results(), (std::vector<int32_t>{-1}));
+  EXPECT_EQ(site_.Paths().size() - before, 7u) << "the search page, then six attempts";
+}
+
 TEST_F(AuctionRun, TheConfirmationShowsTitleCountryAndValue) {
   filter_.Web().importLink = 0;
   Answer("dialog 1001 set 1001=timbre ok\ndialog 1002 select 0 ok\nmsgbox no\n");

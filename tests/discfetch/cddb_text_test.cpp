@@ -1,6 +1,8 @@
 // The texts sent to a CDDB server and the reading of its answers, without any connection.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "discfetch/cddb_answer.h"
 #include "discfetch/cddb_request.h"
 
@@ -57,6 +59,41 @@ TEST(CddbReception, SingleLineAnswersAreJudgedOnlyOnceTheStatusLineIsIn) {
   EXPECT_TRUE(CompleteAnswerLength(header + "202 No match\r\n", true));
   EXPECT_TRUE(CompleteAnswerLength(header + "200 rock 0501a302 A / B\n", true));
   EXPECT_FALSE(CompleteAnswerLength(header + "211 close matches\r\nrock 1 x\r\n", true));
+}
+
+// The client's reception, fed as recv cuts it, must end where the whole-text rule says.
+TEST(CddbReception, PiecesOfAnySizeEndWhereTheWholeTextDoes) {
+  const std::string answers[][2] = {
+      {"HTTP/1.0 200 OK\r\n\r\n210 OK\r\nline\r\n.\r\ntrailing", ""},
+      {"HTTP/1.0 200 OK\n\n211 close\nrock 1 A\n.\n", ""},
+      {"HTTP/1.0 200 OK\r\n\r\n202 No match\r\nrest", "single"},
+      {"HTTP/1.0 200 OK\r\n\r\n211 close\r\nrock 1 A\r\n.\r\n", "single"},
+  };
+  for (const auto& [text, mode] : answers) {
+    const bool singleLine = !mode.empty();
+    for (size_t piece : {size_t{1}, size_t{2}, size_t{3}, size_t{5}, text.size()}) {
+      AnswerReception reception(singleLine);
+      size_t fed = 0;
+      while (fed < text.size() && reception.Current() == AnswerReception::State::kIncomplete) {
+        reception.Add(std::string_view(text).substr(fed, piece));
+        fed += std::min(piece, text.size() - fed);
+      }
+      ASSERT_EQ(reception.Current(), AnswerReception::State::kComplete) << text << piece;
+      EXPECT_EQ(reception.Text().size(), CompleteAnswerLength(text.substr(0, fed), singleLine))
+          << text << " in pieces of " << piece;
+    }
+  }
+}
+
+TEST(CddbReception, AnAnswerThatWouldPassTheCapIsRefused) {
+  AnswerReception reception(false);
+  const std::string block(64 * 1024, 'x');
+  for (size_t fed = 0; fed + block.size() <= kMaxAnswerBytes; fed += block.size()) {
+    ASSERT_EQ(reception.Add(block), AnswerReception::State::kIncomplete);
+  }
+  EXPECT_EQ(reception.Add("y"), AnswerReception::State::kTooLarge);
+  EXPECT_EQ(reception.Text().size(), kMaxAnswerBytes) << "the refused piece is not kept";
+  EXPECT_EQ(reception.Add("\n.\n"), AnswerReception::State::kTooLarge) << "and stays refused";
 }
 
 TEST(CddbAnswer, BodyStartsAfterTheFirstEmptyLine) {

@@ -227,6 +227,22 @@ void FakeCddbServer::Send(platform::TcpConnection& connection, const Answer& ans
     case Delivery::kCloseEarly:
       connection.SendAll(whole.substr(0, whole.size() / 2), 2000);
       return;
+    case Delivery::kCloseAtOnce:
+      return;
+    case Delivery::kSlowDrip:
+      // The send fails once the client has gone.
+      for (size_t at = 0; at < whole.size() && !stop_; ++at) {
+        if (connection.SendAll(whole.substr(at, 1), 2000) != platform::TcpError::kNone) return;
+        Pause(kSlowDripMs);
+      }
+      return;
+    case Delivery::kEndless: {
+      if (connection.SendAll(kHttpHeader, 2000) != platform::TcpError::kNone) return;
+      const std::string text = answer.cddbText.empty() ? std::string(4096, 'x') : answer.cddbText;
+      while (!stop_ && connection.SendAll(text, 2000) == platform::TcpError::kNone) {
+      }
+      return;
+    }
   }
 }
 

@@ -1,8 +1,9 @@
 // A CDDB server over HTTP on a loopback port of its own (port 0: the system picks), run on a
 // thread of the test. It answers the sites, stat, query and read commands from the entries it
 // was given (files or texts), records every raw request, and can misbehave on demand: stall,
-// close early, send in small pieces, send LF-only lines, send the header before the rest, or
-// answer whatever a test scripts (202, 211, 401, 500, garbage, a huge answer).
+// close early or at once, send in small pieces, drip one byte at a time, send for ever, send
+// LF-only lines, send the header before the rest, or answer whatever a test scripts (202, 211,
+// 401, 500, garbage, a huge answer).
 #ifndef ORV_TESTS_DISCFETCH_FAKE_CDDB_SERVER_H
 #define ORV_TESTS_DISCFETCH_FAKE_CDDB_SERVER_H
 
@@ -27,7 +28,13 @@ enum class Delivery {
   kStall,        // nothing at all; the connection stays open until the client leaves
   kStallMidway,  // half the answer, then nothing while the connection stays open
   kCloseEarly,   // half the answer, then the connection closes
+  kCloseAtOnce,  // nothing at all, the connection closes as soon as the request is in
+  kSlowDrip,     // one byte every kSlowDripMs, however long the client listens
+  kEndless,      // the header, then the CDDB text over and over without a terminator, for ever
 };
+
+// Well within the tests' time-out of 300 ms: only a bound on the whole answer stops a slow drip.
+inline constexpr int kSlowDripMs = 40;
 
 // A scripted answer: the CDDB text (CR LF lines, terminator included when it needs one).
 struct Answer {

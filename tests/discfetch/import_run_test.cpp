@@ -169,19 +169,6 @@ TEST_F(ImportRun, ZeroAttemptsStillAskOnceAndSkipAFailedReadSilently) {
   EXPECT_EQ(server_.RequestCount("read"), 1u);
 }
 
-TEST_F(ImportRun, ServerFaultsCostTheirAttemptsAndEndInBoundedTime) {
-  SetOptions({{"NbAttempt", 2}, {"CreateNotFound", 1}});
-  Insert({{"a", WorkedExampleTracks()}});
-  server_.AddEntry("rock", EntryText(kExampleId, "Noir / Tostaky", {"Un", "Deux"}));
-  server_.Script("query",
-                 {{"", Delivery::kStall}, {"211 x\r\nrock 0501a302 A\r\n", Delivery::kCloseEarly}});
-  Answer("dialog 130 press 3002 ok\n");
-  const std::vector<Produced> produced = Run();
-  ASSERT_EQ(produced.size(), 1u);
-  EXPECT_EQ(produced[0].title, "CD 001") << "two failed queries: not found";
-  EXPECT_EQ(server_.RequestCount("query"), 2u);
-}
-
 TEST_F(ImportRun, ThroughTheProxyWithAndWithoutAUser) {
   // The fake server plays the proxy; the configured server is on another port.
   SetProxy("127.0.0.1", server_.Port(), "", "ignored");

@@ -21,7 +21,7 @@ std::string ShortFilmPage(const std::string& title, const std::string& picture =
 
 // The site's answers on `site` (a FakeSite): the search for "bleu" gives a list of 20, the
 // films 1 to 20 (each with the cover picture at /covers/Bleu.JPG), the search for "grand" the
-// full result page.
+// full result page; /goutte drips one byte at a time.
 class FakeSite;
 void ServeFilmSite(FakeSite& site);
 

@@ -1,5 +1,5 @@
 // The search run: keyword dialog, search page, hit list, result pages, confirmation, link
-// items, pictures, and what the faults of a site do to it.
+// items, pictures. What the faults of a site do to it is in film_network_test.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -169,28 +169,6 @@ TEST_F(FilmRun, PicturesFollowCopyImage) {
   ASSERT_EQ(calls.size(), 2u);
   EXPECT_EQ(calls[0].image, site_.Root() + "/covers/absent.jpg");
   EXPECT_FALSE(platform::PathExists(Pictures() + "/Film 5.jpg"));
-}
-
-TEST_F(FilmRun, FailedPagesAreTriedSixTimesThenEndTheRun) {
-  FakeResponse broken = Page("<div class=\"fiche\"><h1>Erreur</h1></div>");
-  broken.status = 500;
-  FakeResponse cut = Page(orv::testing::FilmListPage(3));
-  cut.fault = FakeResponse::Fault::kCut;
-  FakeResponse stall = Page(orv::testing::FilmListPage(3));
-  stall.fault = FakeResponse::Fault::kStall;
-  site_.Serve("/cherche?titre=panne", broken);
-  site_.Serve("/cherche?titre=coupe", cut);
-  site_.Serve("/cherche?titre=bloque", stall);
-  for (const char* words : {"absent", "panne", "coupe", "bloque"}) {
-    const size_t before = site_.Paths().size();
-    Answer(std::string("dialog 1001 set 1001=") + words + " ok\n");
-    EXPECT_EQ(Results(RunAll()), (std::vector<int32_t>{-1})) << words;
-    EXPECT_EQ(site_.Paths().size() - before, 6u) << words;
-  }
-  // A result page that fails in the middle of a queue ends the run too.
-  site_.Serve("/film/2.html", broken);
-  Answer(std::string(kSearchBleu) + "dialog 1002 select 0,1,2 ok\nmsgbox yes\n");
-  EXPECT_EQ(Results(RunAll()), (std::vector<int32_t>{257, 128, -1}));
 }
 
 TEST_F(FilmRun, RedirectsAndLargePagesAreFollowedThrough) {

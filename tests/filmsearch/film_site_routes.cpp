@@ -11,6 +11,10 @@ void ServeFilmSite(FakeSite& site) {
   }
   site.Serve("/cherche?titre=grand", Page(FullFilmPage()));
   site.Serve("/covers/Bleu.JPG", Page("\xFF\xD8 cover \xFF\xD9", "image/jpeg"));
+  // A byte every 20 ms for 200 s: only the bound on the whole page ends its fetch.
+  FakeResponse drip = Page(std::string(10000, 'a'));
+  drip.fault = FakeResponse::Fault::kDrip;
+  site.Serve("/goutte", drip);
 }
 
 }  // namespace orv::testing

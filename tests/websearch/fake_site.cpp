@@ -144,11 +144,39 @@ void FakeSite::Answer(int connection) {
       "HTTP/1.1 " + std::to_string(response.status) + " " + Reason(response.status) + "\r\n";
   if (!response.contentType.empty()) head += "Content-Type: " + response.contentType + "\r\n";
   if (!response.location.empty()) head += "Location: " + response.location + "\r\n";
-  head +=
-      "Content-Length: " + std::to_string(response.body.size()) + "\r\nConnection: close\r\n\r\n";
-  if (response.fault == FakeResponse::Fault::kNone) {
-    SendAll(connection, head + response.body);
-    return;
+  if (response.fault != FakeResponse::Fault::kEndless) {
+    head += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
+  }
+  head += "Connection: close\r\n\r\n";
+  switch (response.fault) {
+    case FakeResponse::Fault::kNone:
+      SendAll(connection, head + response.body);
+      return;
+    case FakeResponse::Fault::kClose:
+      return;
+    case FakeResponse::Fault::kGarbage:
+      SendAll(connection, response.body);
+      return;
+    case FakeResponse::Fault::kDrip:
+      // Each byte within the client's idle time: only a bound on the whole page stops it. The
+      // send fails once the client has gone.
+      if (!SendAll(connection, head)) return;
+      for (char byte : response.body) {
+        if (stopping_ || !SendAll(connection, std::string(1, byte))) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(response.dripMs));
+      }
+      return;
+    case FakeResponse::Fault::kEndless: {
+      if (!SendAll(connection, head)) return;
+      std::string chunk = response.body.empty() ? std::string("x") : response.body;
+      while (chunk.size() < 65536) chunk += chunk;
+      while (!stopping_ && SendAll(connection, chunk)) {
+      }
+      return;
+    }
+    case FakeResponse::Fault::kCut:
+    case FakeResponse::Fault::kStall:
+      break;
   }
   SendAll(connection, head + response.body.substr(0, response.body.size() / 2));
   if (response.fault == FakeResponse::Fault::kCut) return;

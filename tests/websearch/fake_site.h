@@ -1,5 +1,6 @@
 // A web site on a loopback socket for the web search tests: canned answers by request target,
-// the faults real sites have (error statuses, a cut transfer, a stall, a redirect), and a record
+// the faults real sites have (error statuses, a cut transfer, a stall, a slow drip, an endless
+// answer, garbage, a connection closed at once, a redirect), and a record
 // of every request so that tests compare the exact addresses asked for.
 //
 // The server binds 127.0.0.1 on an ephemeral port and answers from a thread of its own, one
@@ -20,14 +21,19 @@ namespace orv::testing {
 struct FakeResponse {
   enum class Fault {
     kNone,
-    kCut,    // announces the whole body, sends half of it and closes
-    kStall,  // sends the headers and half the body, then nothing until the client gives up
+    kCut,      // announces the whole body, sends half of it and closes
+    kStall,    // sends the headers and half the body, then nothing until the client gives up
+    kDrip,     // sends the headers, then the body one byte every `dripMs`
+    kEndless,  // sends the headers without a length, then the body over and over, for ever
+    kGarbage,  // sends the body alone, no status line or headers, and closes
+    kClose,    // closes the connection as soon as the request is in
   };
   int status = 200;
   std::string contentType = "text/html";
   std::string body;
   std::string location;  // a redirect's target
   Fault fault = Fault::kNone;
+  int dripMs = 20;
 };
 
 struct FakeRequest {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/profile.h"
 #include "tests/platform/temp_folder.h"
 #include "text/codepage.h"
 #include "websearch/picture_store.h"
@@ -44,6 +45,22 @@ TEST(SiteFile, ValuesCutAndListsEndAtTheFirstGap) {
   EXPECT_EQ(file.NumberedValues("LISTE", "?"), (std::vector<std::string>{"a"}));
   EXPECT_FALSE(SiteFile(folder / "absent.ini").Exists());
   EXPECT_EQ(SiteFile(folder / "absent.ini").Value("FILMS", "WebRoot", "?"), "?");
+}
+
+// Each section is read once and kept: whatever case it is asked in, the values are those the
+// profile store reads, the first of a repeated key winning.
+TEST(SiteFile, ASectionReadOnceAnswersInAnyCase) {
+  orv::testing::TempFolder folder;
+  const SiteFile file(folder.Write(
+      "sites.ini", "[Films]\nWebRoot=premier\nwebroot=second\n[films]\nSearchURL=plus loin\n"));
+  EXPECT_EQ(file.Value("films", "WEBROOT"), "premier");
+  EXPECT_EQ(file.Value("FILMS", "WebRoot"), "premier");
+  platform::ProfileLocation where;
+  where.useIniFile = true;
+  where.iniFile = file.Path();
+  where.section = "FiLmS";
+  EXPECT_EQ(file.Value("Films", "SearchURL", "?"),
+            platform::ReadProfileText(where, "SearchURL").value_or("?"));
 }
 
 TEST(PictureStore, FileNameFromTheTitleAndTheAddress) {

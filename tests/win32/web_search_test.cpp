@@ -157,6 +157,10 @@ TEST_F(WebSearchTest, ErrorPagesAreFailedFetchesAndTheProxyIsUsed) {
   ASSERT_EQ(client.FetchPage(SiteRoot() + "/covers/Bleu.JPG", page, "Test"), 1);
   EXPECT_EQ(page.bytes, "\xFF\xD8 cover \xFF\xD9");
   EXPECT_EQ(page.contentType, "image/jpeg");
+  // A byte now and then within the idle time: the bound on the whole page ends it.
+  EXPECT_EQ(client.FetchPage(SiteRoot() + "/goutte", page, "Test"), 0);
+  EXPECT_EQ(client.StatusText(), platform::TooSlowText(platform::CurrentWebTimeouts().wholeMs));
+  EXPECT_TRUE(page.bytes.empty());
 
   // The fake site answers as a proxy too: a site that does not exist is reached through it.
   platform::WebClient proxied;

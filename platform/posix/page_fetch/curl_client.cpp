@@ -23,8 +23,10 @@ struct Transfer {
   Clock::time_point opened;
   Clock::time_point lastData;
   uint32_t idleMs = 0;
+  uint32_t wholeMs = 0;
   bool tooLarge = false;
   bool stalled = false;
+  bool tooSlow = false;
 };
 
 double SecondsSince(Clock::time_point start) {
@@ -55,6 +57,13 @@ int OnProgress(void* user, curl_off_t, curl_off_t downloaded, curl_off_t, curl_o
   if (silent.count() > static_cast<long long>(transfer->idleMs)) {
     transfer->stalled = true;
     return 1;  // aborts the transfer
+  }
+  // A site that sends a byte now and then is never silent for long: the whole page is bounded.
+  const auto whole =
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - transfer->opened);
+  if (whole.count() > static_cast<long long>(transfer->wholeMs)) {
+    transfer->tooSlow = true;
+    return 1;
   }
   return 0;
 }
@@ -113,6 +122,7 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
   transfer.status = &status_;
   transfer.opened = transfer.lastData = Clock::now();
   transfer.idleMs = timeouts.idleMs;
+  transfer.wholeMs = timeouts.wholeMs;
   char error[CURL_ERROR_SIZE] = {};
 
   curl_easy_setopt(handle, CURLOPT_URL, address.c_str());
@@ -122,6 +132,9 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
   curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, "");
   curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeouts.connectMs));
+  // libcurl's own limit, should the progress calls that check the bound come late.
+  curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS,
+                   static_cast<long>(timeouts.wholeMs) + static_cast<long>(timeouts.idleMs));
   curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &OnData);
   curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
   curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &OnProgress);
@@ -144,6 +157,8 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
       status_ = "The page is larger than " + std::to_string(kMaxPageBytes >> 20) + " MiB";
     } else if (transfer.stalled) {
       status_ = "The server sent nothing for " + std::to_string(timeouts.idleMs) + " ms";
+    } else if (transfer.tooSlow || code == CURLE_OPERATION_TIMEDOUT) {
+      status_ = TooSlowText(timeouts.wholeMs);
     } else {
       status_ = error[0] ? error : curl_easy_strerror(code);
     }
