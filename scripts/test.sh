@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the release suite, the same suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then the Windows cross build and its tests under Wine when
-# scripts/test-windows.sh is there. Exits non-zero when anything fails.
+# scripts/test-windows.sh is there, then every fuzz target for a short time (ORV_FUZZ_SECONDS,
+# 20 by default; 0 skips it). Exits non-zero when anything fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -39,6 +40,19 @@ if [[ -f scripts/test-windows.sh ]]; then
     failed+=("windows")
     summary+=("windows: failed")
   fi
+fi
+
+fuzz_seconds=${ORV_FUZZ_SECONDS:-20}
+if [[ $fuzz_seconds -gt 0 ]]; then
+  echo "=== fuzz: every target for $fuzz_seconds s"
+  fuzz_log=$(mktemp)
+  if bash scripts/fuzz.sh "$fuzz_seconds" 2>&1 | tee "$fuzz_log"; [[ ${PIPESTATUS[0]} -eq 0 ]]; then
+    summary+=("fuzz: $(grep -c ' 0 *$' "$fuzz_log") targets, no findings")
+  else
+    failed+=("fuzz")
+    summary+=("fuzz: failed (findings in build/fuzz/findings)")
+  fi
+  rm -f "$fuzz_log"
 fi
 
 echo
