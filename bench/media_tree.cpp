@@ -127,9 +127,9 @@ bool WriteMpeg2Music(const fs::path& path, const Song& song, int seconds) {
 // An AVI of `frames` frames at 25 per second with one audio stream.
 bool WriteVideo(const fs::path& path, const std::string& handler, uint16_t audioTag,
                 uint32_t frames) {
-  AviSpec spec;
-  spec.streams = {VideoStream(handler, 640, 480, 25, 1, frames), AudioStream(audioTag, 2, 48000)};
-  return Write(path, BuildAvi(spec));
+  AviSpec layout;
+  layout.streams = {VideoStream(handler, 640, 480, 25, 1, frames), AudioStream(audioTag, 2, 48000)};
+  return Write(path, BuildAvi(layout));
 }
 
 // A compound file with a document stream and its summary information.
@@ -146,10 +146,10 @@ bool WriteDocument(const fs::path& path, const std::string& title, const std::st
 bool WriteProgram(const fs::path& path, const std::string& description, bool pe32Plus) {
   VersionSpec version = ReportToolVersion();
   version.strings[0].second = description;
-  PeSpec spec;
-  spec.pe32Plus = pe32Plus;
-  spec.versionBlock = BuildVersionBlock(version);
-  return Write(path, BuildPe(spec).bytes);
+  PeSpec layout;
+  layout.pe32Plus = pe32Plus;
+  layout.versionBlock = BuildVersionBlock(version);
+  return Write(path, BuildPe(layout).bytes);
 }
 
 bool WriteWebPage(const fs::path& path, const std::string& title, const std::string& description) {

@@ -233,9 +233,9 @@ constexpr size_t kSectionCountAt = 0x86, kOptionalSizeAt = 0x94, kResourceSectio
 constexpr size_t kFirstChild = 92;
 
 PeImage ReportTool(std::string block = BuildVersionBlock(ReportToolVersion())) {
-  PeSpec spec;
-  spec.versionBlock = std::move(block);
-  return BuildPe(spec);
+  PeSpec layout;
+  layout.versionBlock = std::move(block);
+  return BuildPe(layout);
 }
 
 void AddPrograms(std::vector<InputFile>& out) {

@@ -226,9 +226,9 @@ void AddMusic(std::vector<InputFile>& out) {
 // Videos ------------------------------------------------------------------------------------
 
 AviSpec TwoStreams() {
-  AviSpec spec;
-  spec.streams = {VideoStream("XVID", 640, 480, 25, 1, 250), AudioStream(0x55, 2, 48000)};
-  return spec;
+  AviSpec layout;
+  layout.streams = {VideoStream("XVID", 640, 480, 25, 1, 250), AudioStream(0x55, 2, 48000)};
+  return layout;
 }
 
 // The offset of the first stream header's field `at` (0 type, 20 scale, 24 rate, 32 length).
@@ -303,18 +303,18 @@ void AddVideos(std::vector<InputFile>& out) {
   }
   {
     // No frame rectangle, and a bitmap height whose absolute value has no int.
-    AviSpec spec;
+    AviSpec layout;
     AviStreamSpec video = VideoStream("MJPG", 0, 0, 25, 1, 10);
     PatchLe(video.format, 4, 0x80000000u, 4);  // width
     PatchLe(video.format, 8, 0x80000000u, 4);  // height
-    spec.streams = {video};
-    add("avi_bitmap_height_int32_min", BuildAvi(spec));
+    layout.streams = {video};
+    add("avi_bitmap_height_int32_min", BuildAvi(layout));
   }
   {
     // A format block of 16 KiB where 256 bytes are kept.
-    AviSpec spec = TwoStreams();
-    spec.streams[1].format += std::string(16 * 1024, '\x7F');
-    add("avi_stream_format_larger_than_kept", BuildAvi(spec));
+    AviSpec layout = TwoStreams();
+    layout.streams[1].format += std::string(16 * 1024, '\x7F');
+    add("avi_stream_format_larger_than_kept", BuildAvi(layout));
   }
 }
 

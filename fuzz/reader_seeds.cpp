@@ -128,8 +128,8 @@ void AddMusic(std::vector<InputFile>& out) {
 // Videos ------------------------------------------------------------------------------------
 
 void AddVideos(std::vector<InputFile>& out) {
-  const auto add = [&](const std::string& name, AviSpec spec) {
-    out.push_back({"avi", name, BuildAvi(spec)});
+  const auto add = [&](const std::string& name, AviSpec layout) {
+    out.push_back({"avi", name, BuildAvi(layout)});
   };
   AviSpec two;
   two.streams = {VideoStream("xvid", 640, 480, 25, 1, 250), AudioStream(0x55, 2, 48000),
@@ -209,11 +209,11 @@ void AddDocuments(std::vector<InputFile>& out) {
 
 void AddPrograms(std::vector<InputFile>& out) {
   const auto image = [](const VersionSpec& version, bool plus, bool resources) {
-    PeSpec spec;
-    spec.pe32Plus = plus;
-    spec.withResources = resources;
-    spec.versionBlock = BuildVersionBlock(version);
-    return BuildPe(spec).bytes;
+    PeSpec layout;
+    layout.pe32Plus = plus;
+    layout.withResources = resources;
+    layout.versionBlock = BuildVersionBlock(version);
+    return BuildPe(layout).bytes;
   };
   VersionSpec tool = ReportToolVersion();
   tool.strings.push_back({"Comments", "Outil d\xC3\xA9taill\xC3\xA9"});

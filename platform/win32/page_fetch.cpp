@@ -216,7 +216,11 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
     page.bytes.append(block, read);
     SetStatus(status_, TransferStatusText(page.bytes.size(), (GetTickCount() - start) / 1000.0));
   }
+  // Closing the request reports the closed connection through the status callback: a failure
+  // keeps its own reason, whenever that report arrives.
+  const std::string reason = failed ? status_ : std::string();
   InternetCloseHandle(request);
+  if (failed) status_ = reason;
   // WinInet ends a transfer the server cut short as if it were complete.
   if (!failed && sized && page.bytes.size() < expected) {
     SetStatus(status_, "The transfer was cut after " + std::to_string(page.bytes.size()) + " of " +

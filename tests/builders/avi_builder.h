@@ -103,32 +103,32 @@ inline std::string StreamHeaderChunk(const AviStreamSpec& s) {
   return RiffChunk("strh", h);
 }
 
-inline std::string BuildAvi(const AviSpec& spec) {
+inline std::string BuildAvi(const AviSpec& layout) {
   std::string main;
-  Put32(main, spec.microSecPerFrame), Put32(main, 0), Put32(main, 0), Put32(main, 0x10);
-  Put32(main, spec.totalFrames), Put32(main, 0);
-  Put32(main, spec.declaredStreams.value_or(static_cast<uint32_t>(spec.streams.size())));
-  Put32(main, 0), Put32(main, spec.width), Put32(main, spec.height);
+  Put32(main, layout.microSecPerFrame), Put32(main, 0), Put32(main, 0), Put32(main, 0x10);
+  Put32(main, layout.totalFrames), Put32(main, 0);
+  Put32(main, layout.declaredStreams.value_or(static_cast<uint32_t>(layout.streams.size())));
+  Put32(main, 0), Put32(main, layout.width), Put32(main, layout.height);
   Put32(main, 0), Put32(main, 0), Put32(main, 0), Put32(main, 0);
   std::string headers = RiffChunk("avih", main);
-  for (const AviStreamSpec& s : spec.streams) {
+  for (const AviStreamSpec& s : layout.streams) {
     std::string list;
     if (s.withHeader) list += StreamHeaderChunk(s);
     if (!s.format.empty()) list += RiffChunk("strf", s.format);
     headers += RiffList("strl", list);
   }
-  if (spec.openDmlFrames) {
+  if (layout.openDmlFrames) {
     std::string dmlh;
-    Put32(dmlh, *spec.openDmlFrames);
+    Put32(dmlh, *layout.openDmlFrames);
     dmlh += std::string(244, '\0');
     headers += RiffList("odml", RiffChunk("dmlh", dmlh));
   }
   std::string body;
-  if (spec.junkBeforeHeaders) body += RiffChunk("JUNK", std::string(30, '\0'));
+  if (layout.junkBeforeHeaders) body += RiffChunk("JUNK", std::string(30, '\0'));
   body += RiffList("hdrl", headers);
   body += RiffList("movi", RiffChunk("00dc", std::string(16, '\x55')));
   std::string out = RiffChunk("RIFF", "AVI " + body);
-  if (spec.extendedRiff)
+  if (layout.extendedRiff)
     out += RiffChunk("RIFF", "AVIX" + RiffList("movi", RiffChunk("00dc", std::string(8, 'x'))));
   return out;
 }

@@ -50,31 +50,31 @@ struct VersionSpec {
 
 // The version resource of a small report tool, with the usual strings of a US-English table.
 inline VersionSpec ReportToolVersion() {
-  VersionSpec spec;
-  spec.strings = {{"FileDescription", "Report tool"}, {"CompanyName", "Acme"},
+  VersionSpec layout;
+  layout.strings = {{"FileDescription", "Report tool"}, {"CompanyName", "Acme"},
                   {"ProductName", "Suite"},           {"ProductVersion", "6, 4, 0, 0"},
                   {"OriginalFilename", "rt.dll"},     {"LegalCopyright", "(c) Acme"}};
-  return spec;
+  return layout;
 }
 
-inline std::string BuildVersionBlock(const VersionSpec& spec) {
+inline std::string BuildVersionBlock(const VersionSpec& layout) {
   std::string fixed;
-  Put32(fixed, spec.signature), Put32(fixed, 0x00010000);
-  Put32(fixed, static_cast<uint32_t>(spec.fileVersion[0]) << 16 | spec.fileVersion[1]);
-  Put32(fixed, static_cast<uint32_t>(spec.fileVersion[2]) << 16 | spec.fileVersion[3]);
-  Put32(fixed, static_cast<uint32_t>(spec.fileVersion[0]) << 16 | spec.fileVersion[1]);
-  Put32(fixed, static_cast<uint32_t>(spec.fileVersion[2]) << 16 | spec.fileVersion[3]);
+  Put32(fixed, layout.signature), Put32(fixed, 0x00010000);
+  Put32(fixed, static_cast<uint32_t>(layout.fileVersion[0]) << 16 | layout.fileVersion[1]);
+  Put32(fixed, static_cast<uint32_t>(layout.fileVersion[2]) << 16 | layout.fileVersion[3]);
+  Put32(fixed, static_cast<uint32_t>(layout.fileVersion[0]) << 16 | layout.fileVersion[1]);
+  Put32(fixed, static_cast<uint32_t>(layout.fileVersion[2]) << 16 | layout.fileVersion[3]);
   Put32(fixed, 0x3F), Put32(fixed, 0), Put32(fixed, 0x40004), Put32(fixed, 2), Put32(fixed, 0);
   Put32(fixed, 0), Put32(fixed, 0);
   std::string strings;
-  for (const auto& [name, value] : spec.strings) strings += VersionStringNode(name, value);
+  for (const auto& [name, value] : layout.strings) strings += VersionStringNode(name, value);
   std::string children;
-  if (!spec.strings.empty())
+  if (!layout.strings.empty())
     children +=
-        VersionNode("StringFileInfo", "", 1, 0, VersionNode(spec.tableKey, "", 1, 0, strings));
-  if (spec.withTranslationList) {
+        VersionNode("StringFileInfo", "", 1, 0, VersionNode(layout.tableKey, "", 1, 0, strings));
+  if (layout.withTranslationList) {
     std::string pairs;
-    for (const auto& [language, codePage] : spec.translations)
+    for (const auto& [language, codePage] : layout.translations)
       Put16(pairs, language), Put16(pairs, codePage);
     children +=
         VersionNode("VarFileInfo", "", 1, 0,
@@ -99,7 +99,7 @@ struct PeImage {
   size_t RootEntryOffset() const { return resourceOffset + 16; }
 };
 
-inline PeImage BuildPe(const PeSpec& spec) {
+inline PeImage BuildPe(const PeSpec& layout) {
   constexpr uint32_t kFileAlign = 0x200, kSectionAlign = 0x1000, kResourceAddress = 0x2000;
   PeImage image;
   // Resource section: three one-entry directories, then the data entry and the block.
@@ -109,32 +109,32 @@ inline PeImage BuildPe(const PeSpec& spec) {
     Put16(rsrc, 0), Put16(rsrc, 1);
     Put32(rsrc, id), Put32(rsrc, target);
   };
-  directory(spec.resourceType, 0x80000000u | 24);
+  directory(layout.resourceType, 0x80000000u | 24);
   directory(1, 0x80000000u | 48);
-  directory(spec.language, 72);
-  Put32(rsrc, kResourceAddress + 88), Put32(rsrc, static_cast<uint32_t>(spec.versionBlock.size()));
+  directory(layout.language, 72);
+  Put32(rsrc, kResourceAddress + 88), Put32(rsrc, static_cast<uint32_t>(layout.versionBlock.size()));
   Put32(rsrc, 0), Put32(rsrc, 0);
-  rsrc += spec.versionBlock;
+  rsrc += layout.versionBlock;
   const uint32_t rsrcRaw =
       static_cast<uint32_t>((rsrc.size() + kFileAlign - 1) / kFileAlign * kFileAlign);
   rsrc.resize(rsrcRaw, '\0');
 
-  const uint16_t optionalSize = spec.pe32Plus ? 240 : 224;
-  const uint16_t sections = spec.withResources ? 2 : 1;
+  const uint16_t optionalSize = layout.pe32Plus ? 240 : 224;
+  const uint16_t sections = layout.withResources ? 2 : 1;
   std::string out("MZ");
   out.resize(0x3C, '\0');
   Put32(out, 0x80);
   out.resize(0x80, '\0');
   out += std::string("PE\0\0", 4);
-  Put16(out, spec.pe32Plus ? 0x8664 : 0x14C), Put16(out, sections);
+  Put16(out, layout.pe32Plus ? 0x8664 : 0x14C), Put16(out, sections);
   Put32(out, 0), Put32(out, 0), Put32(out, 0);
-  Put16(out, optionalSize), Put16(out, spec.pe32Plus ? 0x2022 : 0x2102);
+  Put16(out, optionalSize), Put16(out, layout.pe32Plus ? 0x2022 : 0x2102);
   const size_t optionalAt = out.size();
-  Put16(out, spec.pe32Plus ? 0x20B : 0x10B);
+  Put16(out, layout.pe32Plus ? 0x20B : 0x10B);
   out += '\x0E', out += '\0';
-  Put32(out, kFileAlign), Put32(out, spec.withResources ? rsrcRaw : 0), Put32(out, 0);
+  Put32(out, kFileAlign), Put32(out, layout.withResources ? rsrcRaw : 0), Put32(out, 0);
   Put32(out, 0x1000), Put32(out, 0x1000);  // entry point, base of code
-  if (spec.pe32Plus) {
+  if (layout.pe32Plus) {
     Put64(out, 0x180000000ull);
   } else {
     Put32(out, 0x2000), Put32(out, 0x10000000);  // base of data, image base
@@ -142,15 +142,15 @@ inline PeImage BuildPe(const PeSpec& spec) {
   Put32(out, kSectionAlign), Put32(out, kFileAlign);
   Put16(out, 5), Put16(out, 1), Put16(out, 0), Put16(out, 0), Put16(out, 5), Put16(out, 1);
   Put32(out, 0);
-  Put32(out, kResourceAddress + (spec.withResources ? kSectionAlign : 0));  // size of image
+  Put32(out, kResourceAddress + (layout.withResources ? kSectionAlign : 0));  // size of image
   Put32(out, 0x200), Put32(out, 0), Put16(out, 2), Put16(out, 0x140);
   const int stackWords = 4;
-  for (int i = 0; i < stackWords; ++i) spec.pe32Plus ? Put64(out, 0x100000) : Put32(out, 0x100000);
+  for (int i = 0; i < stackWords; ++i) layout.pe32Plus ? Put64(out, 0x100000) : Put32(out, 0x100000);
   Put32(out, 0), Put32(out, 16);
   for (int i = 0; i < 16; ++i) {
-    const bool resource = i == 2 && spec.withResources;
+    const bool resource = i == 2 && layout.withResources;
     Put32(out, resource ? kResourceAddress : 0);
-    Put32(out, resource ? static_cast<uint32_t>(88 + spec.versionBlock.size()) : 0);
+    Put32(out, resource ? static_cast<uint32_t>(88 + layout.versionBlock.size()) : 0);
   }
   out.resize(optionalAt + optionalSize, '\0');
   const auto section = [&](const char* name, uint32_t address, uint32_t size, uint32_t raw,
@@ -162,12 +162,12 @@ inline PeImage BuildPe(const PeSpec& spec) {
     Put32(out, 0), Put32(out, 0), Put16(out, 0), Put16(out, 0), Put32(out, flags);
   };
   section(".text", 0x1000, kFileAlign, 0x200, 0x60000020);
-  if (spec.withResources) section(".rsrc", kResourceAddress, rsrcRaw, 0x400, 0x40000040);
+  if (layout.withResources) section(".rsrc", kResourceAddress, rsrcRaw, 0x400, 0x40000040);
   out.resize(0x200, '\0');
   std::string code(kFileAlign, '\0');
   code[0] = '\xC3';
   out += code;
-  if (spec.withResources) {
+  if (layout.withResources) {
     image.resourceOffset = out.size();
     image.typeDirectoryOffset = out.size() + 24;
     out += rsrc;

@@ -34,9 +34,9 @@ inline std::string NoiseBytes(size_t size, uint32_t seed) {
 inline TreeFiles VideoFiles() {
   TreeFiles files;
   const auto add = [&](const std::string& name, std::vector<AviStreamSpec> streams) {
-    AviSpec spec;
-    spec.streams = std::move(streams);
-    files.emplace_back("videos/" + name, BuildAvi(spec));
+    AviSpec layout;
+    layout.streams = std::move(streams);
+    files.emplace_back("videos/" + name, BuildAvi(layout));
   };
   add("xvid_mp3.avi", {VideoStream("xvid", 640, 480, 25, 1, 250), AudioStream(0x55, 2, 48000)});
   add("divx_ac3.avi", {VideoStream("DX50", 720, 576, 25, 1, 90000), AudioStream(0x2000, 6, 48000)});
@@ -76,12 +76,12 @@ inline TreeFiles OfficeFiles() {
 inline TreeFiles ProgramFiles() {
   const VersionSpec tool = ReportToolVersion();
   const auto image = [](const VersionSpec& version, bool plus, bool resources, uint16_t language) {
-    PeSpec spec;
-    spec.pe32Plus = plus;
-    spec.withResources = resources;
-    spec.language = language;
-    spec.versionBlock = BuildVersionBlock(version);
-    return BuildPe(spec).bytes;
+    PeSpec layout;
+    layout.pe32Plus = plus;
+    layout.withResources = resources;
+    layout.language = language;
+    layout.versionBlock = BuildVersionBlock(version);
+    return BuildPe(layout).bytes;
   };
   VersionSpec french = tool;
   french.tableKey = "040c04e4";  // a key in lower case

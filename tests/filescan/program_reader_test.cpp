@@ -17,13 +17,13 @@ struct Read {
 };
 
 Read ReadImage(const VersionSpec& version, bool pe32Plus = false, bool withResources = true) {
-  PeSpec spec;
-  spec.pe32Plus = pe32Plus;
-  spec.withResources = withResources;
-  spec.versionBlock = BuildVersionBlock(version);
+  PeSpec layout;
+  layout.pe32Plus = pe32Plus;
+  layout.withResources = withResources;
+  layout.versionBlock = BuildVersionBlock(version);
   TempFolder folder;
   HostItem item;
-  ReadProgram(folder.Write("rt_tool.dll", BuildPe(spec).bytes), "rt_tool", *item);
+  ReadProgram(folder.Write("rt_tool.dll", BuildPe(layout).bytes), "rt_tool", *item);
   return {StringOf(item->title),    StringOf(item->editor), StringOf(item->comment),
           StringOf(item->coauthor), StringOf(item->lang),   StringOf(item->type)};
 }
@@ -58,19 +58,19 @@ TEST(ProgramReader, MissingStringsLeaveTheirPartOut) {
 }
 
 TEST(ProgramReader, TableKeysInLowerCaseAreFoundAndLongStringsCut) {
-  VersionSpec spec = ReportToolVersion();
-  spec.tableKey = "040904b0";
-  spec.strings.push_back({"Comments", std::string(300, 'c')});
-  const Read read = ReadImage(spec);
+  VersionSpec layout = ReportToolVersion();
+  layout.tableKey = "040904b0";
+  layout.strings.push_back({"Comments", std::string(300, 'c')});
+  const Read read = ReadImage(layout);
   EXPECT_EQ(read.editor, "Acme");
   EXPECT_EQ(read.comment, "Suite v6, 4, 0, 0\\nrt.dll\\n(c) Acme\\n" + std::string(255, 'c'));
 }
 
 // No pair to look the strings up with: nothing is read past the end of the list.
 TEST(ProgramReader, AnEmptyTranslationListGivesNoStringsAndNoLanguage) {
-  VersionSpec spec = ReportToolVersion();
-  spec.translations.clear();
-  const Read read = ReadImage(spec);
+  VersionSpec layout = ReportToolVersion();
+  layout.translations.clear();
+  const Read read = ReadImage(layout);
   EXPECT_EQ(read.title, "rt_tool v1.2.3.4");
   EXPECT_EQ(read.editor, "");
   EXPECT_EQ(read.comment, "");

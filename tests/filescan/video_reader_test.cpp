@@ -14,17 +14,17 @@ namespace {
 
 using namespace orv::testing;
 
-std::string ReadAvi(const AviSpec& spec, HostItem& item, const std::string& name = "my_clip") {
+std::string ReadAvi(const AviSpec& layout, HostItem& item, const std::string& name = "my_clip") {
   TempFolder folder;
-  ReadVideo(folder.Write(name + ".avi", BuildAvi(spec)), name, *item);
+  ReadVideo(folder.Write(name + ".avi", BuildAvi(layout)), name, *item);
   return StringOf(item->comment);
 }
 
 TEST(VideoReader, DescribesTheCodecsFrameAndAudioOfTheStreams) {
-  AviSpec spec;
-  spec.streams = {VideoStream("xvid", 640, 480, 30000, 1001, 900), AudioStream(0x55, 2, 48000)};
+  AviSpec layout;
+  layout.streams = {VideoStream("xvid", 640, 480, 30000, 1001, 900), AudioStream(0x55, 2, 48000)};
   HostItem item;
-  EXPECT_EQ(ReadAvi(spec, item),
+  EXPECT_EQ(ReadAvi(layout, item),
             "Video: XviD (4CC: XVID)\\nFrame size: 640 x 480\\nFrame rate: 29.97\\n"
             "Total frames: 900\\nAudio: MPEG-Layer3 (MP3) - 2c 48Khz\\nAudio Streams: 1");
   EXPECT_EQ(StringOf(item->title), "my clip");
@@ -69,14 +69,14 @@ TEST(VideoReader, AudioStreamsCountEvenWhenTheirFormatIsUnknown) {
 }
 
 TEST(VideoReader, AHandlerMatchesTheFirstRowWhateverItsCase) {
-  AviSpec spec;
-  spec.streams = {VideoStream("MJPG", 320, 240, 25, 1, 10)};
+  AviSpec layout;
+  layout.streams = {VideoStream("MJPG", 320, 240, 25, 1, 10)};
   HostItem item;
-  EXPECT_EQ(ReadAvi(spec, item).substr(0, 58),
+  EXPECT_EQ(ReadAvi(layout, item).substr(0, 58),
             "Video: Motion JPEG avec tables de Huffman (4CC: MJPG)\\nFra");
-  spec.streams = {VideoStream("abcd", 320, 240, 25, 1, 10)};
+  layout.streams = {VideoStream("abcd", 320, 240, 25, 1, 10)};
   HostItem unknown;
-  EXPECT_EQ(ReadAvi(spec, unknown).substr(0, 27), "Video: Inconnu (4CC: ABCD)\\");
+  EXPECT_EQ(ReadAvi(layout, unknown).substr(0, 27), "Video: Inconnu (4CC: ABCD)\\");
 }
 
 TEST(VideoReader, AFileAviFileCannotOpenKeepsOnlyTitleAndType) {
@@ -91,10 +91,10 @@ TEST(VideoReader, AFileAviFileCannotOpenKeepsOnlyTitleAndType) {
 }
 
 TEST(VideoReader, ZeroRateOrScaleGivesNoFrameRateAndNoPlayingTime) {
-  AviSpec spec;
-  spec.streams = {VideoStream("DIVX", 320, 240, 0, 1001, 500)};
+  AviSpec layout;
+  layout.streams = {VideoStream("DIVX", 320, 240, 0, 1001, 500)};
   HostItem item;
-  EXPECT_NE(ReadAvi(spec, item).find("Frame rate: 0.00\\nTotal frames: 500"), std::string::npos);
+  EXPECT_NE(ReadAvi(layout, item).find("Frame rate: 0.00\\nTotal frames: 500"), std::string::npos);
   EXPECT_STREQ(item->length, "00:00:00");
   platform::AviFileInfo info;
   info.rate = 25, info.scale = 0, info.length = 500;

@@ -29,12 +29,12 @@ uint16_t FormatTag(const AviStream& stream) {
 }
 
 TEST(AviHeaders, ReportsTheFirstStreamsTimingAndTheVideoFrameSize) {
-  AviSpec spec;
-  spec.streams = {VideoStream("xvid", 640, 480, 30000, 1001, 900),
+  AviSpec layout;
+  layout.streams = {VideoStream("xvid", 640, 480, 30000, 1001, 900),
                   AudioStream(0x55, 2, 48000, 1440000)};
   // The main header's own figures are not what the system reports.
-  spec.width = 999, spec.height = 777, spec.totalFrames = 12, spec.microSecPerFrame = 1;
-  const AviFileInfo info = Decode(BuildAvi(spec));
+  layout.width = 999, layout.height = 777, layout.totalFrames = 12, layout.microSecPerFrame = 1;
+  const AviFileInfo info = Decode(BuildAvi(layout));
   EXPECT_EQ(info.streamCount, 2u);
   EXPECT_EQ(info.width, 640u);
   EXPECT_EQ(info.height, 480u);
@@ -50,12 +50,12 @@ TEST(AviHeaders, ReportsTheFirstStreamsTimingAndTheVideoFrameSize) {
 }
 
 TEST(AviHeaders, TakesTheFrameSizeFromTheBitmapWhenTheFrameRectangleIsEmpty) {
-  AviSpec spec;
+  AviSpec layout;
   auto video = VideoStream("MJPG", 320, 240, 25, 1, 10);
   video.frame[2] = video.frame[3] = 0;
   video.format = orv::testing::BitmapFormat(352, -288, "MJPG");  // top-down bitmap
-  spec.streams = {video};
-  const AviFileInfo info = Decode(BuildAvi(spec));
+  layout.streams = {video};
+  const AviFileInfo info = Decode(BuildAvi(layout));
   EXPECT_EQ(info.width, 352u);
   EXPECT_EQ(info.height, 288u);
 
@@ -69,41 +69,41 @@ TEST(AviHeaders, TakesTheFrameSizeFromTheBitmapWhenTheFrameRectangleIsEmpty) {
 }
 
 TEST(AviHeaders, OpenDmlFilesReportAllTheirFrames) {
-  AviSpec spec;
-  spec.streams = {VideoStream("DX50", 720, 576, 25, 1, 1000)};
-  spec.totalFrames = 1000;  // the first RIFF's frames only
-  spec.openDmlFrames = 250000;
-  spec.extendedRiff = true;
-  EXPECT_EQ(Decode(BuildAvi(spec)).length, 250000u);
+  AviSpec layout;
+  layout.streams = {VideoStream("DX50", 720, 576, 25, 1, 1000)};
+  layout.totalFrames = 1000;  // the first RIFF's frames only
+  layout.openDmlFrames = 250000;
+  layout.extendedRiff = true;
+  EXPECT_EQ(Decode(BuildAvi(layout)).length, 250000u);
 }
 
 TEST(AviHeaders, ZeroRateOrScaleIsReportedAsItStands) {
-  AviSpec spec;
-  spec.streams = {VideoStream("DIVX", 320, 240, 0, 0, 50)};
-  const AviFileInfo info = Decode(BuildAvi(spec));
+  AviSpec layout;
+  layout.streams = {VideoStream("DIVX", 320, 240, 0, 0, 50)};
+  const AviFileInfo info = Decode(BuildAvi(layout));
   EXPECT_EQ(info.rate, 0u);
   EXPECT_EQ(info.scale, 0u);
 }
 
 TEST(AviHeaders, StreamsThatCannotBeDescribedAreLeftOut) {
-  AviSpec spec;
+  AviSpec layout;
   auto headerless = AudioStream(0x2000, 6, 48000);
   headerless.withHeader = false;
-  spec.streams = {VideoStream("XVID", 320, 240, 25, 1, 10), headerless, AudioStream(1, 2, 44100)};
-  spec.declaredStreams = 5;  // more than the lists that follow
-  AviFileInfo info = Decode(BuildAvi(spec));
+  layout.streams = {VideoStream("XVID", 320, 240, 25, 1, 10), headerless, AudioStream(1, 2, 44100)};
+  layout.declaredStreams = 5;  // more than the lists that follow
+  AviFileInfo info = Decode(BuildAvi(layout));
   EXPECT_EQ(info.streamCount, 5u);
   ASSERT_EQ(info.streams.size(), 2u);
   EXPECT_EQ(FormatTag(info.streams[1]), 1);
 
-  spec.declaredStreams = 1;  // lists past the declared count are never reached
-  info = Decode(BuildAvi(spec));
+  layout.declaredStreams = 1;  // lists past the declared count are never reached
+  info = Decode(BuildAvi(layout));
   EXPECT_EQ(info.streams.size(), 1u);
 }
 
 TEST(AviHeaders, TellsFilesTheSystemMayStumbleOn) {
-  AviSpec spec;
-  spec.streams = {VideoStream("XVID", 320, 240, 25, 1, 10), AudioStream(1, 2, 44100)};
+  AviSpec layout;
+  layout.streams = {VideoStream("XVID", 320, 240, 25, 1, 10), AudioStream(1, 2, 44100)};
   const auto shape = [](const std::string& bytes) {
     text::MemorySource source(bytes);
     AviFileInfo info;
@@ -111,21 +111,21 @@ TEST(AviHeaders, TellsFilesTheSystemMayStumbleOn) {
     EXPECT_TRUE(DecodeAviHeaders(source, info, &shape));
     return shape.Regular(info);
   };
-  EXPECT_TRUE(shape(BuildAvi(spec)));
-  spec.declaredStreams = 1;
-  EXPECT_FALSE(shape(BuildAvi(spec))) << "fewer declared than listed";
-  spec.declaredStreams = 3;
-  EXPECT_FALSE(shape(BuildAvi(spec))) << "more declared than listed";
-  spec.declaredStreams.reset();
-  spec.streams[1].scale = 0;
-  EXPECT_FALSE(shape(BuildAvi(spec))) << "a stream without timing";
+  EXPECT_TRUE(shape(BuildAvi(layout)));
+  layout.declaredStreams = 1;
+  EXPECT_FALSE(shape(BuildAvi(layout))) << "fewer declared than listed";
+  layout.declaredStreams = 3;
+  EXPECT_FALSE(shape(BuildAvi(layout))) << "more declared than listed";
+  layout.declaredStreams.reset();
+  layout.streams[1].scale = 0;
+  EXPECT_FALSE(shape(BuildAvi(layout))) << "a stream without timing";
 }
 
 TEST(AviHeaders, TruncatedFilesKeepWhatIsWhole) {
-  AviSpec spec;
-  spec.junkBeforeHeaders = true;
-  spec.streams = {VideoStream("XVID", 320, 240, 25, 1, 10), AudioStream(0x55, 2, 44100)};
-  const std::string whole = BuildAvi(spec);
+  AviSpec layout;
+  layout.junkBeforeHeaders = true;
+  layout.streams = {VideoStream("XVID", 320, 240, 25, 1, 10), AudioStream(0x55, 2, 44100)};
+  const std::string whole = BuildAvi(layout);
   ASSERT_EQ(Decode(whole).streams.size(), 2u);
 
   const size_t secondList = whole.find("strl", whole.find("strl") + 4);
@@ -140,9 +140,9 @@ TEST(AviHeaders, TruncatedFilesKeepWhatIsWhole) {
 }
 
 TEST(AviHeaders, SizesPastTheEndAreCutToTheFile) {
-  AviSpec spec;
-  spec.streams = {VideoStream("XVID", 320, 240, 25, 1, 10)};
-  std::string bytes = BuildAvi(spec);
+  AviSpec layout;
+  layout.streams = {VideoStream("XVID", 320, 240, 25, 1, 10)};
+  std::string bytes = BuildAvi(layout);
   const size_t list = bytes.find("hdrl") - 8;
   orv::testing::PatchLe(bytes, list + 4, 0xFFFFFFF0u, 4);  // the header list
   orv::testing::PatchLe(bytes, 4, 0xFFFFFFFFu, 4);         // the RIFF itself
@@ -165,9 +165,9 @@ TEST(AviHeaders, OtherFilesAreRefused) {
 }
 
 TEST(AviHeaders, ReadsTheHeaderListAndNotTheFrames) {
-  AviSpec spec;
-  spec.streams = {VideoStream("XVID", 320, 240, 25, 1, 10)};
-  std::string bytes = BuildAvi(spec);
+  AviSpec layout;
+  layout.streams = {VideoStream("XVID", 320, 240, 25, 1, 10)};
+  std::string bytes = BuildAvi(layout);
   const size_t headerEnd = bytes.find("movi");
   bytes += std::string(1 << 20, 'f');  // a megabyte of frames
   orv::testing::CountingSource source(bytes);
@@ -178,10 +178,10 @@ TEST(AviHeaders, ReadsTheHeaderListAndNotTheFrames) {
 
 TEST(AviFileInfo, OpensFilesAndRefusesMissingOnes) {
   orv::testing::TempFolder folder;
-  AviSpec spec;
-  spec.streams = {VideoStream("XVID", 320, 240, 25, 1, 10)};
+  AviSpec layout;
+  layout.streams = {VideoStream("XVID", 320, 240, 25, 1, 10)};
   const std::string path = folder / "clip.avi";
-  std::ofstream(path, std::ios::binary) << BuildAvi(spec);
+  std::ofstream(path, std::ios::binary) << BuildAvi(layout);
   AviFileInfo info;
   ASSERT_TRUE(ReadAviFileInfo(path, info));
   EXPECT_EQ(info.length, 10u);

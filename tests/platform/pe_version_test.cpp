@@ -34,10 +34,10 @@ std::string StringOf(const std::string& block, std::string_view table, std::stri
 
 TEST(PeResources, FindsTheVersionBlockInPe32AndPe32Plus) {
   for (bool plus : {false, true}) {
-    PeSpec spec;
-    spec.pe32Plus = plus;
-    spec.versionBlock = BuildVersionBlock(ReportToolVersion());
-    EXPECT_EQ(BlockOf(BuildPe(spec).bytes), spec.versionBlock) << plus;
+    PeSpec layout;
+    layout.pe32Plus = plus;
+    layout.versionBlock = BuildVersionBlock(ReportToolVersion());
+    EXPECT_EQ(BlockOf(BuildPe(layout).bytes), layout.versionBlock) << plus;
   }
 }
 
@@ -55,9 +55,9 @@ TEST(PeResources, FilesWithoutAVersionResourceGiveNone) {
 }
 
 TEST(PeResources, DirectoriesThatPointBackAndSizesPastTheEndAreRefused) {
-  PeSpec spec;
-  spec.versionBlock = BuildVersionBlock(ReportToolVersion());
-  const orv::testing::PeImage image = BuildPe(spec);
+  PeSpec layout;
+  layout.versionBlock = BuildVersionBlock(ReportToolVersion());
+  const orv::testing::PeImage image = BuildPe(layout);
 
   std::string selfPointing = image.bytes;
   PatchLe(selfPointing, image.RootEntryOffset() + 4, 0x80000000u, 4);  // the root again
@@ -83,9 +83,9 @@ TEST(PeResources, DirectoriesThatPointBackAndSizesPastTheEndAreRefused) {
 }
 
 TEST(PeResources, ReadsOnlyHeadersDirectoriesAndTheBlock) {
-  PeSpec spec;
-  spec.versionBlock = BuildVersionBlock(ReportToolVersion());
-  std::string bytes = BuildPe(spec).bytes + std::string(1 << 20, 'o');  // an overlay
+  PeSpec layout;
+  layout.versionBlock = BuildVersionBlock(ReportToolVersion());
+  std::string bytes = BuildPe(layout).bytes + std::string(1 << 20, 'o');  // an overlay
   orv::testing::CountingSource source(bytes);
   std::string block;
   ASSERT_TRUE(FindVersionResource(source, block));
@@ -93,11 +93,11 @@ TEST(PeResources, ReadsOnlyHeadersDirectoriesAndTheBlock) {
 }
 
 TEST(VersionBlock, DecodesTheFixedPartTheTranslationsAndTheStrings) {
-  VersionSpec spec = ReportToolVersion();
-  spec.fileVersion[0] = 10, spec.fileVersion[3] = 65535;
-  spec.translations = {{0x040C, 0x04E4}, {0x0409, 0x04B0}};
-  spec.tableKey = "040c04e4";  // written in lower case, looked up in capitals
-  const std::string block = BuildVersionBlock(spec);
+  VersionSpec layout = ReportToolVersion();
+  layout.fileVersion[0] = 10, layout.fileVersion[3] = 65535;
+  layout.translations = {{0x040C, 0x04E4}, {0x0409, 0x04B0}};
+  layout.tableKey = "040c04e4";  // written in lower case, looked up in capitals
+  const std::string block = BuildVersionBlock(layout);
   uint32_t high = 0, low = 0;
   std::vector<VersionTranslation> pairs;
   ASSERT_TRUE(DecodeVersionBlock(block, high, low, pairs));
@@ -129,9 +129,9 @@ TEST(VersionBlock, RefusesBlocksWithoutSignatureOrTranslationList) {
 }
 
 TEST(VersionBlock, DamagedNodesNeverReadPastTheirParent) {
-  VersionSpec spec;
-  spec.strings = {{"CompanyName", "Acme"}};
-  std::string block = BuildVersionBlock(spec);
+  VersionSpec layout;
+  layout.strings = {{"CompanyName", "Acme"}};
+  std::string block = BuildVersionBlock(layout);
   // An odd byte count: the text ends at the last whole character.
   const size_t value = block.find(orv::testing::Utf16Le("Acme"));
   ASSERT_NE(value, std::string::npos);
@@ -161,11 +161,11 @@ TEST(VersionInfo, LoadsAFileAndLooksStringsUpByTranslation) {
   orv::testing::TempFolder folder;
   VersionSpec version = ReportToolVersion();
   version.tableKey = "040904b0";
-  PeSpec spec;
-  spec.pe32Plus = true;
-  spec.versionBlock = BuildVersionBlock(version);
+  PeSpec layout;
+  layout.pe32Plus = true;
+  layout.versionBlock = BuildVersionBlock(version);
   const std::string path = folder / "rt.dll";
-  std::ofstream(path, std::ios::binary) << BuildPe(spec).bytes;
+  std::ofstream(path, std::ios::binary) << BuildPe(layout).bytes;
   VersionInfo info;
   ASSERT_TRUE(info.Load(path));
   EXPECT_EQ(info.FileVersionHigh(), 0x00010002u);

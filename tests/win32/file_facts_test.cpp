@@ -17,11 +17,11 @@ using orv::testing::TempFolder;
 
 TEST(Win32FileFacts, AviFileReportsTheFirstStreamsTimingAndEachStream) {
   TempFolder folder;
-  orv::testing::AviSpec spec;
-  spec.streams = {orv::testing::VideoStream("xvid", 640, 480, 30000, 1001, 900),
+  orv::testing::AviSpec layout;
+  layout.streams = {orv::testing::VideoStream("xvid", 640, 480, 30000, 1001, 900),
                   orv::testing::AudioStream(0x55, 2, 48000, 1440000)};
   AviFileInfo info;
-  ASSERT_TRUE(ReadAviFileInfo(folder.Write("clip.avi", orv::testing::BuildAvi(spec)), info));
+  ASSERT_TRUE(ReadAviFileInfo(folder.Write("clip.avi", orv::testing::BuildAvi(layout)), info));
   EXPECT_EQ(info.streamCount, 2u);
   EXPECT_EQ(info.width, 640u);
   EXPECT_EQ(info.height, 480u);
@@ -38,20 +38,20 @@ TEST(Win32FileFacts, AviFileReportsTheFirstStreamsTimingAndEachStream) {
 
 TEST(Win32FileFacts, FilesAviFileCannotSurviveAreDescribedFromTheirHeaders) {
   TempFolder folder;
-  orv::testing::AviSpec spec;
-  spec.streams = {orv::testing::VideoStream("DIVX", 320, 240, 0, 1, 50),
+  orv::testing::AviSpec layout;
+  layout.streams = {orv::testing::VideoStream("DIVX", 320, 240, 0, 1, 50),
                   orv::testing::AudioStream(1, 2, 44100)};
   AviFileInfo info;
-  ASSERT_TRUE(ReadAviFileInfo(folder.Write("zero.avi", orv::testing::BuildAvi(spec)), info));
+  ASSERT_TRUE(ReadAviFileInfo(folder.Write("zero.avi", orv::testing::BuildAvi(layout)), info));
   EXPECT_EQ(info.rate, 0u);
   EXPECT_EQ(info.length, 50u);
-  spec.streams[0].rate = 25;
-  spec.declaredStreams = 3;
-  ASSERT_TRUE(ReadAviFileInfo(folder.Write("more.avi", orv::testing::BuildAvi(spec)), info));
+  layout.streams[0].rate = 25;
+  layout.declaredStreams = 3;
+  ASSERT_TRUE(ReadAviFileInfo(folder.Write("more.avi", orv::testing::BuildAvi(layout)), info));
   EXPECT_EQ(info.streamCount, 3u);
   EXPECT_EQ(info.streams.size(), 2u);
-  spec.declaredStreams = 1;
-  ASSERT_TRUE(ReadAviFileInfo(folder.Write("fewer.avi", orv::testing::BuildAvi(spec)), info));
+  layout.declaredStreams = 1;
+  ASSERT_TRUE(ReadAviFileInfo(folder.Write("fewer.avi", orv::testing::BuildAvi(layout)), info));
   EXPECT_EQ(info.streams.size(), 1u);
 }
 
@@ -77,13 +77,13 @@ TEST(Win32FileFacts, VersionApiReadsPe32AndPe32PlusAndIgnoresTheKeysCase) {
   version.translations = {{0x040C, 0x04E4}};
   version.strings = {{"CompanyName", "Société"}, {"FileDescription", "Outil"}};
   for (bool plus : {false, true}) {
-    orv::testing::PeSpec spec;
-    spec.pe32Plus = plus;
-    spec.language = 0x040C;
-    spec.versionBlock = orv::testing::BuildVersionBlock(version);
+    orv::testing::PeSpec layout;
+    layout.pe32Plus = plus;
+    layout.language = 0x040C;
+    layout.versionBlock = orv::testing::BuildVersionBlock(version);
     VersionInfo info;
     ASSERT_TRUE(
-        info.Load(folder.Write(plus ? "p64.dll" : "p32.dll", orv::testing::BuildPe(spec).bytes)))
+        info.Load(folder.Write(plus ? "p64.dll" : "p32.dll", orv::testing::BuildPe(layout).bytes)))
         << plus;
     EXPECT_EQ(info.FileVersionHigh(), 0x00010002u);
     EXPECT_EQ(info.FileVersionLow(), 0x00030004u);
