@@ -29,10 +29,17 @@ run_suite() {
   rm -f "$log"
 }
 
-run_suite release
-run_suite sanitize
+# timed NAME COMMAND...: runs one stage and adds its wall time to the last summary line.
+timed() {
+  local start=$SECONDS
+  "$@"
+  summary[-1]+=" ($((SECONDS - start)) s)"
+}
 
-if [[ -f scripts/test-windows.sh ]]; then
+timed run_suite release
+timed run_suite sanitize
+
+run_windows() {
   echo "=== windows"
   if bash scripts/test-windows.sh; then
     summary+=("windows: passed")
@@ -40,20 +47,23 @@ if [[ -f scripts/test-windows.sh ]]; then
     failed+=("windows")
     summary+=("windows: failed")
   fi
-fi
+}
+[[ -f scripts/test-windows.sh ]] && timed run_windows
 
-fuzz_seconds=${ORV_FUZZ_SECONDS:-20}
-if [[ $fuzz_seconds -gt 0 ]]; then
-  echo "=== fuzz: every target for $fuzz_seconds s"
+run_fuzz() {
+  echo "=== fuzz: every target for $1 s"
+  local fuzz_log
   fuzz_log=$(mktemp)
-  if bash scripts/fuzz.sh "$fuzz_seconds" 2>&1 | tee "$fuzz_log"; [[ ${PIPESTATUS[0]} -eq 0 ]]; then
+  if bash scripts/fuzz.sh "$1" 2>&1 | tee "$fuzz_log"; [[ ${PIPESTATUS[0]} -eq 0 ]]; then
     summary+=("fuzz: $(grep -c ' 0 *$' "$fuzz_log") targets, no findings")
   else
     failed+=("fuzz")
     summary+=("fuzz: failed (findings in build/fuzz/findings)")
   fi
   rm -f "$fuzz_log"
-fi
+}
+fuzz_seconds=${ORV_FUZZ_SECONDS:-20}
+[[ $fuzz_seconds -gt 0 ]] && timed run_fuzz "$fuzz_seconds"
 
 echo
 [[ ${#failed[@]} -gt 0 ]] && echo "FAILED: ${failed[*]}"
