@@ -11,20 +11,15 @@ scripts/install-deps.sh native || exit 1
 fuzz_seconds=${ORV_FUZZ_SECONDS:-20}
 
 # The later stages' packages (Wine, the cross compiler, clang) install while the Linux suites
-# build and run: on a fresh machine that takes minutes, mostly spent waiting on disk. Each
-# stage still calls install-deps.sh itself, which then finds nothing missing, or retries and
-# shows why the early install failed.
+# build: on a fresh machine that takes over a minute, mostly spent waiting on the network and
+# the disk. Each stage still calls install-deps.sh itself, which then finds nothing missing,
+# or retries and shows why the early install failed.
 (
   [[ -f scripts/test-windows.sh ]] && scripts/install-deps.sh windows
   [[ $fuzz_seconds -gt 0 ]] && scripts/install-deps.sh fuzz
   true
 ) >/dev/null 2>&1 &
 later_deps=$!
-wait_later_deps() {
-  [[ -n $later_deps ]] || return 0
-  wait "$later_deps" || true
-  later_deps=
-}
 
 failed=()
 summary=()
@@ -47,7 +42,7 @@ run_suite() {
   rm -f "$log"
 }
 
-# timed NAME COMMAND...: runs one stage and adds its wall time to the last summary line.
+# timed COMMAND...: runs one stage and adds its wall time to the last summary line.
 timed() {
   local start=$SECONDS
   "$@"
@@ -66,7 +61,7 @@ run_windows() {
     summary+=("windows: failed")
   fi
 }
-wait_later_deps
+wait "$later_deps"
 [[ -f scripts/test-windows.sh ]] && timed run_windows
 
 run_fuzz() {
