@@ -1,5 +1,7 @@
 #include "discfetch/item_builders.h"
 
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,10 +22,10 @@ constexpr const char* kCommentLineEnd = "\\n";
 int32_t CurrentYear() { return platform::LocalTime(platform::Now()).tm_year + 1900; }
 
 // strtod reads the decimal point of the "C" locale, which the filters never change: "12.50"
-// gives 12.5 and "12,50" 12.
+// gives 12.5 and "12,50" 12. It also reads "nan", "inf" and "1e999", which are no price.
 float PriceOf(const std::string& text) {
   const double value = std::strtod(text.c_str(), nullptr);
-  return static_cast<float>(value);
+  return std::isfinite(value) && std::fabs(value) <= FLT_MAX ? static_cast<float>(value) : 0;
 }
 
 void FillCommon(MediaItem& item, const DiscfetchOptions& options) {

@@ -7,6 +7,7 @@
 // Input: the page's bytes, then (after a byte 0xFF) its Content-Type, the start and end
 // markers, the web root and the choices, each after another 0xFF; a bare HTML file is a whole
 // input. Seeds: the fake sites' result pages (tests/filmsearch, tests/auctionsearch).
+#include <cfloat>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -48,7 +49,7 @@ void ApplyValueRules(const std::string& value, std::string_view start, std::stri
   Require(time.size() == 8 && time[2] == ':' && time[5] == ':');
   (void)Rating(value);
   const double price = PriceValue(value);
-  Require(price >= 0);
+  Require(price >= 0 && price <= FLT_MAX);
   (void)orv::auctionsearch::AuctionPrice(value);
   const orv::filmsearch::KeywordLists keywords = orv::fuzz::FilmKeywords();
   if (const auto sound = LastKeywordMatch(value, keywords.sound)) {

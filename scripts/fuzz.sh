@@ -4,6 +4,9 @@
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]      default 20 seconds, every target
 #
+# ORV_FUZZ_SEED=N makes the mutations the same from run to run (round K uses N+K-1), so a short
+# run finds the same things on every machine; without it each run draws its own seed.
+#
 # Builds the fuzz preset (clang, libFuzzer, ASan+UBSan) first. Each target starts from its
 # seeds (fuzz/corpus/NAME, the samples that fit it, and fuzz/regressions/NAME) and keeps what
 # it learns in build/fuzz/corpus/NAME, so a later run goes on from there. A finding (crash,
@@ -56,7 +59,9 @@ run_target() {
   : >"$log"
   while [[ $left -ge 1 && $status -eq 0 && $round -lt 20 ]]; do
     round=$((round + 1))
-    times=$( { time "$bin/fuzz_$name" "$corpus" "${seeds[@]}" -max_total_time="$left" \
+    local seed=()
+    [[ -n ${ORV_FUZZ_SEED:-} ]] && seed=(-seed=$((ORV_FUZZ_SEED + round - 1)))
+    times=$( { time "$bin/fuzz_$name" "$corpus" "${seeds[@]}" "${seed[@]}" -max_total_time="$left" \
       -timeout=10 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
       -artifact_prefix="$work/findings/$name-" >"$log.round" 2>&1; } 2>&1 )
     status=$?

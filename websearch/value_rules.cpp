@@ -1,5 +1,7 @@
 #include "websearch/value_rules.h"
 
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 
 #include "contract/list_piece.h"
@@ -66,18 +68,28 @@ double PriceValue(std::string_view text) {
     if (count == 1) decimal = separator;
   }
   // Digits as a whole number and a count of decimals, divided once: 12,50 is exactly 12.5.
+  // Decimals past the fifteenth change nothing a double holds; counting them all would let a
+  // long run of digits take both numbers to infinity and the price to NaN.
+  constexpr int kDecimalsKept = 15;
   double whole = 0, divisor = 1;
+  int decimals = 0;
   bool inDecimals = false;
   for (char c : number) {
     if (c >= '0' && c <= '9') {
+      if (inDecimals && decimals == kDecimalsKept) continue;
       whole = whole * 10 + (c - '0');
-      if (inDecimals) divisor *= 10;
+      if (inDecimals) {
+        divisor *= 10;
+        ++decimals;
+      }
     } else if (c == decimal) {
       if (inDecimals) break;  // a second decimal point ends the number
       inDecimals = true;
     }
   }
-  return whole / divisor;
+  const double price = whole / divisor;
+  // The host keeps prices as floats: a number past their range is no price at all.
+  return std::isfinite(price) && price <= FLT_MAX ? price : 0;
 }
 
 std::optional<int> LastKeywordMatch(std::string_view value, std::string_view keywords) {

@@ -20,7 +20,8 @@ int Rating(std::string_view value);
 // The number at the start of `text` (after blanks), made of digits, "." and ",". With both
 // separators the last one is the decimal point ("1.234,50" and "1,234.50" are 1234.5); a
 // separator that occurs several times groups thousands ("1.234.567"); a single one is the
-// decimal point ("12,50" is 12.5). 0 when there is no number.
+// decimal point ("12,50" is 12.5). 0 when there is no number, or one too large for the host's
+// price field.
 double PriceValue(std::string_view text);
 
 // The position of the last piece of the "|"-separated keyword list found in the value, accents

@@ -92,6 +92,15 @@ TEST_F(ItemBuilders, OptionsChangeTitlesYearsAndPrice) {
   EXPECT_STREQ(track->length, "00:03:31");
 }
 
+TEST_F(ItemBuilders, ADefaultPriceThatIsNoNumberGivesNoPrice) {
+  for (const char* text : {"nan", "inf", "-inf", "1e999"}) {
+    options_.defValue = text;
+    Item item;
+    FillDiscItem(*item, Disc());
+    EXPECT_EQ(item->price, 0.0f) << text;
+  }
+}
+
 TEST_F(ItemBuilders, HeadingsCarryOnlyTitleCategoryAndLevel) {
   Item heading;
   heading->level = 5;

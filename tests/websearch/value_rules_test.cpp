@@ -45,6 +45,13 @@ TEST(PriceValue, DecimalCommaAndThousandsSeparators) {
   EXPECT_DOUBLE_EQ(PriceValue(""), 0);
 }
 
+TEST(PriceValue, LongRunsOfDigitsGiveAFiniteNumberOrNone) {
+  EXPECT_DOUBLE_EQ(PriceValue("1." + std::string(400, '0') + "5"), 1);
+  EXPECT_DOUBLE_EQ(PriceValue("0,12345678901234567890"), 0.123456789012345);
+  EXPECT_DOUBLE_EQ(PriceValue(std::string(400, '9') + ",50"), 0);  // past a float's range
+  EXPECT_DOUBLE_EQ(PriceValue(std::string(400, '9')), 0);
+}
+
 TEST(Keywords, SoundWithoutRegardToAccentsAndOnlyAWhole61) {
   const std::string sound = "MONO|STEREO|DOLBY|AC3|THX|DTS|5.0|5.1|6.1|MP3|WMA";
   EXPECT_EQ(LastKeywordMatch(U("Stéréo"), sound), 1);
