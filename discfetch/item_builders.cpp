@@ -1,7 +1,5 @@
 #include "discfetch/item_builders.h"
 
-#include <cfloat>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,6 +10,7 @@
 #include "discfetch/resource_ids.h"
 #include "platform/clock.h"
 #include "platform/resources.h"
+#include "text/number.h"
 
 namespace orv::discfetch {
 namespace {
@@ -25,7 +24,7 @@ int32_t CurrentYear() { return platform::LocalTime(platform::Now()).tm_year + 19
 // gives 12.5 and "12,50" 12. It also reads "nan", "inf" and "1e999", which are no price.
 float PriceOf(const std::string& text) {
   const double value = std::strtod(text.c_str(), nullptr);
-  return std::isfinite(value) && std::fabs(value) <= FLT_MAX ? static_cast<float>(value) : 0;
+  return static_cast<float>(text::FloatOrZero(value));
 }
 
 void FillCommon(MediaItem& item, const DiscfetchOptions& options) {

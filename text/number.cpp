@@ -1,5 +1,7 @@
 #include "text/number.h"
 
+#include <cfloat>
+#include <cmath>
 #include <limits>
 
 namespace orv::text {
@@ -70,5 +72,9 @@ std::optional<uint32_t> LeadingHex32(std::string_view text) {
 }
 
 int32_t IntegerValue(std::string_view text) { return LeadingInteger(text).value_or(0); }
+
+double FloatOrZero(double value) {
+  return std::isfinite(value) && std::fabs(value) <= FLT_MAX ? value : 0;
+}
 
 }  // namespace orv::text

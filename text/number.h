@@ -23,6 +23,10 @@ std::optional<uint32_t> LeadingHex32(std::string_view text);
 // LeadingInteger, or 0 when there is none.
 int32_t IntegerValue(std::string_view text);
 
+// The value when a float holds it (an item's price is one), else 0: NaN, infinities and
+// numbers past a float's range read as none.
+double FloatOrZero(double value);
+
 }  // namespace orv::text
 
 #endif  // ORV_TEXT_NUMBER_H

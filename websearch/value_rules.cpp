@@ -1,7 +1,5 @@
 #include "websearch/value_rules.h"
 
-#include <cfloat>
-#include <cmath>
 #include <cstdio>
 
 #include "contract/list_piece.h"
@@ -76,20 +74,19 @@ double PriceValue(std::string_view text) {
   bool inDecimals = false;
   for (char c : number) {
     if (c >= '0' && c <= '9') {
-      if (inDecimals && decimals == kDecimalsKept) continue;
-      whole = whole * 10 + (c - '0');
       if (inDecimals) {
-        divisor *= 10;
+        if (decimals == kDecimalsKept) break;
         ++decimals;
+        divisor *= 10;
       }
+      whole = whole * 10 + (c - '0');
     } else if (c == decimal) {
       if (inDecimals) break;  // a second decimal point ends the number
       inDecimals = true;
     }
   }
-  const double price = whole / divisor;
   // The host keeps prices as floats: a number past their range is no price at all.
-  return std::isfinite(price) && price <= FLT_MAX ? price : 0;
+  return text::FloatOrZero(whole / divisor);
 }
 
 std::optional<int> LastKeywordMatch(std::string_view value, std::string_view keywords) {
