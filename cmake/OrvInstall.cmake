@@ -56,5 +56,7 @@ add_custom_target(orv_package_docs ALL DEPENDS ${orv_man} ${orv_changelog})
 install(FILES ${orv_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/orvhost.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME orvhost)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/orvhost.lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME orvhost)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${orv_changelog}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvhost)

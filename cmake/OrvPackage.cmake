@@ -21,6 +21,7 @@ else()
   set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
   file(READ ${CMAKE_SOURCE_DIR}/packaging/description.txt orv_description)
   string(STRIP "${orv_description}" orv_description)
-  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${orv_description}")
+  # The synopsis is CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the text under it.
+  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${orv_description}")
 endif()
 include(CPack)
