@@ -16,16 +16,21 @@ scripts/install-deps.sh native
 scripts/install-deps.sh package
 scripts/install-deps.sh windows
 
-# pack PRESET: builds the preset (nothing when the suites built it) and packs it into $out.
+# What the packages hold; the rest of a build (the tests) is not needed to pack it.
+packed=(orvhost filmcard discfetch filescan filmsearch auctionsearch pagebuilder)
+
+# pack PRESET [TARGET...]: builds what is packed (nothing when the suites built it) and packs
+# it into $out.
 pack() {
   local preset=$1 work
+  shift
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j2
+  cmake --build --preset "$preset" -j2 --target "${packed[@]}" "$@"
   work=$(mktemp -d)
   cpack --config "build/$preset/CPackConfig.cmake" -B "$work" >/dev/null
   find "$work" -maxdepth 1 -type f \( -name '*.deb' -o -name '*.zip' \) -exec mv -f {} "$out/" \;
   rm -rf "$work"
 }
-pack release
+pack release orv_package_docs
 pack mingw
 ls -l "$out"
