@@ -41,7 +41,10 @@ TEST_F(Dialogs, OptionsOkWritesEveryOptionAndCancelNone) {
   EXPECT_EQ(StoredText("cddbsite"), "127.0.0.1");
   EXPECT_EQ(StoredInt("cddbport"), server_.Port());
   EXPECT_EQ(StoredInt("NbAttempt"), 4);
-  EXPECT_EQ(platform::ListProfileValues(Section()).size(), 15u) << "the fifteen options, no more";
+  EXPECT_EQ(StoredText("CddbEmail"), "");
+  EXPECT_EQ(StoredInt("CddbCache"), 0);
+  EXPECT_EQ(StoredInt("FirstMatch"), 0);
+  EXPECT_EQ(platform::ListProfileValues(Section()).size(), 18u) << "every option, no more";
 }
 
 TEST_F(Dialogs, AnIntegerFieldWithoutANumberIsRefused) {
