@@ -1,5 +1,7 @@
 #include "discfetch/lookup_report.h"
 
+#include <iterator>
+
 #include "discfetch/cddb_answer.h"
 #include "discfetch/item_builders.h"
 #include "discfetch/resource_ids.h"
@@ -9,26 +11,16 @@
 namespace orv::discfetch {
 namespace {
 
+// By LookupOutcome, in its order.
+constexpr int kReasonStrings[] = {
+    kStringReasonNoMatch, kStringReasonUnreachable, kStringReasonNoAnswer,
+    kStringReasonRefused, kStringReasonGarbled,     kStringReasonNoneChosen,
+    kStringReasonCancelled, kStringReasonNotCached,
+};
+
 int ReasonString(LookupOutcome outcome) {
-  switch (outcome) {
-    case LookupOutcome::kNoMatch:
-      return kStringReasonNoMatch;
-    case LookupOutcome::kUnreachable:
-      return kStringReasonUnreachable;
-    case LookupOutcome::kNoAnswer:
-      return kStringReasonNoAnswer;
-    case LookupOutcome::kRefused:
-      return kStringReasonRefused;
-    case LookupOutcome::kGarbled:
-      return kStringReasonGarbled;
-    case LookupOutcome::kNoneChosen:
-      return kStringReasonNoneChosen;
-    case LookupOutcome::kCancelled:
-      return kStringReasonCancelled;
-    case LookupOutcome::kNotCached:
-      return kStringReasonNotCached;
-  }
-  return kStringReasonGarbled;
+  const size_t at = static_cast<size_t>(outcome);
+  return at < std::size(kReasonStrings) ? kReasonStrings[at] : kStringReasonGarbled;
 }
 
 }  // namespace

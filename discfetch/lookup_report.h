@@ -11,6 +11,7 @@
 
 namespace orv::discfetch {
 
+// The order is that of the reasons' strings (lookup_report.cpp).
 enum class LookupOutcome {
   kNoMatch,      // the server does not know the disc: it leaves the queue
   kUnreachable,  // name not resolved, connection not made

@@ -233,6 +233,52 @@ TEST_F(Outcomes, WaitingShowsTheDiscAndTheServer) {
   EXPECT_EQ(shown.back(), "") << "cleared once the disc is done";
 }
 
+TEST_F(Outcomes, TheCountAskedDuringTheRunNeverFallsBehindTheCalls) {
+  // Three titles for a disc of two tracks: one call more than counted at the start.
+  SetOptions({{"CreateTitles", 1}});
+  server_.AddEntry("rock", EntryText(kExampleId, "Noir / Tostaky", {"Un", "Deux", "Trois"}));
+  Answer(kAcquire);
+  ASSERT_EQ(filter_.Configure("Orvella Premium", "Kelvard", 0), 1);
+  ASSERT_EQ(filter_.Open("", nullptr, nullptr), 1);
+  EXPECT_EQ(filter_.GetCount(), 4);
+  int calls = 0;
+  while (calls < 20) {
+    MediaItem item{};
+    int32_t kind = 0;
+    const int32_t result = filter_.ProcessItem(item, kind);
+    for (HostString* field : {&item.title, &item.type, &item.author, &item.comment}) {
+      hs_release(*field);
+    }
+    if (result == -1) break;
+    ++calls;
+    EXPECT_LE(calls, filter_.GetCount()) << "call " << calls;
+  }
+  EXPECT_EQ(calls, 5);
+  EXPECT_EQ(filter_.GetCount(), 5);
+  filter_.Close();
+}
+
+TEST_F(Outcomes, TheProxyIsReadAtEveryOpenAndMayBeWrittenAsAnAddress) {
+  server_.AddEntry("rock", EntryText(kExampleId, "Noir / Tostaky", {"Un", "Deux"}));
+  // The fake server stands for the proxy too: it answers absolute request lines alike.
+  UseServer("cddb.example:80");
+  SetProxy("http://" + server_.Address() + "/", 1, "", "");
+  ASSERT_EQ(RunAcquiring().size(), 1u);
+  ASSERT_FALSE(server_.Requests().empty());
+  EXPECT_EQ(server_.Requests().back().rfind("GET http://cddb.example/~cddb/cddb.cgi?", 0), 0u)
+      << server_.Requests().back();
+  // The proxy removed in the host between two runs of the same load: straight to the server.
+  UseServer(server_.Address());
+  Answer(kAcquire);
+  ASSERT_EQ(filter_.Configure("Orvella Premium", "Kelvard", 0), 1);
+  EXPECT_EQ(filter_.Proxy().host, "127.0.0.1");
+  SetProxy("", 0, "", "");
+  ASSERT_EQ(filter_.Open("", nullptr, nullptr), 1);
+  EXPECT_TRUE(filter_.Proxy().host.empty());
+  EXPECT_EQ(server_.Requests().back().rfind("GET /~cddb/cddb.cgi?", 0), 0u);
+  filter_.Close();
+}
+
 TEST(ProxyUrl, AddressesAndBareHostsAreUnderstood) {
   std::string host;
   int32_t port = 8080;
