@@ -17,7 +17,7 @@ struct CdQueue {
   std::vector<uint32_t> discIds;        // in acquisition order
   std::vector<platform::DiscToc> tocs;  // tocs[i] belongs to discIds[i]
   uint32_t lastDiscId = 0;              // the latest disc read, so it is not queued twice in a row
-  size_t waiting = 0;  // the first discs of the queue, left by an earlier run
+  size_t waiting = 0;                   // the first discs of the queue, left by an earlier run
 
   size_t Size() const { return discIds.size(); }
   bool Full() const { return discIds.size() >= kMaxQueuedDiscs; }

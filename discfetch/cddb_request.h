@@ -4,8 +4,8 @@
 #define ORV_DISCFETCH_CDDB_REQUEST_H
 
 #include <string>
-#include <utility>
 #include <string_view>
+#include <utility>
 
 #include "discfetch/cddb_types.h"
 

@@ -11,8 +11,8 @@ namespace {
 
 LookupResult Failed(DiscFailure failure) {
   LookupResult result;
-  result.kind = LeavesQueue(failure.outcome) ? LookupResult::Kind::kNotFound
-                                             : LookupResult::Kind::kFailed;
+  result.kind =
+      LeavesQueue(failure.outcome) ? LookupResult::Kind::kNotFound : LookupResult::Kind::kFailed;
   result.failure = std::move(failure);
   return result;
 }
@@ -52,10 +52,10 @@ LookupResult DiscLookup::Read(const QueryMatch& match, DiscEntry& entry, DiscFai
     }
     failure = FailureNow(failure);
     if (options_.nbAttempt <= 0) return Failed(failure);
-    const ui::MessageAnswer answer = ui::ShowMessage(
-        platform::LoadResourceString(kStringReadFailed),
-        platform::LoadResourceString(kStringFilterName), ui::MessageButtons::kAbortRetryIgnore,
-        ui::MessageIcon::kExclamation);
+    const ui::MessageAnswer answer =
+        ui::ShowMessage(platform::LoadResourceString(kStringReadFailed),
+                        platform::LoadResourceString(kStringFilterName),
+                        ui::MessageButtons::kAbortRetryIgnore, ui::MessageIcon::kExclamation);
     if (answer == ui::MessageAnswer::kRetry) continue;
     if (answer == ui::MessageAnswer::kAbort) {
       LookupResult aborted;

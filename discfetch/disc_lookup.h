@@ -31,8 +31,7 @@ class DiscLookup {
              const XmcdCache& cache)
       : client_(client), options_(options), server_(server), cache_(cache) {}
 
-  LookupResult Find(int position, uint32_t discId, const platform::DiscToc& toc,
-                    DiscEntry& entry);
+  LookupResult Find(int position, uint32_t discId, const platform::DiscToc& toc, DiscEntry& entry);
 
  private:
   // The query with its attempts: true with matches, else `failure` says why.

@@ -116,12 +116,12 @@ void DiscfetchOptionsDialog::OnCommand(ui::DialogModel& model, int controlId) {
 
 void AcquisitionDialog::ShowCount(ui::DialogModel& model) const {
   const size_t waiting = std::min(queue_.waiting, queue_.Size());
-  model.SetText(kIdQueueCount,
-                FormatNumbers(platform::LoadResourceString(waiting > 0 ? kStringQueueWaiting
-                                                                       : kStringQueueCount),
-                              {static_cast<int64_t>(queue_.Size()),
-                               static_cast<int64_t>(kMaxQueuedDiscs),
-                               static_cast<int64_t>(waiting)}));
+  model.SetText(
+      kIdQueueCount,
+      FormatNumbers(
+          platform::LoadResourceString(waiting > 0 ? kStringQueueWaiting : kStringQueueCount),
+          {static_cast<int64_t>(queue_.Size()), static_cast<int64_t>(kMaxQueuedDiscs),
+           static_cast<int64_t>(waiting)}));
   if (ui::Control* ok = model.Find(ui::kIdOk)) ok->enabled = queue_.Size() > 0;
 }
 

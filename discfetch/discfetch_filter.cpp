@@ -168,8 +168,8 @@ int32_t DiscfetchFilter::GetCount() {
   }
   if (running_ && first < queue_.Size() && !newDisc_ && options_.createTitles) {
     const platform::DiscToc& toc = queue_.tocs[first];
-    const size_t ahead = missingTracks_ ? (toc.empty() ? 0 : toc.size() - 1)
-                                        : entry_.trackTitles.size();
+    const size_t ahead =
+        missingTracks_ ? (toc.empty() ? 0 : toc.size() - 1) : entry_.trackTitles.size();
     count -= static_cast<int64_t>(toc.size()) + 1;
     count += static_cast<int64_t>(ahead > trackIndex_ ? ahead - trackIndex_ : 0) + 1;
   }
@@ -188,7 +188,8 @@ int32_t DiscfetchFilter::StartDisc(MediaItem& item, int32_t& itemKind) {
   const uint32_t discId = queue_.discIds[discIndex_];
   const platform::DiscToc& toc = queue_.tocs[discIndex_];
   const int position = static_cast<int>(discIndex_) + 1;
-  const std::string waiting = FormatNumbers(platform::LoadResourceString(kStringWaitingOn), {position});
+  const std::string waiting =
+      FormatNumbers(platform::LoadResourceString(kStringWaitingOn), {position});
   client_.SetWaitNotice([&](const std::string& server) { activity_(waiting + server); });
   const XmcdCache cache(options_.cddbCache == kCacheOff ? std::string()
                                                         : platform::FilterDataFolder(kFilterName));

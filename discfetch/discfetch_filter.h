@@ -48,7 +48,9 @@ class DiscfetchFilter : public Filter {
   // The discs of the last run that were not imported, with the reason.
   const std::vector<DiscFailure>& Failures() const { return failures_; }
   // Where the line about a lookup's wait goes (the terminal by default).
-  void SetActivitySink(std::function<void(const std::string&)> sink) { activity_ = std::move(sink); }
+  void SetActivitySink(std::function<void(const std::string&)> sink) {
+    activity_ = std::move(sink);
+  }
 
  protected:
   void Describe(FilterInfo& info) override;

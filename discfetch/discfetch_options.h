@@ -27,9 +27,9 @@ struct DiscfetchOptions {
   int32_t cddbPort = 80;
   std::string cddbDesc = "Random freedb server";
   int32_t nbAttempt = 4;
-  std::string cddbEmail;     // "" : the hello carries the login and machine names
-  int32_t cddbCache = 0;     // CacheMode
-  int32_t firstMatch = 0;    // 1: always the first match, without asking
+  std::string cddbEmail;   // "" : the hello carries the login and machine names
+  int32_t cddbCache = 0;   // CacheMode
+  int32_t firstMatch = 0;  // 1: always the first match, without asking
 };
 
 // Where entries come from: the server only, the cache before the server, the cache alone.

@@ -13,9 +13,8 @@ namespace {
 
 // By LookupOutcome, in its order.
 constexpr int kReasonStrings[] = {
-    kStringReasonNoMatch, kStringReasonUnreachable, kStringReasonNoAnswer,
-    kStringReasonRefused, kStringReasonGarbled,     kStringReasonNoneChosen,
-    kStringReasonCancelled, kStringReasonNotCached,
+    kStringReasonNoMatch, kStringReasonUnreachable, kStringReasonNoAnswer,  kStringReasonRefused,
+    kStringReasonGarbled, kStringReasonNoneChosen,  kStringReasonCancelled, kStringReasonNotCached,
 };
 
 int ReasonString(LookupOutcome outcome) {
@@ -55,8 +54,8 @@ bool IsHelloRefusal(std::string_view serverLine) {
 }
 
 std::string FailureLine(const DiscFailure& failure) {
-  std::string line =
-      FormatNumbers(platform::LoadResourceString(ReasonString(failure.outcome)), {failure.position});
+  std::string line = FormatNumbers(platform::LoadResourceString(ReasonString(failure.outcome)),
+                                   {failure.position});
   if (!failure.server.empty()) line += " (" + failure.server + ")";
   // The server's words, cut short and kept to one line: they come from outside.
   if (!failure.serverLine.empty()) {

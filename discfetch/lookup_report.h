@@ -25,8 +25,8 @@ enum class LookupOutcome {
 
 LookupOutcome OutcomeOf(CddbError error);
 
-// Only a disc the server does not know (or the user said is none of its matches) leaves the queue without an item; the others wait for
-// the next run.
+// Only a disc the server does not know (or the user said is none of its matches) leaves the queue
+// without an item; the others wait for the next run.
 inline bool LeavesQueue(LookupOutcome outcome) {
   return outcome == LookupOutcome::kNoMatch || outcome == LookupOutcome::kNoneChosen;
 }

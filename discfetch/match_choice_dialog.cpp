@@ -18,7 +18,8 @@ void MatchChoiceDialog::OnInit(ui::DialogModel& model) {
   const int widths[] = {70, 70, 280};
   list->columns.clear();
   for (int i = 0; i < 3; ++i) {
-    list->columns.push_back({GetListPiece(i + 1, titles, "", "|", EmptyPiece::kEmptyText), widths[i]});
+    list->columns.push_back(
+        {GetListPiece(i + 1, titles, "", "|", EmptyPiece::kEmptyText), widths[i]});
   }
   list->rows.clear();
   for (const QueryMatch& match : matches_) {

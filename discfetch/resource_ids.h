@@ -6,17 +6,17 @@
 namespace orv::discfetch {
 
 enum : int {
-  kStringUnknownType = 6,   // "Inconnu", the default genre
-  kStringQueueCount = 10,   // "%d CDs mémorisés pour importation (max %d)"
-  kStringDiscTitle = 11,    // "CD %03d"
-  kStringTrackTitle = 12,   // "CD %03d - Piste %02d"
+  kStringUnknownType = 6,    // "Inconnu", the default genre
+  kStringQueueCount = 10,    // "%d CDs mémorisés pour importation (max %d)"
+  kStringDiscTitle = 11,     // "CD %03d"
+  kStringTrackTitle = 12,    // "CD %03d - Piste %02d"
   kStringQueueWaiting = 13,  // the count, with the discs left waiting by an earlier run
   kStringWaitingOn = 14,     // "CD %d : attente de la réponse de " and the server
   kStringCacheModes = 15,    // the cache list of the CDDB settings dialog
   kStringNoneOfThese = 16,   // the match dialog's last row
   kStringMatchPrompt = 17,   // the match dialog's text, with the disc's place
   kStringMatchColumns = 18,  // the match dialog's column titles
-  kStringProxyValues = 20,  // key path|ProxyPort|ProxyPwd|ProxyUrl|ProxyUsr
+  kStringProxyValues = 20,   // key path|ProxyPort|ProxyPwd|ProxyUrl|ProxyUsr
   kStringNoDrive = 50,
   kStringQueueFull = 52,
   kStringReadFailed = 55,

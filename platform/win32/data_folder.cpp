@@ -1,7 +1,8 @@
 #include "platform/data_folder.h"
 
 #include <windows.h>
-#include <shlobj.h>
+
+#include <shlobj.h>  // after windows.h
 
 namespace orv::platform {
 

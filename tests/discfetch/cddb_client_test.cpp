@@ -53,10 +53,12 @@ TEST_F(CddbClientTest, QueryAndReadSendTheExactRequestsAndParseTheEntry) {
   ASSERT_EQ(requests.size(), 2u);
   EXPECT_EQ(requests[0],
             "GET /~cddb/cddb.cgi?cmd=cddb+query+0501a302+2+150+15787+421&hello=jean_paul+"
-            "pc_salon+Orvella+6.4.0&proto=6 HTTP/1.0\r\nHost: " + Host() + "\r\n\r\n");
+            "pc_salon+Orvella+6.4.0&proto=6 HTTP/1.0\r\nHost: " +
+                Host() + "\r\n\r\n");
   EXPECT_EQ(requests[1],
             "GET /~cddb/cddb.cgi?cmd=cddb+read+rock+0501a302&hello=jean_paul+pc_salon+"
-            "Orvella+6.4.0&proto=6 HTTP/1.0\r\nHost: " + Host() + "\r\n\r\n");
+            "Orvella+6.4.0&proto=6 HTTP/1.0\r\nHost: " +
+                Host() + "\r\n\r\n");
 }
 
 TEST_F(CddbClientTest, SitesAndStatusAreFetched) {

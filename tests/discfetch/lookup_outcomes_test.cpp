@@ -83,9 +83,11 @@ TEST_F(Outcomes, EachWayOfFailingHasItsOwnReasonAndOnlyNoMatchLeavesTheQueue) {
   const std::vector<Case> cases = {
       {{"202 No match for disc ID 0501a302.\r\n"}, LookupOutcome::kNoMatch, "inconnu du serveur"},
       {{"", Delivery::kStall}, LookupOutcome::kNoAnswer, "pas de réponse du serveur à temps"},
-      {{"", Delivery::kWhole, "429 Too Many Requests"}, LookupOutcome::kRefused,
+      {{"", Delivery::kWhole, "429 Too Many Requests"},
+       LookupOutcome::kRefused,
        "refusé par le serveur (127.0.0.1:"},
-      {{"500 Unknown developer email\r\n"}, LookupOutcome::kRefused,
+      {{"500 Unknown developer email\r\n"},
+       LookupOutcome::kRefused,
        ") : 500 Unknown developer email"},
       {{"\x01\x02 garbage\r\n"}, LookupOutcome::kGarbled, "réponse illisible du serveur"},
   };
@@ -169,8 +171,8 @@ TEST_F(MatchChoice, CancelKeepsTheDiscAndTheOptionTakesTheFirstWithoutAsking) {
 }
 
 TEST_F(Outcomes, RequestsCarryTheHostLineLevel6AndUtf8TitlesStay) {
-  server_.AddEntry("misc", EntryText(kExampleId, "Μίκης Θεοδωράκης / Песни",
-                                     {"Ζορμπάς", "Катюша"}));
+  server_.AddEntry("misc",
+                   EntryText(kExampleId, "Μίκης Θεοδωράκης / Песни", {"Ζορμπάς", "Катюша"}));
   const std::vector<Produced> produced = RunAcquiring();
   ASSERT_EQ(produced.size(), 1u);
   EXPECT_EQ(produced[0].title, "Песни");
