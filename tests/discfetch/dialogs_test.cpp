@@ -111,12 +111,12 @@ TEST_F(Dialogs, SettingsShowTheProxyOfTheHost) {
 }
 
 TEST_F(Dialogs, TheEmailCacheAndFirstMatchOptionsReachTheProfileOnOk) {
-  Answer(
-      "dialog 129 check 1013=1 press 3 ok\n"
-      "dialog 131 set 1015=jean.dupont@mail.example.fr select 1016=2 ok\n");
+  const std::string email = "jean.dupont@mail.example.fr";
+  Answer("dialog 129 check 1013=1 press 3 ok\ndialog 131 set 1015=" + email +
+         " select 1016=2 ok\n");
   EXPECT_EQ(ShowOptions(), 1);
-  EXPECT_EQ(StoredText("CddbEmail"), "jean.dupont@mail.example.fr");
-  EXPECT_EQ(StoredInt("CddbCache"), 2);
+  EXPECT_EQ(StoredText("CddbEmail"), email);
+  EXPECT_EQ(StoredInt("CddbCache"), 2) << "cache only";
   EXPECT_EQ(StoredInt("FirstMatch"), 1);
   // Shown again as stored: the cache list holds the three modes.
   Answer("dialog 129 press 3 ok\ndialog 131 ok\n");
