@@ -1,5 +1,6 @@
 #include "filmsearch/filmsearch_filter.h"
 
+#include "contract/list_piece.h"
 #include "contract/medium.h"
 #include "filmsearch/film_hits.h"
 #include "filmsearch/film_keyword_dialog.h"
@@ -53,7 +54,10 @@ websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
   Found found;
   const websearch::SiteFile file = Site();
   const std::string section = text::ToUpperAscii(options_.selFilter);
-  FilmKeywordDialog keywords(file.Value(section, "SiteDesc"), file.Value(section, "SearchField"));
+  // The caption is the description as the site list shows it: its first "|" piece.
+  FilmKeywordDialog keywords(
+      GetListPiece(1, file.Value(section, "SiteDesc"), "", "|", EmptyPiece::kDefaultText),
+      file.Value(section, "SearchField"));
   if (ui::RunModalDialog(websearch::kDialogKeywords, keywords) != ui::DialogResult::kOk) {
     return found;  // "Arrêter": the run ends
   }
