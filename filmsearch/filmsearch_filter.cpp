@@ -61,7 +61,8 @@ websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
   if (ui::RunModalDialog(websearch::kDialogKeywords, keywords) != ui::DialogResult::kOk) {
     return found;  // "Arrêter": the run ends
   }
-  const std::string address = site_.searchUrl + websearch::EncodeKeywords(keywords.Keywords());
+  const std::string address =
+      site_.searchUrl + websearch::EncodeKeywords(keywords.Keywords(), "+", site_.searchCharset);
   std::string page;
   if (!FetchPage(address, 6, page)) return found;
   Debug("Search page returned (300 chars) :\n" + websearch::FirstCharacters(page, 300));

@@ -53,6 +53,23 @@ TEST_F(AuctionUnits, SearchAddresses) {
             "http://enchere.test/cherche?mots=pi%C3%A8ce+%26+co");
 }
 
+TEST_F(AuctionUnits, KeywordsGoInTheCharsetTheFileNames) {
+  const auto withCharset = [&](const std::string& name) {
+    std::string file = orv::testing::AuctionParameterFile();
+    const size_t main = file.find("[MAIN]");
+    EXPECT_NE(main, std::string::npos);
+    file.insert(main + 7, "SearchCharset=" + name + "\n");
+    parameters_ = LoadAuctionParameters(websearch::SiteFile(folder_.Write("a.ini", file)))
+                      .value_or(AuctionParameters());
+    return Address(text::Utf8ToUser("pièce à 1€"));
+  };
+  EXPECT_EQ(withCharset("ISO-8859-1"), "http://enchere.test/cherche?mots=pi%E8ce+%E0+1%80");
+  EXPECT_EQ(withCharset("utf-8"),
+            "http://enchere.test/cherche?mots=pi%C3%A8ce+%C3%A0+1%E2%82%AC");
+  // An unknown name keeps the user's code page, UTF-8 in this build.
+  EXPECT_EQ(withCharset("ebcdic"), withCharset("utf-8"));
+}
+
 TEST_F(AuctionUnits, RequiredKeysAreTestedInOrder) {
   for (const char* key : {"SearchItem", "SearchAdv", "SearchAdvTitles", "SearchOperator",
                           "SearchNotFound", "EbayCGI"}) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/filmsearch/film_run_fixture.h"
@@ -45,6 +46,21 @@ TEST_F(FilmRun, AUtf8PageWithoutCharsetKeepsItsAccents) {
   EXPECT_EQ(calls[0].title, U("Amélie"));
   EXPECT_EQ(calls[0].author, "Jean-Pierre J.") << "a marker with accents still matches";
   EXPECT_EQ(calls[0].lang, U("Corée du Sud"));
+}
+
+TEST_F(FilmRun, AccentedKeywordsGoInTheCharsetTheSiteFileNames) {
+  filter_.Web().validateResult = 0;
+  filter_.Web().importLink = 0;
+  // Without SearchCharset the keywords keep the user's code page: UTF-8 in this build.
+  for (const auto& [site, title] : {std::pair<const char*, const char*>{"CINE", "Amelie en UTF-8"},
+                                    {"CINE-UTF8", "Amelie en UTF-8"},
+                                    {"CINE-1252", "Amelie en windows-1252"}}) {
+    filter_.Settings().selFilter = site;
+    Answer("dialog 1001 set 1001=am\xC3\xA9lie ok\n");
+    const std::vector<Call> calls = RunAll();
+    ASSERT_EQ(Results(calls), (std::vector<int32_t>{1, -1})) << site;
+    EXPECT_EQ(calls[0].title, title) << site;
+  }
 }
 
 }  // namespace
