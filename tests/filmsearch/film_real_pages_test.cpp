@@ -63,5 +63,43 @@ TEST_F(FilmRun, AccentedKeywordsGoInTheCharsetTheSiteFileNames) {
   }
 }
 
+TEST_F(FilmRun, StructuredDataStandsInForMarkersThatFindNothingWhenTheSiteAsks) {
+  filter_.Web().validateResult = 0;
+  filter_.Web().importLink = 0;
+  filter_.Web().copyImage = 0;
+  const std::string ld =
+      "<script type=\"application/ld+json\">{\"@type\":\"Movie\",\"name\":\"ALIEN, LE 8E "
+      "PASSAGER\",\"datePublished\":\"1979-05-25\",\"director\":{\"@type\":\"Person\","
+      "\"name\":\"Ridley Scott\"},\"image\":\"/covers/alien.jpg\"}</script>";
+  // The title and the year have their markers; the director and the picture have none.
+  site_.Serve("/cherche?titre=alien",
+              Page("<html><head>" + ld + "</head><body><div class=\"fiche\"><h1>Alien</h1>" +
+                   "<p>Ann\xC3\xA9" + "e : 1980</p></div></body></html>"));
+  // No marker of this page matches.
+  site_.Serve("/cherche?titre=passager",
+              Page("<html><head>" + ld + "</head><body><div class=\"fiche\"></div></body></html>"));
+
+  Answer("dialog 1001 set 1001=alien ok\n");
+  std::vector<Call> calls = RunAll();
+  ASSERT_EQ(Results(calls), (std::vector<int32_t>{1, -1}));
+  EXPECT_EQ(calls[0].author, "") << "off unless the site file asks";
+  EXPECT_EQ(calls[0].image, "");
+
+  filter_.Settings().selFilter = "CINE-DONNEES";
+  Answer("dialog 1001 set 1001=alien ok\n");
+  calls = RunAll();
+  ASSERT_EQ(Results(calls), (std::vector<int32_t>{1, -1}));
+  EXPECT_EQ(calls[0].title, "Alien") << "what the markers find comes first";
+  EXPECT_EQ(calls[0].year, 1980);
+  EXPECT_EQ(calls[0].author, "Ridley Scott");
+  EXPECT_EQ(calls[0].image, site_.Root() + "/covers/alien.jpg");
+
+  Answer("dialog 1001 set 1001=passager ok\n");
+  calls = RunAll();
+  ASSERT_EQ(Results(calls), (std::vector<int32_t>{1, -1}));
+  EXPECT_EQ(calls[0].title, "Alien, le 8e passager") << "capitals repaired as for the markers";
+  EXPECT_EQ(calls[0].year, 1979);
+}
+
 }  // namespace
 }  // namespace orv::filmsearch::testing
