@@ -18,9 +18,9 @@ native=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libsqlite3-de
         nlohmann-json3-dev libncurses-dev tmux)
 # The fuzz targets: clang with its sanitizer and libFuzzer runtime of the same version.
 fuzz=(clang libclang-rt-dev)
-# xauth (for xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their
-# packages, and recommendations are not installed here.
-# The cross build takes nlohmann-json's headers from the build machine's copy.
+# The cross build takes nlohmann-json's headers from the build machine's copy. xauth (for
+# xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their packages, and
+# recommendations are not installed here.
 windows=(g++-mingw-w64-i686 nlohmann-json3-dev wine wine32:i386 xvfb xauth fonts-wine)
 # bench/filescan-bench.sh times these on the same tree, and sqlite3 counts what was stored.
 bench=(libimage-exiftool-perl mediainfo sqlite3)
