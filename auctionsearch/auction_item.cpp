@@ -47,7 +47,9 @@ void FillAuctionItem(MediaItem& item, std::string_view page, const AuctionParame
   if (p.structuredData && (title.empty() || price.empty() || picture.empty())) {
     const websearch::StructuredValues found =
         websearch::ReadStructuredData(page, websearch::StructuredKind::kAuction);
-    if (title.empty()) title = rules.fixCapitals ? websearch::FixCapitals(found.title) : found.title;
+    if (title.empty()) {
+      title = rules.fixCapitals ? websearch::FixCapitals(found.title) : found.title;
+    }
     if (price.empty()) price = found.price;
     if (picture.empty()) picture = websearch::WithoutQuotes(found.picture);
   }

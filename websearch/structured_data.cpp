@@ -58,8 +58,8 @@ bool NestedAtMost(std::string_view json, int maxDepth) {
 // The block without the comment or CDATA wrapping some pages put around it.
 std::string_view Unwrapped(std::string_view body) {
   body = text::TrimAsciiBlanks(body);
-  for (const auto& [open, close] : {std::pair<std::string_view, std::string_view>{"<!--", "-->"},
-                                    {"<![CDATA[", "]]>"}}) {
+  for (const auto& [open, close] :
+       {std::pair<std::string_view, std::string_view>{"<!--", "-->"}, {"<![CDATA[", "]]>"}}) {
     if (body.substr(0, open.size()) == open) body.remove_prefix(open.size());
     if (body.size() >= close.size() && body.substr(body.size() - close.size()) == close) {
       body.remove_suffix(close.size());
@@ -100,10 +100,10 @@ const Json* Member(const Json& node, const char* name) {
 bool NamesType(const Json& value, std::string_view type) {
   const std::string* name = StringIn(value);
   if (!name) return false;
-  std::string_view short_name = *name;
-  const size_t cut = short_name.find_last_of("/:");
-  if (cut != kNone) short_name.remove_prefix(cut + 1);
-  return short_name == type;
+  std::string_view shortName = *name;
+  const size_t cut = shortName.find_last_of("/:");
+  if (cut != kNone) shortName.remove_prefix(cut + 1);
+  return shortName == type;
 }
 
 bool IsOfType(const Json& node, std::string_view type) {

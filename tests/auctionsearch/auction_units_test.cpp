@@ -67,8 +67,7 @@ TEST_F(AuctionUnits, KeywordsGoInTheCharsetTheFileNames) {
     return Address(text::Utf8ToUser("pièce à 1€"));
   };
   EXPECT_EQ(withCharset("ISO-8859-1"), "http://enchere.test/cherche?mots=pi%E8ce+%E0+1%80");
-  EXPECT_EQ(withCharset("utf-8"),
-            "http://enchere.test/cherche?mots=pi%C3%A8ce+%C3%A0+1%E2%82%AC");
+  EXPECT_EQ(withCharset("utf-8"), "http://enchere.test/cherche?mots=pi%C3%A8ce+%C3%A0+1%E2%82%AC");
   // An unknown name keeps the user's code page, UTF-8 in this build.
   EXPECT_EQ(withCharset("ebcdic"), withCharset("utf-8"));
 }

@@ -56,8 +56,7 @@ std::string FilmSiteFile(const std::string& root) {
          // The same site with today's keys; not listed, chosen by name.
          "[CINE-UTF8]\n" +
          CineKeys(root) + "SearchCharset=UTF-8\n\n[CINE-1252]\n" + CineKeys(root) +
-         "SearchCharset=Windows-1252\n\n[CINE-DONNEES]\n" + CineKeys(root) +
-         "StructuredData=1\n";
+         "SearchCharset=Windows-1252\n\n[CINE-DONNEES]\n" + CineKeys(root) + "StructuredData=1\n";
 }
 
 std::string FilmListPage(int count) {

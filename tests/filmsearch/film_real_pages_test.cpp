@@ -35,11 +35,10 @@ TEST_F(FilmRun, AUtf8PageWithoutCharsetKeepsItsAccents) {
   filter_.Web().validateResult = 0;
   filter_.Web().importLink = 0;
   // Neither the header nor the page names a charset.
-  site_.Serve("/cherche?titre=utf8",
-              Page("<div class=\"fiche\"><h1>Am\xC3\xA9lie</h1><p>R\xC3\xA9"
-                   "alis\xC3\xA9 par Jean-Pierre J.</p><p>Pays : Cor\xC3\xA9"
-                   "e du Sud</p></div>",
-                   "text/html"));
+  site_.Serve("/cherche?titre=utf8", Page("<div class=\"fiche\"><h1>Am\xC3\xA9lie</h1><p>R\xC3\xA9"
+                                          "alis\xC3\xA9 par Jean-Pierre J.</p><p>Pays : Cor\xC3\xA9"
+                                          "e du Sud</p></div>",
+                                          "text/html"));
   Answer("dialog 1001 set 1001=utf8 ok\n");
   const std::vector<Call> calls = RunAll();
   ASSERT_EQ(Results(calls), (std::vector<int32_t>{1, -1}));

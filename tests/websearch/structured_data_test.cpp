@@ -26,13 +26,13 @@ StructuredValues Auction(const std::string& page) {
 TEST(StructuredData, AMovieWhereverTheBlockPutsIt) {
   // In an @graph, after other nodes; the type as a list and with its vocabulary; the name with
   // a JSON escape and a character reference; directors as people.
-  const StructuredValues film = Film(
-      "<html><head>" +
-      Ld(R"({"@context":"https://schema.org","@graph":[{"@type":"WebSite","name":"Ciné"},
+  const StructuredValues film =
+      Film("<html><head>" +
+           Ld(R"({"@context":"https://schema.org","@graph":[{"@type":"WebSite","name":"Ciné"},
          {"@type":["CreativeWork","schema:Movie"],"name":"Am\u00e9lie &amp; Nino",
           "datePublished":"2001-04-25","director":[{"@type":"Person","name":"Jean-Pierre J."},
           "Marc C."],"image":{"@type":"ImageObject","url":"https://img.test/amelie.jpg"}}]})") +
-      "</head></html>");
+           "</head></html>");
   EXPECT_EQ(film.title, U("Amélie & Nino"));
   EXPECT_EQ(film.year, "2001-04-25");
   EXPECT_EQ(film.director, "Jean-Pierre J., Marc C.");
@@ -41,9 +41,9 @@ TEST(StructuredData, AMovieWhereverTheBlockPutsIt) {
 
   // A block that is not JSON is passed over; the next one counts. dateCreated stands in for
   // datePublished, a number for a year, an image list gives its first address.
-  const StructuredValues second = Film(
-      Ld("{\"@type\":\"Movie\",\"name\":") +
-      Ld(R"([{"@type":"Person","name":"X"},{"@type":"Movie","name":"Alien","dateCreated":1979,
+  const StructuredValues second =
+      Film(Ld("{\"@type\":\"Movie\",\"name\":") +
+           Ld(R"([{"@type":"Person","name":"X"},{"@type":"Movie","name":"Alien","dateCreated":1979,
           "director":{"name":"Ridley S."},"image":["", {"contentUrl":"/a.jpg"}]}])"));
   EXPECT_EQ(second.title, "Alien");
   EXPECT_EQ(second.year, "1979");
@@ -66,8 +66,7 @@ TEST(StructuredData, AProductAndThePriceOfItsOffer) {
                 .price,
             "1 234,50")
       << "a price written as text is left to the price rule";
-  EXPECT_EQ(Auction(Ld(R"({"@type":"Product","offers":{"priceSpecification":{"price":7}}})"))
-                .price,
+  EXPECT_EQ(Auction(Ld(R"({"@type":"Product","offers":{"priceSpecification":{"price":7}}})")).price,
             "7.00");
   // An Offer of its own when the page has no Product; prices no price field can hold are none.
   EXPECT_EQ(Auction(Ld(R"({"@type":"Offer","price":"3.20"})")).price, "3.20");
@@ -97,9 +96,11 @@ TEST(StructuredData, OpenGraphGivesWhatJsonLdDoesNot) {
 TEST(StructuredData, HostilePagesAreReadWithinBounds) {
   const std::string movie = Ld(R"({"@type":"Movie","name":"Alien"})");
   // Nested too deep: skipped, and the walk never goes there; the next block still counts.
-  const std::string deep = std::string(kMaxJsonDepth + 1, '[') + std::string(kMaxJsonDepth + 1, ']');
+  const std::string deep =
+      std::string(kMaxJsonDepth + 1, '[') + std::string(kMaxJsonDepth + 1, ']');
   EXPECT_EQ(Film(Ld(deep) + movie).title, "Alien");
-  const std::string nested = std::string(kMaxJsonDepth - 1, '[') + R"({"@type":"Movie","name":"B"})" +
+  const std::string nested = std::string(kMaxJsonDepth - 1, '[') +
+                             R"({"@type":"Movie","name":"B"})" +
                              std::string(kMaxJsonDepth - 1, ']');
   EXPECT_EQ(Film(Ld(nested)).title, "B");
   // Brackets inside strings do not count as nesting.
@@ -118,10 +119,10 @@ TEST(StructuredData, HostilePagesAreReadWithinBounds) {
   EXPECT_TRUE(Film("<script type=application/ld+json").title.empty());
   EXPECT_TRUE(Film("<meta property=\"og:title\" content=\"never closed").title.empty());
   // Bytes that are not UTF-8 in a block are read as windows-1252, not refused.
-  EXPECT_EQ(ReadStructuredData(Ld("{\"@type\":\"Movie\",\"name\":\"Am\xE9lie\"}"),
-                               StructuredKind::kFilm)
-                .title,
-            U("Amélie"));
+  EXPECT_EQ(
+      ReadStructuredData(Ld("{\"@type\":\"Movie\",\"name\":\"Am\xE9lie\"}"), StructuredKind::kFilm)
+          .title,
+      U("Amélie"));
   // Tags that are never closed: the scan takes one pass and ends at its count of tags.
   std::string metas;
   while (metas.size() < (4u << 20)) metas += "<meta ";
