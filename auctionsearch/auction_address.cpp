@@ -6,7 +6,7 @@ namespace orv::auctionsearch {
 
 std::string SearchAddress(const AuctionParameters& p, const AuctionQuery& query,
                           const std::string& webRoot) {
-  const std::string keywords = websearch::EncodeKeywords(query.keywords, p.searchOperator);
+  const std::string keywords = websearch::EncodeKeywords(query.keywords, p.searchOperator, p.searchCharset);
   std::string address;
   if (query.byNumber) {
     address = p.searchItem + keywords + p.searchItemOpt;

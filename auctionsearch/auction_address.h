@@ -18,8 +18,8 @@ struct AuctionQuery {
 // By number: SearchItem, the number, SearchItemOpt. By keywords: SearchAdv and the keywords,
 // then SearchAdvOpt and the options when there are any: SearchAdvTitles (titles and
 // descriptions), the category, the sort order, and SearchAdvOpt2 with the keywords again when
-// they hold "-" or "+". Keywords are percent-encoded with SearchOperator for blanks; every
-// "%EBAY%" becomes `webRoot`.
+// they hold "-" or "+". Keywords are percent-encoded in the site's charset with SearchOperator
+// for blanks; every "%EBAY%" becomes `webRoot`.
 std::string SearchAddress(const AuctionParameters& parameters, const AuctionQuery& query,
                           const std::string& webRoot);
 

@@ -5,6 +5,8 @@
 #include "contract/host_string.h"
 #include "text/number.h"
 #include "websearch/item_values.h"
+#include "websearch/links.h"
+#include "websearch/structured_data.h"
 #include "websearch/value_rules.h"
 
 namespace orv::auctionsearch {
@@ -27,7 +29,7 @@ void FillAuctionItem(MediaItem& item, std::string_view page, const AuctionParame
   item.price = 0;
   item.chap = 1;
   item.year = currentYear;
-  websearch::AssignFound(&item.title, value(p.resultTitle));
+  std::string title = value(p.resultTitle);
   websearch::AssignFound(&item.type, value(p.resultType));
   websearch::AssignFound(&item.editor, value(p.resultEditor));
   websearch::AssignFound(&item.author, value(p.resultAuthor));
@@ -38,12 +40,22 @@ void FillAuctionItem(MediaItem& item, std::string_view page, const AuctionParame
   websearch::AssignFound(&item.lang, value(p.resultLang));
   websearch::AssignFound(&item.custom1, value(p.resultRef));
   websearch::AssignFound(&item.comment, value(p.resultComment));
-  if (const std::string price = value(p.resultPrice); !price.empty()) {
-    item.price = static_cast<float>(AuctionPrice(price));
-  }
+  std::string price = value(p.resultPrice);
   // This flavour does not make picture links absolute: the address only loses its quotes.
-  websearch::AssignFound(&item.image,
-                         websearch::PictureValue(page, p.resultPicture, "", false, rules));
+  std::string picture = websearch::PictureValue(page, p.resultPicture, "", false, rules);
+
+  if (p.structuredData && (title.empty() || price.empty() || picture.empty())) {
+    const websearch::StructuredValues found =
+        websearch::ReadStructuredData(page, websearch::StructuredKind::kAuction);
+    if (title.empty()) {
+      title = rules.fixCapitals ? websearch::FixCapitals(found.title) : found.title;
+    }
+    if (price.empty()) price = found.price;
+    if (picture.empty()) picture = websearch::WithoutQuotes(found.picture);
+  }
+  websearch::AssignFound(&item.title, title);
+  if (!price.empty()) item.price = static_cast<float>(AuctionPrice(price));
+  websearch::AssignFound(&item.image, picture);
 }
 
 }  // namespace orv::auctionsearch

@@ -22,6 +22,8 @@ std::optional<AuctionParameters> LoadAuctionParameters(const websearch::SiteFile
   p.searchItemOpt = main("SearchItemOpt");
   p.searchAdvOpt = main("SearchAdvOpt");
   p.searchAdvOpt2 = main("SearchAdvOpt2");
+  p.searchCharset = websearch::KeywordCharsetNamed(main("SearchCharset"));
+  p.structuredData = file.IntValue("ITEM", "StructuredData", 0) != 0;
   p.listFound = file.Value("LIST", "ListFound");
   using P = AuctionParameters;
   // Each pair of markers: its section, its key without "_Start" and "_End", where it goes.

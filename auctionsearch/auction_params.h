@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "websearch/keywords.h"
 #include "websearch/site_file.h"
 
 namespace orv::auctionsearch {
@@ -20,6 +21,11 @@ struct AuctionParameters {
   std::string searchAdv, searchAdvOpt, searchAdvOpt2, searchAdvTitles;
   std::string searchOperator;  // what each blank of the keywords becomes
   std::string searchNotFound;  // "|"-separated texts of a page that found nothing
+  // Keys of today's site, not in older files: the charset the site reads its keywords in
+  // (MAIN SearchCharset), and whether an object page's structured data stands in for the
+  // title, price and picture its markers do not find (ITEM StructuredData, 0 or 1).
+  websearch::KeywordCharset searchCharset = websearch::KeywordCharset::kUserCodePage;
+  bool structuredData = false;
   // LIST
   std::string listFound;
   MarkerPair block, title, link, price, time;

@@ -3,6 +3,8 @@
 #include "contract/filter.h"
 #include "text/number.h"
 #include "websearch/item_values.h"
+#include "websearch/links.h"
+#include "websearch/structured_data.h"
 #include "websearch/value_rules.h"
 
 namespace orv::filmsearch {
@@ -18,13 +20,11 @@ void FillItemFromPage(MediaItem& item, std::string_view page, const SiteDescript
     websearch::AssignFound(field, value(markers));
   };
   item.category = ORV_CATEGORY_VIDEO;
-  text(site.title, &item.title);
+  std::string title = value(site.title);
   text(site.type, &item.type);
   text(site.editor, &item.editor);
-  text(site.author, &item.author);
-  if (const std::string year = value(site.year); !year.empty()) {
-    item.year = text::IntegerValue(year);
-  }
+  std::string author = value(site.author);
+  std::string year = value(site.year);
   if (const std::string time = value(site.time); !time.empty()) {
     CopyFixedText(item.length, sizeof item.length, websearch::RunningTime(time).substr(0, 9));
   }
@@ -46,8 +46,25 @@ void FillItemFromPage(MediaItem& item, std::string_view page, const SiteDescript
       item.format2 = *code;
     }
   }
-  websearch::AssignFound(&item.image,
-                         websearch::PictureValue(page, site.picture, site.webRoot, true, rules));
+  std::string picture = websearch::PictureValue(page, site.picture, site.webRoot, true, rules);
+
+  if (site.structuredData && (title.empty() || author.empty() || year.empty() || picture.empty())) {
+    const websearch::StructuredValues found =
+        websearch::ReadStructuredData(page, websearch::StructuredKind::kFilm);
+    const auto repaired = [&](const std::string& text) {
+      return rules.fixCapitals ? websearch::FixCapitals(text) : text;
+    };
+    if (title.empty()) title = repaired(found.title);
+    if (author.empty()) author = repaired(found.director);
+    if (year.empty()) year = found.year;
+    if (picture.empty() && !found.picture.empty()) {
+      picture = websearch::AbsoluteLink(found.picture, site.webRoot);
+    }
+  }
+  websearch::AssignFound(&item.title, title);
+  websearch::AssignFound(&item.author, author);
+  if (!year.empty()) item.year = text::IntegerValue(year);
+  websearch::AssignFound(&item.image, picture);
 }
 
 }  // namespace orv::filmsearch

@@ -1,5 +1,6 @@
-// The keyword dialog (1001) of a film site: its caption is the site's description and the
-// label above the keywords its SearchField, each when the site file gives one.
+// The keyword dialog (1001) of a film site: its caption is the site's description (the first
+// "|" piece of SiteDesc) and the label above the keywords its SearchField, each when the site
+// file gives one.
 #ifndef ORV_FILMSEARCH_FILM_KEYWORD_DIALOG_H
 #define ORV_FILMSEARCH_FILM_KEYWORD_DIALOG_H
 

@@ -40,6 +40,8 @@ std::optional<SiteDescription> LoadSiteDescription(const websearch::SiteFile& fi
   site.sound = pair("Sound");
   site.screen = pair("Screen");
   site.picture = pair("Picture");
+  site.searchCharset = websearch::KeywordCharsetNamed(value("SearchCharset"));
+  site.structuredData = file.IntValue(section, "StructuredData", 0) != 0;
   return site;
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "websearch/keywords.h"
 #include "websearch/site_file.h"
 
 namespace orv::filmsearch {
@@ -22,6 +23,11 @@ struct SiteDescription {
   Markers hitName;  // ListResult2_Start / _End
   Markers title, type, editor, author, year, time, date, lang, author2, note, comment, price, sound,
       screen, picture;
+  // Keys of today's sites, not in the older files: the charset the site reads its keywords in
+  // (SearchCharset), and whether a result page's structured data stands in for the title,
+  // year, director and picture its markers do not find (StructuredData, 0 or 1, default 0).
+  websearch::KeywordCharset searchCharset = websearch::KeywordCharset::kUserCodePage;
+  bool structuredData = false;
 };
 
 // The section of that site (its name upper-cased). Nothing when the file or the section does

@@ -1,5 +1,6 @@
 #include "filmsearch/filmsearch_filter.h"
 
+#include "contract/list_piece.h"
 #include "contract/medium.h"
 #include "filmsearch/film_hits.h"
 #include "filmsearch/film_keyword_dialog.h"
@@ -53,11 +54,15 @@ websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
   Found found;
   const websearch::SiteFile file = Site();
   const std::string section = text::ToUpperAscii(options_.selFilter);
-  FilmKeywordDialog keywords(file.Value(section, "SiteDesc"), file.Value(section, "SearchField"));
+  // The caption is the description as the site list shows it: its first "|" piece.
+  FilmKeywordDialog keywords(
+      GetListPiece(1, file.Value(section, "SiteDesc"), "", "|", EmptyPiece::kDefaultText),
+      file.Value(section, "SearchField"));
   if (ui::RunModalDialog(websearch::kDialogKeywords, keywords) != ui::DialogResult::kOk) {
     return found;  // "Arrêter": the run ends
   }
-  const std::string address = site_.searchUrl + websearch::EncodeKeywords(keywords.Keywords());
+  const std::string address =
+      site_.searchUrl + websearch::EncodeKeywords(keywords.Keywords(), "+", site_.searchCharset);
   std::string page;
   if (!FetchPage(address, 6, page)) return found;
   Debug("Search page returned (300 chars) :\n" + websearch::FirstCharacters(page, 300));

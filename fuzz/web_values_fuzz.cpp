@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view webRoot = input.Piece();
   const uint8_t choices = input.Byte();
 
-  (void)orv::text::MetaCharset(bytes);
+  (void)orv::text::DeclaredCodePage(bytes);
   const std::string page = WithoutLineBreaks(orv::text::PageToUser(bytes, contentType));
   Require(page.find_first_of("\t\r\n") == std::string::npos);
 

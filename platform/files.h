@@ -69,6 +69,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes)
 // or no file, never a part of the new one.
 bool WriteWholeFile(const std::string& path, std::string_view bytes);
 
+// Makes a new file at `path` holding `bytes`, complete or not at all; false, with the file
+// that is already there left alone, when `path` exists (also when it appeared meanwhile).
+bool WriteNewFile(const std::string& path, std::string_view bytes);
+
 }  // namespace orv::platform
 
 #endif  // ORV_PLATFORM_FILES_H

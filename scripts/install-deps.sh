@@ -11,16 +11,17 @@
 set -euo pipefail
 
 # GIO and the MIME database (file type names), libcdio (CD drive and disc images), libdiscid
-# (checks disc ids in a test), libcurl (web pages), ncurses (full-screen dialogs), tmux (drives
-# them in a test).
+# (checks disc ids in a test), libcurl (web pages), nlohmann-json (structured data of web
+# pages, header-only), ncurses (full-screen dialogs), tmux (drives them in a test).
 native=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libsqlite3-dev pkg-config
         libglib2.0-dev shared-mime-info libcdio-dev libdiscid-dev libcurl4-openssl-dev
-        libncurses-dev tmux)
+        nlohmann-json3-dev libncurses-dev tmux)
 # The fuzz targets: clang with its sanitizer and libFuzzer runtime of the same version.
 fuzz=(clang libclang-rt-dev)
-# xauth (for xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their
-# packages, and recommendations are not installed here.
-windows=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wine)
+# The cross build takes nlohmann-json's headers from the build machine's copy. xauth (for
+# xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their packages, and
+# recommendations are not installed here.
+windows=(g++-mingw-w64-i686 nlohmann-json3-dev wine wine32:i386 xvfb xauth fonts-wine)
 # bench/filescan-bench.sh times these on the same tree, and sqlite3 counts what was stored.
 bench=(libimage-exiftool-perl mediainfo sqlite3)
 # CPack's .deb: dpkg-shlibdeps (dpkg-dev), which finds the libraries with file; lintian checks it.

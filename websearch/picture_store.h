@@ -16,12 +16,16 @@ namespace orv::websearch {
 std::string PictureFileName(std::string_view title, std::string_view address,
                             std::string_view untitled);
 
-// Downloads `address` to `target`; true when the file is there, whole. A failed download leaves
-// no file behind.
+// The name `number` of a picture when earlier ones are taken: "Alien.jpg", "Alien (2).jpg" ...
+std::string NumberedFileName(std::string_view name, int number);
+
+// Downloads `address` to `target`, a new file; true when the file is there, whole. A failed
+// download leaves no file behind, and one that finds `target` taken leaves it alone.
 using PictureDownload = std::function<bool(const std::string& address, const std::string& target)>;
 
 // The item's new `image` value: the file name when the picture was downloaded into
 // `pictureFolder`, else the address as it was (a failed download never names a missing file).
+// A picture never replaces a file: when the name is taken the first free numbered name is used.
 std::string StorePicture(const std::string& image, std::string_view title, int copyImage,
                          const std::string& pictureFolder, std::string_view untitled,
                          const PictureDownload& download);

@@ -119,7 +119,7 @@ bool WebSearchFilter::DownloadPicture(const std::string& address, const std::str
   platform::WebPage picture;
   // One attempt: a picture that cannot be had leaves its address in the item.
   if (client_.FetchPage(address, picture, agent_) != 1) return false;
-  return platform::WriteWholeFile(target, picture.bytes);
+  return platform::WriteNewFile(target, picture.bytes);
 }
 
 ExtractionRules WebSearchFilter::Rules() {

@@ -203,4 +203,12 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes) {
   return posix::WriteFileAtomically(path, bytes);
 }
 
+bool WriteNewFile(const std::string& path, std::string_view bytes) {
+  if (path.empty() || PathExists(path)) return false;
+  posix::TempFile temp(path);
+  if (!temp.IsOpen()) return false;
+  fchmod(temp.Descriptor(), 0644);
+  return temp.Write(bytes) && temp.Commit(false);
+}
+
 }  // namespace orv::platform

@@ -133,7 +133,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes)
   return true;
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+namespace {
+
+// The bytes go to a temporary file beside `path`, then take its name in one step.
+bool WriteThroughTemporary(const std::string& path, std::string_view bytes, bool replace) {
   if (path.empty() || bytes.size() > 0x7FFFFFFF) return false;
   const std::string temporary = path + ".part";
   const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -145,12 +148,24 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes) {
       (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
        written == bytes.size());
   const bool closed = CloseHandle(file) != 0;
+  // Without MOVEFILE_REPLACE_EXISTING the move fails on a file that is there.
   if (!wrote || !closed ||
-      !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+      !MoveFileExA(temporary.c_str(), path.c_str(), replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
     DeleteFileA(temporary.c_str());
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+  return WriteThroughTemporary(path, bytes, true);
+}
+
+bool WriteNewFile(const std::string& path, std::string_view bytes) {
+  if (PathExists(path)) return false;
+  return WriteThroughTemporary(path, bytes, false);
 }
 
 }  // namespace orv::platform

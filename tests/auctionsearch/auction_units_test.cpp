@@ -3,13 +3,16 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "auctionsearch/auction_address.h"
 #include "auctionsearch/auction_hits.h"
 #include "auctionsearch/auction_item.h"
 #include "auctionsearch/auction_params.h"
+#include "contract/host_string.h"
 #include "tests/auctionsearch/auction_pages.h"
+#include "tests/builders/host_item.h"
 #include "tests/platform/temp_folder.h"
 #include "text/codepage.h"
 
@@ -51,6 +54,22 @@ TEST_F(AuctionUnits, SearchAddresses) {
   EXPECT_EQ(Address("pi\xC3\xA8"
                     "ce & co"),
             "http://enchere.test/cherche?mots=pi%C3%A8ce+%26+co");
+}
+
+TEST_F(AuctionUnits, KeywordsGoInTheCharsetTheFileNames) {
+  const auto withCharset = [&](const std::string& name) {
+    std::string file = orv::testing::AuctionParameterFile();
+    const size_t main = file.find("[MAIN]");
+    EXPECT_NE(main, std::string::npos);
+    file.insert(main + 7, "SearchCharset=" + name + "\n");
+    parameters_ = LoadAuctionParameters(websearch::SiteFile(folder_.Write("a.ini", file)))
+                      .value_or(AuctionParameters());
+    return Address(text::Utf8ToUser("pièce à 1€"));
+  };
+  EXPECT_EQ(withCharset("ISO-8859-1"), "http://enchere.test/cherche?mots=pi%E8ce+%E0+1%80");
+  EXPECT_EQ(withCharset("utf-8"), "http://enchere.test/cherche?mots=pi%C3%A8ce+%C3%A0+1%E2%82%AC");
+  // An unknown name keeps the user's code page, UTF-8 in this build.
+  EXPECT_EQ(withCharset("ebcdic"), withCharset("utf-8"));
 }
 
 TEST_F(AuctionUnits, RequiredKeysAreTestedInOrder) {
@@ -101,6 +120,30 @@ TEST(AuctionPrice, OnlyDigitsAndSeparatorsCount) {
   EXPECT_DOUBLE_EQ(AuctionPrice("gratuit"), 0);
 }
 
+TEST_F(AuctionUnits, StructuredDataGivesTheTitlePriceAndPictureTheMarkersMiss) {
+  const std::string page =
+      "<html><head><meta property=\"og:image\" content=\"https://img.test/og.jpg\">"
+      "<script type=\"application/ld+json\">{\"@type\":\"Product\",\"name\":\"Marianne\","
+      "\"offers\":{\"@type\":\"Offer\",\"price\":\"12.50\",\"priceCurrency\":\"EUR\"}}"
+      "</script></head><body>Lieu : Lyon</body></html>";
+  const auto fill = [&](bool structured) {
+    parameters_.structuredData = structured;
+    orv::testing::HostItem item;
+    FillAuctionItem(*item, page, parameters_, websearch::ExtractionRules(), 2024);
+    return std::make_tuple(StringOf(item->title), item->price, StringOf(item->image));
+  };
+  EXPECT_EQ(fill(false), std::make_tuple(std::string(), 0.0f, std::string()));
+  EXPECT_EQ(fill(true), std::make_tuple(std::string("Marianne"), 12.5f,
+                                        std::string("https://img.test/og.jpg")));
+  // The key is read from the ITEM section.
+  std::string file = orv::testing::AuctionParameterFile();
+  file.insert(file.find("[ITEM]") + 7, "StructuredData=1\n");
+  EXPECT_TRUE(LoadAuctionParameters(websearch::SiteFile(folder_.Write("a.ini", file)))
+                  .value_or(AuctionParameters())
+                  .structuredData);
+  EXPECT_FALSE(LoadAuctionParameters(websearch::SiteFile(path_))->structuredData);
+}
+
 TEST(AuctionSample, TheSampleParameterFileLoads) {
   const char* source = std::getenv("ORV_SOURCE_DIR");
   ASSERT_NE(source, nullptr);
@@ -108,6 +151,8 @@ TEST(AuctionSample, TheSampleParameterFileLoads) {
   const std::optional<AuctionParameters> parameters = LoadAuctionParameters(sample);
   ASSERT_TRUE(parameters);
   EXPECT_NE(parameters->searchAdv.find("%EBAY%"), std::string::npos);
+  EXPECT_EQ(parameters->searchCharset, websearch::KeywordCharset::kUtf8);
+  EXPECT_TRUE(parameters->structuredData);
   EXPECT_FALSE(Choices(sample, "TYPES").empty());
   EXPECT_FALSE(Choices(sample, "SORT").empty());
 }

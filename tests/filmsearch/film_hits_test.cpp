@@ -84,6 +84,8 @@ TEST(FilmSite, TheSampleSiteFileDescribesAUsableSite) {
   EXPECT_EQ(site->listResult, "/film/");
   EXPECT_EQ(site->picture.end, "\"");
   EXPECT_EQ(site->author.start, text::Utf8ToUser("Réalisé par"));
+  EXPECT_EQ(site->searchCharset, websearch::KeywordCharset::kUtf8);
+  EXPECT_TRUE(site->structuredData);
 }
 
 }  // namespace

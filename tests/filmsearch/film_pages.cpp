@@ -2,11 +2,11 @@
 
 namespace orv::testing {
 
-std::string FilmSiteFile(const std::string& root) {
-  return "; The film test site\n"
-         "[INDEX]\n0=CINE\n1=Sans description\n2=AUTRE\n3=APRES\n\n"
-         "[CINE]\n"
-         "SiteDesc=Ciné test|de quoi rire\n"
+namespace {
+
+// The keys of the CINE site after its name.
+std::string CineKeys(const std::string& root) {
+  return "SiteDesc=Ciné test|de quoi rire\n"
          "ItemType=1\n"
          "SearchField=Titre du film :\n"
          "WebRoot=" +
@@ -37,12 +37,26 @@ std::string FilmSiteFile(const std::string& root) {
          "Result_Price_Start=Prix : \nResult_Price_End=</p>\n"
          "Result_Sound_Start=Son : \nResult_Sound_End=</p>\n"
          "Result_Screen_Start=Image : \nResult_Screen_End=</p>\n"
-         "Result_Picture_Start=<img class=\"cover\" src=\"\nResult_Picture_End=\">\n\n"
+         "Result_Picture_Start=<img class=\"cover\" src=\"\nResult_Picture_End=\">\n";
+}
+
+}  // namespace
+
+std::string FilmSiteFile(const std::string& root) {
+  return "; The film test site\n"
+         "[INDEX]\n0=CINE\n1=Sans description\n2=AUTRE\n3=APRES\n\n"
+         "[CINE]\n" +
+         CineKeys(root) +
+         "\n"
          "[SANS DESCRIPTION]\nWebRoot=" +
          root +
          "/\n\n"
          "[AUTRE]\nSiteDesc=Disques\nItemType=2\n\n"
-         "[APRES]\nSiteDesc=Jamais listé\nItemType=1\n";
+         "[APRES]\nSiteDesc=Jamais listé\nItemType=1\n\n"
+         // The same site with today's keys; not listed, chosen by name.
+         "[CINE-UTF8]\n" +
+         CineKeys(root) + "SearchCharset=UTF-8\n\n[CINE-1252]\n" + CineKeys(root) +
+         "SearchCharset=Windows-1252\n\n[CINE-DONNEES]\n" + CineKeys(root) + "StructuredData=1\n";
 }
 
 std::string FilmListPage(int count) {

@@ -10,6 +10,9 @@ void ServeFilmSite(FakeSite& site) {
                Page(ShortFilmPage("Film " + std::to_string(n), "/covers/Bleu.JPG")));
   }
   site.Serve("/cherche?titre=grand", Page(FullFilmPage()));
+  // "amélie" as each charset percent-encodes it: the film's title says which one came.
+  site.Serve("/cherche?titre=am%C3%A9lie", Page(ShortFilmPage("Amelie en UTF-8")));
+  site.Serve("/cherche?titre=am%E9lie", Page(ShortFilmPage("Amelie en windows-1252")));
   site.Serve("/covers/Bleu.JPG", Page("\xFF\xD8 cover \xFF\xD9", "image/jpeg"));
   // A byte every 20 ms for 200 s: only the bound on the whole page ends its fetch.
   FakeResponse drip = Page(std::string(10000, 'a'));

@@ -30,6 +30,20 @@ TEST(PageCharset, DeclaredSetWinsAndLatin1ReadsAsWindows1252) {
   EXPECT_EQ(text::PageToUser("\xC3\xA9 caf\xE9", "text/html;charset=utf-8"), U("é café"));
 }
 
+TEST(PageCharset, UndeclaredIsUtf8WhenItsBytesAreValidUtf8) {
+  EXPECT_EQ(text::PageToUser("<h1>Am\xC3\xA9lie \xE2\x82\xAC</h1>", "text/html"),
+            U("<h1>Amélie €</h1>"));
+  EXPECT_EQ(text::PageToUser("<h1>Am\xE9lie \x80</h1>", "text/html"), U("<h1>Amélie €</h1>"));
+  // A set nobody knows counts as no declaration; one known in the head is used (windows-1251).
+  EXPECT_EQ(text::CodePageOfPage("text/html; charset=x-klingon", "caf\xC3\xA9"), 65001u);
+  EXPECT_EQ(text::CodePageOfPage("", "<HEAD><META CHARSET = 'Windows-1251'></HEAD>\xCF"), 1251u);
+  EXPECT_EQ(text::CodePageOfPage("", "\xEF\xBB\xBF<meta charset=iso-8859-1>"), 65001u)
+      << "the byte order mark comes first";
+  EXPECT_EQ(text::CodePageOfPage("", "<meta charset=utf-16><p>caf\xE9"), 65001u)
+      << "a tag read as ASCII is no UTF-16 page's";
+  EXPECT_EQ(text::CharsetParameter("text/html; Charset = \"UTF-8\""), "utf-8");
+}
+
 TEST(Entities, NamedNumericOfAnyLengthAndHexadecimal) {
   EXPECT_EQ(text::DecodeEntities("&#233;t&#233;"), U("été"));
   EXPECT_EQ(text::DecodeEntities("l&#8217;ami &#xE9;t&#XE9; &#x20AC;"), U("l’ami été €"));

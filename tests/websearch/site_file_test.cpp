@@ -76,7 +76,7 @@ TEST(PictureStore, OptionsAndFailedDownloads) {
   int downloads = 0;
   const PictureDownload works = [&](const std::string& address, const std::string& target) {
     ++downloads;
-    return platform::WriteWholeFile(target, "jpeg of " + address);
+    return platform::WriteNewFile(target, "jpeg of " + address);
   };
   const PictureDownload fails = [&](const std::string&, const std::string&) {
     ++downloads;
@@ -97,6 +97,25 @@ TEST(PictureStore, OptionsAndFailedDownloads) {
   EXPECT_EQ(StorePicture(address, "Aliens", 1, pictures, "Sans titre", fails), address);
   EXPECT_FALSE(platform::PathExists(folder / "Aliens.jpg"));
   EXPECT_EQ(StorePicture(address, "Alien", 1, "", "Sans titre", works), address);
+}
+
+TEST(PictureStore, ATakenNameGetsANumberAndTheFileThereStays) {
+  orv::testing::TempFolder folder;
+  const PictureDownload download = [](const std::string& address, const std::string& target) {
+    return platform::WriteNewFile(target, "jpeg of " + address);
+  };
+  const std::string pictures = folder.Path().string();
+  folder.Write("Alien.jpg", "the user's own");
+  EXPECT_EQ(StorePicture("http://x.test/1.jpg", "Alien", 1, pictures, "Sans titre", download),
+            "Alien (2).jpg");
+  EXPECT_EQ(StorePicture("http://x.test/2.jpg", "Alien", 1, pictures, "Sans titre", download),
+            "Alien (3).jpg");
+  EXPECT_EQ(orv::testing::ReadFile(folder / "Alien.jpg"), "the user's own");
+  EXPECT_EQ(orv::testing::ReadFile(folder / "Alien (2).jpg"), "jpeg of http://x.test/1.jpg");
+  EXPECT_EQ(NumberedFileName("Le 5e élément.JPG", 12), "Le 5e élément (12).JPG");
+  // The write itself never replaces a file, even one that appears after the name was chosen.
+  EXPECT_FALSE(platform::WriteNewFile(folder / "Alien.jpg", "other"));
+  EXPECT_EQ(orv::testing::ReadFile(folder / "Alien.jpg"), "the user's own");
 }
 
 }  // namespace
