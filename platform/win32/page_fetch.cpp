@@ -110,6 +110,13 @@ std::string QueryText(HINTERNET request, DWORD what) {
   return std::string(text, size < sizeof text ? size : sizeof text - 1);
 }
 
+std::string FinalAddress(HINTERNET request) {
+  char text[2048] = {};
+  DWORD size = sizeof text - 1;
+  if (!InternetQueryOptionA(request, INTERNET_OPTION_URL, text, &size)) return std::string();
+  return std::string(text);  // the buffer was zeroed and has room for its terminator
+}
+
 void SetTimeout(HINTERNET handle, DWORD option, DWORD ms) {
   InternetSetOptionA(handle, option, &ms, sizeof ms);
 }
@@ -130,6 +137,11 @@ void WebClient::DropSession() { session_.reset(); }
 
 int WebClient::FetchPage(const std::string& address, WebPage& page, const std::string& agent) {
   page = WebPage();
+  // WinInet would open file:// and ftp:// addresses too.
+  if (!IsWebAddress(address)) {
+    SetStatus(status_, RefusedAddressText(address));
+    return 0;
+  }
   if (!session_) {
     auto session = std::make_unique<Session>();
     session->internet =
@@ -177,6 +189,14 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
                                        reinterpret_cast<DWORD_PTR>(&status_));
   if (!request) {
     SetStatus(status_, ErrorText(GetLastError()));
+    return 0;
+  }
+  // Where redirects led: anything but http or https is refused before a byte is read.
+  const std::string landed = FinalAddress(request);
+  if (!landed.empty() && !IsWebAddress(landed)) {
+    const std::string reason = RefusedAddressText(landed);
+    InternetCloseHandle(request);
+    SetStatus(status_, reason);
     return 0;
   }
   DWORD code = 0, expected = 0;
@@ -228,8 +248,9 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
     failed = true;
   }
   if (!failed && page.status >= 400) {
+    // The error page stays, for the caller to read why.
     SetStatus(status_, "The server answered with HTTP status " + std::to_string(page.status));
-    failed = true;
+    return 0;
   }
   if (failed) {
     page.bytes.clear();
