@@ -203,6 +203,7 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
   if (QueryNumber(request, HTTP_QUERY_STATUS_CODE, code)) page.status = static_cast<int>(code);
   const bool sized = QueryNumber(request, HTTP_QUERY_CONTENT_LENGTH, expected);
   page.contentType = QueryText(request, HTTP_QUERY_CONTENT_TYPE);
+  const std::string location = QueryText(request, HTTP_QUERY_LOCATION);
 
   char block[kBlock];
   bool failed = false;
@@ -246,6 +247,12 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
     SetStatus(status_, "The transfer was cut after " + std::to_string(page.bytes.size()) + " of " +
                            std::to_string(expected) + " bytes");
     failed = true;
+  }
+  // A redirect WinInet did not follow (to another scheme) is no page.
+  if (!failed && page.status >= 300 && page.status < 400) {
+    SetStatus(status_, RefusedAddressText(location.empty() ? address : location));
+    page.bytes.clear();
+    return 0;
   }
   if (!failed && page.status >= 400) {
     // The error page stays, for the caller to read why.
