@@ -7,8 +7,7 @@
 
 namespace orv::auctionsearch {
 
-void AuctionSearchFilter::CheckSteps(websearch::SiteChecker& checker,
-                                     const std::string& keywords) {
+void AuctionSearchFilter::CheckSteps(websearch::SiteChecker& checker, const std::string& keywords) {
   AuctionQuery query;
   query.keywords = keywords;
   const std::string address = SearchAddress(parameters_, query, options_.webRoot);

@@ -16,9 +16,9 @@ void FilmSearchFilter::CheckSteps(websearch::SiteChecker& checker, const std::st
   }
   const bool result = checker.Presence(page, "ResultName", site_.resultName, false).found;
   bool list = false;
-  for (const auto& [key, marker] : {std::pair{"ListName", &site_.listName},
-                                    std::pair{"ListFound1", &site_.listFound1},
-                                    std::pair{"ListFound2", &site_.listFound2}}) {
+  for (const auto& [key, marker] :
+       {std::pair{"ListName", &site_.listName}, std::pair{"ListFound1", &site_.listFound1},
+        std::pair{"ListFound2", &site_.listFound2}}) {
     list = checker.Presence(page, key, *marker, false).found || list;
   }
   // An empty list marker counts as found, as in the run.
@@ -26,8 +26,9 @@ void FilmSearchFilter::CheckSteps(websearch::SiteChecker& checker, const std::st
   std::string resultAddress = address;
   if (!result) {
     if (!list) {
-      checker.Error("neither ResultName nor a list marker was found: the page is neither a "
-                    "result nor a list");
+      checker.Error(
+          "neither ResultName nor a list marker was found: the page is neither a "
+          "result nor a list");
       return;
     }
     checker.Presence(page, "ListResult", site_.listResult, true);

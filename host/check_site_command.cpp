@@ -69,10 +69,10 @@ void PrintText(const std::vector<StepLines>& steps, bool passed) {
         continue;
       }
       const char* state = marker.found ? "found" : marker.needed ? "NOT FOUND" : "not found";
-      std::printf("  %-16s %-9s %s\n", marker.key.c_str(), state,
-                  Printable(marker.marker).c_str());
+      std::printf("  %-16s %-9s %s\n", marker.key.c_str(), state, Printable(marker.marker).c_str());
       if (marker.found && !marker.value.empty()) {
-        std::printf("  %-16s           -> %s\n", "", Printable(CutToWidth(marker.value, 200)).c_str());
+        std::printf("  %-16s           -> %s\n", "",
+                    Printable(CutToWidth(marker.value, 200)).c_str());
       }
     }
     if (!step.error.empty()) std::printf("  error: %s\n", Printable(step.error).c_str());
@@ -131,10 +131,11 @@ int RunCheckSite(const Command& command) {
   std::vector<std::string> userPages;
   for (const std::string& page : command.pages) userPages.push_back(AbsolutePath(page));
   for (const std::string& page : userPages) pages.push_back(page.c_str());
-  const std::string keywords = text::Utf8ToUser(command.keywords.empty() ? "test" : command.keywords);
+  const std::string keywords =
+      text::Utf8ToUser(command.keywords.empty() ? "test" : command.keywords);
   std::vector<StepLines> steps;
-  const int32_t result = check(keywords.c_str(), pages.data(), static_cast<int32_t>(pages.size()),
-                               &Collect, &steps);
+  const int32_t result =
+      check(keywords.c_str(), pages.data(), static_cast<int32_t>(pages.size()), &Collect, &steps);
   const bool passed = result == 1;
   if (command.json) {
     PrintJson(steps, passed);

@@ -80,9 +80,9 @@ const char* CommandWord(CommandName name) {
 }
 
 std::optional<CommandName> CommandOfWord(std::string_view word) {
-  for (CommandName name : {CommandName::kInfo, CommandName::kConfigure, CommandName::kImport,
-                           CommandName::kExport, CommandName::kList, CommandName::kCollection,
-                           CommandName::kCheckSite}) {
+  for (CommandName name :
+       {CommandName::kInfo, CommandName::kConfigure, CommandName::kImport, CommandName::kExport,
+        CommandName::kList, CommandName::kCollection, CommandName::kCheckSite}) {
     if (word == CommandWord(name)) return name;
   }
   return std::nullopt;

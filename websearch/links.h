@@ -16,8 +16,9 @@ std::string WithoutQuotes(std::string_view link);
 bool StartsWithScheme(std::string_view link);
 
 // The link as an absolute address: one that does not start with a scheme is relative and gets
-// the web root in front (one "/" between them); "//host/..." takes the scheme of the web root. Quotes are removed first, so they never hide a leading "/". Case is
-// kept: addresses are case-sensitive.
+// the web root in front (one "/" between them); "//host/..." takes the scheme of the web root.
+// Quotes are removed first, so they never hide a leading "/". Case is kept: addresses are
+// case-sensitive.
 std::string AbsoluteLink(std::string_view link, std::string_view webRoot);
 
 // A picture's address from the value found between the picture markers: when the start marker

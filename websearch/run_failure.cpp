@@ -12,10 +12,10 @@ namespace {
 constexpr size_t kChallengeLookAhead = 64 * 1024;
 
 constexpr const char* kChallengeSigns[] = {
-    "enable javascript",    "enable cookies",        "javascript is disabled",
-    "cookies are disabled", "activer javascript",    "activez javascript",
-    "activer les cookies",  "activez les cookies",   "captcha",
-    "are you a robot",      "not a robot",           "checking your browser",
+    "enable javascript",    "enable cookies",      "javascript is disabled",
+    "cookies are disabled", "activer javascript",  "activez javascript",
+    "activer les cookies",  "activez les cookies", "captcha",
+    "are you a robot",      "not a robot",         "checking your browser",
     "verify you are human", "unusual traffic",
 };
 

@@ -128,7 +128,8 @@ SiteCheck WebSearchFilter::CheckSite(const std::string& keywords,
                                      const std::vector<std::string>& savedPages) {
   if (!LoadSite()) {
     SiteCheck report;
-    report.error = "the site file " + Site().Path() + " cannot be loaded (missing file, no site "
+    report.error = "the site file " + Site().Path() +
+                   " cannot be loaded (missing file, no site "
                    "chosen, or a required key empty)";
     return report;
   }

@@ -38,12 +38,12 @@ typedef int32_t (*OrvCheckSiteFunction)(const char* keywords, const char* const*
 #define ORV_SITE_CHECK_NAME "OrvCheckSite"
 
 // The export of a web search library F (a WebSearchFilter).
-#define ORV_EXPORT_SITE_CHECK(F)                                                            \
-  extern "C" ORV_EXPORT int32_t OrvCheckSite(const char* keywords, const char* const* pages, \
-                                             int32_t pageCount, OrvSiteCheckSink sink,       \
-                                             void* context) {                                \
-    return ::orv::websearch::RunSiteCheck(::orv::FilterExports<F>::Instance(), keywords,     \
-                                          pages, pageCount, sink, context);                  \
+#define ORV_EXPORT_SITE_CHECK(F)                                                                \
+  extern "C" ORV_EXPORT int32_t OrvCheckSite(const char* keywords, const char* const* pages,    \
+                                             int32_t pageCount, OrvSiteCheckSink sink,          \
+                                             void* context) {                                   \
+    return ::orv::websearch::RunSiteCheck(::orv::FilterExports<F>::Instance(), keywords, pages, \
+                                          pageCount, sink, context);                            \
   }
 
 namespace orv::websearch {

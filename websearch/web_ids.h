@@ -18,7 +18,7 @@ enum : int {
   kStringNoHit = 123,
   kStringPageChanged = 124,
   kStringChallengePage = 125,  // how the refusal names a challenge page
-  kIconEdit = 152,          // on the edit button
+  kIconEdit = 152,             // on the edit button
 };
 
 // Controls of the options dialogs (129).

@@ -140,7 +140,9 @@ TEST(AuctionPrice, TheNumberEndsAtItsFirstOtherCharacter) {
   EXPECT_DOUBLE_EQ(AuctionPrice("15.99"), 15.99);
   // A blank before exactly three digits groups thousands, whichever blank it is.
   EXPECT_DOUBLE_EQ(AuctionPrice(text::Utf8ToUser("1 234,50 \xE2\x82\xAC")), 1234.5);
-  EXPECT_DOUBLE_EQ(AuctionPrice(text::Utf8ToUser("1\xC2\xA0" "234,50 EUR")), 1234.5);
+  EXPECT_DOUBLE_EQ(AuctionPrice(text::Utf8ToUser("1\xC2\xA0"
+                                                 "234,50 EUR")),
+                   1234.5);
   EXPECT_DOUBLE_EQ(AuctionPrice("12 1234"), 12);
   EXPECT_DOUBLE_EQ(AuctionPrice("12 34"), 12);
   EXPECT_DOUBLE_EQ(AuctionPrice("2 500 000 EUR"), 2500000);

@@ -86,8 +86,9 @@ TEST_F(FilmRun, AnUnreachableSiteIsNotANoHit) {
 
 TEST_F(FilmRun, AResultPageWithoutItsTitleGivesNoItemOnEveryPath) {
   filter_.Web().validateResult = 0;
-  const std::string untitled = "<html><body><div class=\"fiche\"><p>Genre : <b>Drame</b></p>"
-                               "<img class=\"cover\" src=\"/covers/Bleu.JPG\"></div></body></html>";
+  const std::string untitled =
+      "<html><body><div class=\"fiche\"><p>Genre : <b>Drame</b></p>"
+      "<img class=\"cover\" src=\"/covers/Bleu.JPG\"></div></body></html>";
   // Straight from the search.
   site_.Serve("/cherche?titre=direct", Page(untitled));
   Answer("dialog 1001 set 1001=direct ok\nmsgbox ok\n");
@@ -106,8 +107,8 @@ TEST_F(FilmRun, PicturesAndLinksOfOtherSchemesReadNothingFromDisk) {
   filter_.Web().importLink = 0;
   const std::string secret = folder_.Write("secret.jpg", "\xFF\xD8 secret \xFF\xD9");
   // A picture named by a file:// or ftp:// address, and one whose address redirects to one.
-  site_.Serve("/cherche?titre=fichier", Page(orv::testing::ShortFilmPage(
-                                            "Fichier", "file://" + secret + "#http.jpg")));
+  site_.Serve("/cherche?titre=fichier",
+              Page(orv::testing::ShortFilmPage("Fichier", "file://" + secret + "#http.jpg")));
   site_.Serve("/cherche?titre=ftp",
               Page(orv::testing::ShortFilmPage("Ftp", "FTP://127.0.0.1/secret.jpg")));
   FakeResponse moved;

@@ -65,8 +65,7 @@ TEST_F(PageFetch, OnlyHttpAndHttpsAreFetchedAlsoAfterARedirect) {
   WebPage page;
   for (const std::string& address :
        {"file://" + secret, "FILE://" + secret, std::string("ftp://127.0.0.1/x"),
-        site_.Root() + "/vers-fichier",
-        site_.Root() + "/vers-ftp"}) {
+        site_.Root() + "/vers-fichier", site_.Root() + "/vers-ftp"}) {
     EXPECT_EQ(client_.FetchPage(address, page, ""), 0) << address;
     EXPECT_EQ(page.bytes.find("secret"), std::string::npos) << address;
     EXPECT_FALSE(client_.StatusText().empty());

@@ -154,9 +154,9 @@ TEST_F(WebSearchTest, ErrorPagesAreFailedFetchesAndTheProxyIsUsed) {
   EXPECT_EQ(client.FetchPage(SiteRoot() + "/absent", page, "Test"), 0);
   EXPECT_EQ(page.status, 404);
   // Only http and https: a local file, an FTP address or a redirect to a local file read nothing.
-  for (const std::string& address : {std::string("file:///C:/windows/win.ini"),
-                                     std::string("FTP://127.0.0.1/x"),
-                                     SiteRoot() + "/detour-fichier"}) {
+  for (const std::string& address :
+       {std::string("file:///C:/windows/win.ini"), std::string("FTP://127.0.0.1/x"),
+        SiteRoot() + "/detour-fichier"}) {
     EXPECT_EQ(client.FetchPage(address, page, "Test"), 0) << address;
     EXPECT_EQ(page.bytes.find("[fonts]"), std::string::npos) << address;
   }
