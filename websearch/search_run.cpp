@@ -143,6 +143,7 @@ SiteCheck WebSearchFilter::CheckSite(const std::string& keywords,
 
 void WebSearchFilter::Fail(const RunFailure& failure) {
   lastFailure_ = FailureMessage(failure);
+  ui::TranscribeMessage(platform::LoadResourceString(kStringFilterName), lastFailure_);
   ShowInformation(lastFailure_, ui::MessageIcon::kExclamation);
 }
 

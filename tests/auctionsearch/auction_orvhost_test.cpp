@@ -44,6 +44,16 @@ TEST_F(AuctionOrvhost, TwoObjectsWithTheirPricesAndLinks) {
   EXPECT_EQ(Fields(run, "261", "price"), (std::vector<std::string>{"1.5", "1234.5"}));
   // The confirmation shows title, country and value.
   EXPECT_EQ(run.err.find("no answer left for message box"), std::string::npos) << run.err;
+  // Why the last search ended is in the transcript, before the call that ended the run.
+  const std::vector<std::string> lines = run.OutLines();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(
+      lines[lines.size() - 3].rfind("{\"op\":\"MessageBox\",\"caption\":\"Filtre d'import "
+                                    "d'objets Ebay\",\"text\":\"Le site refuse les requ\xC3\xAAtes "
+                                    "automatiques (page de v\xC3\xA9rification",
+                                    0),
+      0u)
+      << run.out;
 }
 
 TEST_F(AuctionOrvhost, TheConfirmationText) {
