@@ -14,12 +14,15 @@ std::vector<AuctionHit> ScanAuctionHits(std::string_view page, const AuctionPara
   std::string_view scan = page;
   const size_t listStart = p.listFound.empty() ? std::string_view::npos : scan.find(p.listFound);
   if (listStart != std::string_view::npos) scan.remove_prefix(listStart);
-  // An address is used as it is found: its capitals are never repaired.
+  // An address is used as it is found, and a block is searched again: neither has its
+  // capitals repaired.
   websearch::ExtractionRules asIs = rules;
   asIs.fixCapitals = false;
   while (true) {
     const size_t s = scan.find(p.block.start);
-    const std::string block = ExtractBetween(scan, p.block.start, p.block.end, false, rules);
+    // The block is raw HTML searched again for markers: capitals repaired there would hide
+    // them (an all-capitals hit list would give no hit).
+    const std::string block = ExtractBetween(scan, p.block.start, p.block.end, false, asIs);
     // The next block is looked for past this one (each pass shortens the scan text).
     if (!block.empty() && s != std::string_view::npos) {
       scan.remove_prefix(std::min(scan.size(), s + block.size()));

@@ -11,10 +11,42 @@
 
 namespace orv::auctionsearch {
 
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The length of a blank that may group thousands at `at`: a space, a no-break space (alone in
+// windows-1252, two bytes in UTF-8) or UTF-8's narrow no-break space; 0 when there is none.
+size_t GroupingBlank(std::string_view text, size_t at) {
+  for (std::string_view blank : {std::string_view(" "), std::string_view("\xC2\xA0"),
+                                 std::string_view("\xE2\x80\xAF"), std::string_view("\xA0")}) {
+    if (text.compare(at, blank.size(), blank) == 0) return blank.size();
+  }
+  return 0;
+}
+
+}  // namespace
+
 double AuctionPrice(std::string_view value) {
+  size_t at = 0;
+  while (at < value.size() && !IsDigit(value[at])) ++at;
   std::string number;
-  for (char c : value) {
-    if ((c >= '0' && c <= '9') || c == '.' || c == ',') number += c;
+  while (at < value.size()) {
+    const char c = value[at];
+    if (IsDigit(c) || c == '.' || c == ',') {
+      number += c;
+      ++at;
+      continue;
+    }
+    // "1 234,50": a blank then exactly three digits groups thousands; any other blank ends
+    // the number ("12,50 EUR + 5,00 EUR de port" is 12.5).
+    const size_t blank = GroupingBlank(value, at);
+    const size_t group = at + blank;
+    const bool thousands = blank > 0 && group + 3 <= value.size() && IsDigit(value[group]) &&
+                           IsDigit(value[group + 1]) && IsDigit(value[group + 2]) &&
+                           (group + 3 == value.size() || !IsDigit(value[group + 3]));
+    if (!thousands) break;
+    at = group;
   }
   return websearch::PriceValue(number);
 }

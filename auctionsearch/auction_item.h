@@ -11,7 +11,9 @@
 
 namespace orv::auctionsearch {
 
-// The price of a value such as "EUR 1.234,50": only its digits, "." and "," count.
+// The price of a value such as "EUR 1.234,50": the number from its first digit to the first
+// character that is not a digit, "." or "," (a blank before exactly three digits groups
+// thousands: "1 234,50 €"), read with the separator rules of PriceValue.
 double AuctionPrice(std::string_view value);
 
 void FillAuctionItem(MediaItem& item, std::string_view page, const AuctionParameters& p,

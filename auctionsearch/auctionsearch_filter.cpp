@@ -61,14 +61,10 @@ websearch::WebSearchFilter::Found AuctionSearchFilter::Search() {
   std::string page;
   if (!FetchPage(address, kSearchAttempts, page)) return found;
   Debug("Search page returned (550 chars) :\n" + websearch::FirstCharacters(page, 550));
-  if (FoundNothing(page)) return found;
-  if (query.byNumber) {
-    // A page without the object's title is no object's page (a bot check, a changed site):
-    // it would make an item of nothing.
-    const std::string& title = parameters_.resultTitle.start;
-    if (!title.empty() && page.find(title) == std::string::npos) return found;
-    return ResultPage(std::move(page), address);
-  }
+  if (FoundNothing(page)) return EndWith(websearch::NoHit(address));
+  // A page without the object's title (a bot check, a changed site) ends the run in the
+  // engine: it would make an item of nothing.
+  if (query.byNumber) return ResultPage(std::move(page), address);
   const std::vector<AuctionHit> hits =
       ScanAuctionHits(page, parameters_, options_.maxResults, Rules(),
                       platform::LoadResourceString(websearch::kStringUntitled),
@@ -79,7 +75,17 @@ websearch::WebSearchFilter::Found AuctionSearchFilter::Search() {
                             number, hit.name.c_str(), hit.address.c_str(), hit.price.c_str(),
                             hit.timeLeft.c_str()));
                       });
-  if (hits.empty()) return found;
+  if (hits.empty()) {
+    // A list whose hit markers are absent is a changed site (or a refusal), not an empty list.
+    std::string missing;
+    if (!parameters_.listFound.empty() && page.find(parameters_.listFound) == std::string::npos) {
+      missing = websearch::MarkerName("ListFound", parameters_.listFound);
+    } else if (page.find(parameters_.block.start) == std::string::npos) {
+      missing = websearch::MarkerName("Item_String_Start", parameters_.block.start);
+    }
+    if (!missing.empty()) return EndWith(websearch::PageFailure(address, page, missing));
+    return EndWith(websearch::NoHit(address));
+  }
   std::vector<std::vector<std::string>> rows;
   std::vector<std::string> addresses;
   for (const AuctionHit& hit : hits) {

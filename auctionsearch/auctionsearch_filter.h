@@ -25,6 +25,8 @@ class AuctionSearchFilter : public websearch::WebSearchFilter {
   Found Search() override;
   void FillItem(MediaItem& item, const std::string& page) override;
   std::string Confirmation(const MediaItem& item) override;
+  websearch::MarkerPair TitleMarkers() const override { return parameters_.resultTitle; }
+  void CheckSteps(websearch::SiteChecker& checker, const std::string& keywords) override;
   OptionTable& Options() override { return table_; }
   // The shared options dialog, with the most hits in its number box.
   std::unique_ptr<ui::DialogLogic> MakeOptionsDialog() override;

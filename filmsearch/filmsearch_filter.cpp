@@ -50,6 +50,20 @@ bool FilmSearchFilter::IsListPage(const std::string& page) {
   return list;
 }
 
+std::string FilmSearchFilter::ExpectedMarkers() const {
+  std::string names;
+  const auto add = [&](const char* key, const std::string& value) {
+    if (value.empty()) return;
+    if (!names.empty()) names += ", ";
+    names += websearch::MarkerName(key, value);
+  };
+  add("ResultName", site_.resultName);
+  add("ListName", site_.listName);
+  add("ListFound1", site_.listFound1);
+  add("ListFound2", site_.listFound2);
+  return names;
+}
+
 websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
   Found found;
   const websearch::SiteFile file = Site();
@@ -68,14 +82,14 @@ websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
   Debug("Search page returned (300 chars) :\n" + websearch::FirstCharacters(page, 300));
 
   if (!site_.listNotFound.empty() && page.find(site_.listNotFound) != std::string::npos) {
-    return found;
+    return EndWith(websearch::NoHit(address));
   }
   if (!site_.resultName.empty() && page.find(site_.resultName) != std::string::npos) {
     return ResultPage(std::move(page), address);
   }
   // A page that is neither a result nor a list is what a site sends when it changed or refused
   // the search: the run ends there.
-  if (!IsListPage(page)) return found;
+  if (!IsListPage(page)) return EndWith(websearch::PageFailure(address, page, ExpectedMarkers()));
 
   const std::vector<FilmHit> hits =
       ScanFilmHits(page, site_, Rules(), platform::LoadResourceString(websearch::kStringUntitled),
@@ -83,7 +97,7 @@ websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
                      Debug(FormatText("item number:%d\nitem title=%s\nitem url=%s", number,
                                       hit.name.c_str(), hit.address.c_str()));
                    });
-  if (hits.empty()) return found;
+  if (hits.empty()) return EndWith(websearch::NoHit(address));
   std::vector<std::vector<std::string>> rows;
   std::vector<std::string> addresses;
   for (const FilmHit& hit : hits) {

@@ -30,9 +30,13 @@ class FilmSearchFilter : public websearch::WebSearchFilter {
   // The option defaults, then what the page gives.
   void FillItem(MediaItem& item, const std::string& page) override;
   std::string Confirmation(const MediaItem& item) override;
+  websearch::MarkerPair TitleMarkers() const override { return site_.title; }
+  void CheckSteps(websearch::SiteChecker& checker, const std::string& keywords) override;
 
  private:
   bool IsListPage(const std::string& page);
+  // The markers that tell a result or a list page, as a failure names them.
+  std::string ExpectedMarkers() const;
 
   FilmOptions options_;
   OptionTable table_;

@@ -92,6 +92,16 @@ const CommandText kCommands[] = {
      "audio.sound=\"Mono|St\xC3\xA9r\xC3\xA9o\"\n"
      "collection --proxy proxy.local:3128 --proxy-user zoe --proxy-password secret\n"
      "collection --proxy \"\"\n"},
+    {CommandName::kCheckSite, "check-site FILTER [--keywords TEXT] [--page FILE]... [--json]",
+     "Runs the site file of a web search filter (filmsearch: the site chosen in its options;\n"
+     "auctionsearch: its parameter file) against the live site, or against saved pages given in\n"
+     "the order the search fetches them (search page, result page), and prints each step: the\n"
+     "address, the HTTP status, the charset the page was read in, and every marker of the site\n"
+     "file, found or not, with what it extracted. Exit status 0 when every marker the search\n"
+     "needs matched, 1 otherwise. --json prints the same as one JSON object.\n",
+     "",
+     "check-site filmsearch --keywords \"grand bleu\"\n"
+     "check-site filmsearch --page recherche.html --page fiche.html --json\n"},
 };
 
 const CommandText* Find(CommandName name) {

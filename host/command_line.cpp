@@ -30,7 +30,12 @@ const std::vector<OptionSpec>& OptionSpecs() {
        "lists the options the filter reads: kind, default and stored value",
        {C::kConfigure}},
       {"category", "CATEGORY", "only the items of that category", {C::kList}},
-      {"json", "", "every field with its exact value, as JSON", {C::kList}},
+      {"json", "", "every field with its exact value, as JSON", {C::kList, C::kCheckSite}},
+      {"keywords", "TEXT", "the words searched for (default \"test\")", {C::kCheckSite}},
+      {"page",
+       "FILE",
+       "a saved page read in place of the next fetch: search page, then result page (repeatable)",
+       {C::kCheckSite}},
       {"owner", "T", "the collection's owner", {C::kCollection}},
       {"title", "T", "the collection's title", {C::kCollection}},
       {"currency", "T", "the currency of prices (default \xE2\x82\xAC)", {C::kCollection}},
@@ -68,13 +73,16 @@ const char* CommandWord(CommandName name) {
       return "list";
     case CommandName::kCollection:
       return "collection";
+    case CommandName::kCheckSite:
+      return "check-site";
   }
   return "";
 }
 
 std::optional<CommandName> CommandOfWord(std::string_view word) {
-  for (CommandName name : {CommandName::kInfo, CommandName::kConfigure, CommandName::kImport,
-                           CommandName::kExport, CommandName::kList, CommandName::kCollection}) {
+  for (CommandName name :
+       {CommandName::kInfo, CommandName::kConfigure, CommandName::kImport, CommandName::kExport,
+        CommandName::kList, CommandName::kCollection, CommandName::kCheckSite}) {
     if (word == CommandWord(name)) return name;
   }
   return std::nullopt;
@@ -138,6 +146,11 @@ bool ApplyOption(Command& command, const std::string& name, const std::string& v
     command.show = true;
   } else if (name == "json") {
     command.json = true;
+  } else if (name == "keywords") {
+    command.keywords = value;
+  } else if (name == "page") {
+    if (value.empty()) return Fail(error, "--page needs a file");
+    command.pages.push_back(value);
   } else if (name == "set") {
     std::string key, text;
     if (!SplitAssignment(value, key, text)) return Fail(error, "--set needs KEY=VALUE");
@@ -209,6 +222,7 @@ bool CheckOperands(Command& command, const std::vector<std::string>& operands, s
       break;
     case C::kInfo:
     case C::kConfigure:
+    case C::kCheckSite:
       least = most = 1;
       break;
     case C::kImport:

@@ -12,7 +12,17 @@
 
 namespace orv::host {
 
-enum class CommandName { kHelp, kVersion, kInfo, kConfigure, kImport, kExport, kList, kCollection };
+enum class CommandName {
+  kHelp,
+  kVersion,
+  kInfo,
+  kConfigure,
+  kImport,
+  kExport,
+  kList,
+  kCollection,
+  kCheckSite,
+};
 
 struct CodeListSetting {
   int category = 1;
@@ -42,6 +52,9 @@ struct Command {
   std::optional<std::string> proxyHost;  // "" removes the proxy
   std::optional<uint16_t> proxyPort;
   std::optional<std::string> proxyUser, proxyPassword;
+  // check-site (with json)
+  std::string keywords;
+  std::vector<std::string> pages;
 };
 
 // One option of the command line: its name without "--", the placeholder of its value ("" for

@@ -56,6 +56,7 @@ int RunImport(const Command& command);
 int RunExport(const Command& command);
 int RunList(const Command& command);
 int RunCollection(const Command& command);
+int RunCheckSite(const Command& command);
 
 }  // namespace orv::host
 

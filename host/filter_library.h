@@ -32,6 +32,8 @@ class FilterLibrary {
   const FilterFunctions& functions() const { return functions_; }
   const std::string& path() const { return path_; }
   const std::string& name() const { return name_; }
+  // Another export of the library (null when it has none).
+  void* Symbol(const char* exported) const { return library_.Symbol(exported); }
 
  private:
   platform::Library library_;

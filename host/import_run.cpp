@@ -9,6 +9,7 @@
 #include "host/filter_run.h"
 #include "host/host_document.h"
 #include "host/run_summary.h"
+#include "platform/process.h"
 #include "text/codepage.h"
 
 namespace orv::host {
@@ -24,6 +25,8 @@ int RunImport(const Command& command) {
   Collection& collection = *context.collection;
 
   Transcript transcript(command.trace, stdout);
+  // Filters add the message boxes that explain an early end.
+  if (command.trace) platform::SetEnvironmentValue("ORVHOST_TRACE", "1");
   FilterRun run(library.functions(), transcript);
   run.Configure(0);
   const FilterInfo info = run.GetInfo();

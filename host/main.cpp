@@ -33,6 +33,8 @@ int Dispatch(const orv::host::Command& command) {
       return RunList(command);
     case CommandName::kCollection:
       return RunCollection(command);
+    case CommandName::kCheckSite:
+      return RunCheckSite(command);
   }
   return kExitUsage;
 }

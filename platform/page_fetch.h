@@ -31,6 +31,13 @@ struct WebTimeouts {
   uint32_t wholeMs = 30000 * kWholePageTimeouts;  // longest time for the page from the request
 };
 
+// Only http and https addresses are fetched, also at the end of redirects: a page's link or
+// picture must never make the client read a local file or another kind of server. The scheme
+// is compared without regard to case.
+bool IsWebAddress(const std::string& address);
+// The status text of a fetch refused for its address.
+std::string RefusedAddressText(const std::string& address);
+
 // "The page was not whole after N ms": the status text of a fetch that took too long.
 std::string TooSlowText(uint32_t wholeMs);
 
@@ -57,9 +64,11 @@ class WebClient {
   void SetProxy(const std::string& server, uint16_t port, bool use);
   void SetProxyLogin(const std::string& user, const std::string& password);
 
-  // 1 when the page was read (possibly empty), 0 when it was not: the name does not resolve,
-  // the server cannot be reached or stops answering, the transfer is cut, the answer is an
-  // HTTP error or larger than kMaxPageBytes. The status text then says why.
+  // 1 when the page was read (possibly empty), 0 when it was not: the address is not http or
+  // https, the name does not resolve, the server cannot be reached or stops answering, the
+  // transfer is cut, the answer is an HTTP error or larger than kMaxPageBytes. The status text
+  // then says why; after an HTTP error the page keeps the status and the error page's body,
+  // so that the caller can tell a site refusing robots from one that is broken.
   int FetchPage(const std::string& address, WebPage& page, const std::string& agent);
 
   const std::string& StatusText() const { return status_; }

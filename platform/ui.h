@@ -140,6 +140,11 @@ enum class MessageAnswer { kOk, kCancel, kYes, kNo, kAbort, kRetry, kIgnore };
 MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
                           MessageIcon icon);
 
+// Under orvhost's --trace ($ORVHOST_TRACE=1), one transcript line on standard output for a
+// message box that matters to whoever reads the transcript (why a run ended early); nothing
+// otherwise.
+void TranscribeMessage(std::string_view caption, std::string_view text);
+
 // The system's file-open dialog; `filter` is "Label|pattern|Label|pattern|" as resource
 // strings write it. Nothing when the user cancels.
 std::optional<std::string> AskOpenFile(std::string_view title, std::string_view filter);

@@ -23,6 +23,24 @@ WebTimeouts CurrentWebTimeouts() {
   return timeouts;
 }
 
+bool IsWebAddress(const std::string& address) {
+  const auto startsWith = [&](const char* scheme) {
+    size_t at = 0;
+    for (; scheme[at]; ++at) {
+      if (at >= address.size()) return false;
+      char c = address[at];
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+      if (c != scheme[at]) return false;
+    }
+    return true;
+  };
+  return startsWith("http://") || startsWith("https://");
+}
+
+std::string RefusedAddressText(const std::string& address) {
+  return "Refused address (only http and https are fetched): " + address.substr(0, 200);
+}
+
 std::string TooSlowText(uint32_t wholeMs) {
   return "The page was not whole after " + std::to_string(wholeMs) + " ms";
 }

@@ -1,5 +1,6 @@
 #include "websearch/item_values.h"
 
+#include "platform/page_fetch.h"
 #include "websearch/links.h"
 
 namespace orv::websearch {
@@ -13,7 +14,12 @@ std::string PictureValue(std::string_view page, const MarkerPair& markers, std::
   ExtractionRules asIs = rules;
   asIs.fixCapitals = false;
   const std::string found = ExtractBetween(page, markers.start, markers.end, true, asIs);
-  return found.empty() ? found : PictureAddress(found, markers.start, webRoot, absolute);
+  if (found.empty()) return found;
+  std::string address = PictureAddress(found, markers.start, webRoot, absolute);
+  // A page must not point the host at a local file ("file:///home/u/.ssh/id_rsa#http.jpg"):
+  // only a web address is a picture's address.
+  if (StartsWithScheme(address) && !platform::IsWebAddress(address)) address.clear();
+  return address;
 }
 
 }  // namespace orv::websearch

@@ -16,7 +16,8 @@ void AssignFound(HostString* field, std::string_view value);
 
 // The cover picture's address between the pair: never capital-repaired (addresses are
 // case-sensitive), the start marker kept in front when it begins the address, made absolute
-// against `webRoot` when `absolute` is set. Empty when the page gives none.
+// against `webRoot` when `absolute` is set. Empty when the page gives none, or an address of
+// another scheme than http or https.
 std::string PictureValue(std::string_view page, const MarkerPair& markers, std::string_view webRoot,
                          bool absolute, const ExtractionRules& rules);
 

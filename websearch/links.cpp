@@ -13,14 +13,23 @@ std::string WithoutQuotes(std::string_view link) {
   return std::string(text::TrimAsciiBlanks(out));
 }
 
+bool StartsWithScheme(std::string_view link) {
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  if (link.empty() || !letter(link[0])) return false;
+  for (size_t at = 1; at < link.size(); ++at) {
+    const char c = link[at];
+    if (c == ':') return true;
+    if (!letter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return false;
+  }
+  return false;
+}
+
 std::string AbsoluteLink(std::string_view link, std::string_view webRoot) {
   std::string unquoted = WithoutQuotes(link);
   if (unquoted.empty()) return unquoted;
-  const std::string lower = text::ToLowerAscii(unquoted);
-  const bool named = (!webRoot.empty() && lower.find(webRoot) != std::string::npos) ||
-                     lower.find("http") != std::string::npos ||
-                     lower.find("ftp") != std::string::npos;
-  if (named) return unquoted;
+  // Only a leading scheme makes a link absolute: "/go?u=http://x" or "a.ftp.html" are paths of
+  // the site. Whether the scheme may be fetched is the web client's to decide.
+  if (StartsWithScheme(unquoted)) return unquoted;
   std::string root(webRoot);
   if (unquoted.compare(0, 2, "//") == 0) {
     const size_t colon = root.find(':');

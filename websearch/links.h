@@ -12,10 +12,13 @@ namespace orv::websearch {
 // without surrounding blanks.
 std::string WithoutQuotes(std::string_view link);
 
-// The link as an absolute address: one that names neither the web root, "http" nor "ftp" is
-// relative and gets the web root in front (one "/" between them); "//host/..." takes the
-// scheme of the web root. Quotes are removed first, so they never hide a leading "/". Case is
-// kept: addresses are case-sensitive.
+// True when the link starts with a scheme and its ":" ("http:", "File:", "ftp:").
+bool StartsWithScheme(std::string_view link);
+
+// The link as an absolute address: one that does not start with a scheme is relative and gets
+// the web root in front (one "/" between them); "//host/..." takes the scheme of the web root.
+// Quotes are removed first, so they never hide a leading "/". Case is kept: addresses are
+// case-sensitive.
 std::string AbsoluteLink(std::string_view link, std::string_view webRoot);
 
 // A picture's address from the value found between the picture markers: when the start marker

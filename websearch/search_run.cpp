@@ -32,6 +32,7 @@ int32_t WebSearchFilter::Open(const char* path, HostDocument* document, ItemList
   queueActive_ = false;
   pendingTitle_.clear();
   pendingAddress_.clear();
+  lastFailure_.clear();
   if (!LoadSite()) return 0;
   agent_ = SystemUserAgent();
   const std::string server = document ? StringOf(document->proxyServer) : std::string();
@@ -81,6 +82,11 @@ int32_t WebSearchFilter::ProcessItem(MediaItem& item, int32_t& itemKind) {
     queueActive_ = !queue_.empty();
   }
 
+  // A challenge page or a changed site gives no item, whichever way the page came.
+  if (const std::string missing = MissingTitle(page); !missing.empty()) {
+    Fail(PageFailure(address, page, missing));
+    return -1;
+  }
   FillItem(item, page);
   const std::string title = StringOf(item.title);
   if (Web().validateResult && !title.empty() && !AskYesNo(Confirmation(item))) return 0;
@@ -110,9 +116,52 @@ bool WebSearchFilter::FetchPage(const std::string& address, int attempts, std::s
   for (int attempt = 0; attempt < attempts && result != 1; ++attempt) {
     result = client_.FetchPage(address, fetched, agent_);
   }
-  if (result != 1) return false;
+  if (result != 1) {
+    fetched.bytes = text::PageToUser(fetched.bytes, fetched.contentType);
+    Fail(FetchFailure(address, fetched, client_.StatusText()));
+    return false;
+  }
   page = WithoutLineBreaks(text::PageToUser(fetched.bytes, fetched.contentType));
   return true;
+}
+
+SiteCheck WebSearchFilter::CheckSite(const std::string& keywords,
+                                     const std::vector<std::string>& savedPages) {
+  if (!LoadSite()) {
+    SiteCheck report;
+    report.error = "the site file " + Site().Path() +
+                   " cannot be loaded (missing file, no site "
+                   "chosen, or a required key empty)";
+    return report;
+  }
+  if (agent_.empty()) agent_ = SystemUserAgent();
+  ExtractionRules rules;
+  rules.fixCapitals = Web().correctCast != 0;
+  SiteChecker checker(client_, agent_, rules, savedPages);
+  CheckSteps(checker, keywords);
+  return std::move(checker.Report());
+}
+
+void WebSearchFilter::Fail(const RunFailure& failure) {
+  lastFailure_ = FailureMessage(failure);
+  ui::TranscribeMessage(platform::LoadResourceString(kStringFilterName), lastFailure_);
+  ShowInformation(lastFailure_, ui::MessageIcon::kExclamation);
+}
+
+WebSearchFilter::Found WebSearchFilter::EndWith(const RunFailure& failure) {
+  Fail(failure);
+  return Found();
+}
+
+std::string WebSearchFilter::MissingTitle(std::string_view page) const {
+  const MarkerPair title = TitleMarkers();
+  const size_t start = title.start.empty() ? std::string_view::npos : page.find(title.start);
+  if (start == std::string_view::npos) return MarkerName("Result_Title_Start", title.start);
+  if (!title.end.empty() &&
+      page.find(title.end, start + title.start.size()) == std::string_view::npos) {
+    return MarkerName("Result_Title_End", title.end);
+  }
+  return std::string();
 }
 
 bool WebSearchFilter::DownloadPicture(const std::string& address, const std::string& target) {

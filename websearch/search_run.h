@@ -18,6 +18,8 @@
 #include "platform/page_fetch.h"
 #include "platform/ui.h"
 #include "websearch/extraction.h"
+#include "websearch/run_failure.h"
+#include "websearch/site_check.h"
 #include "websearch/site_file.h"
 #include "websearch/web_options.h"
 
@@ -44,6 +46,11 @@ class WebSearchFilter : public Filter {
   // The options both flavours have (bound in each flavour's option table).
   WebOptions& Web() { return web_; }
   int Category() const { return category_; }
+  // Runs the site file against the site, or the saved pages in place of its answers, step by
+  // step, for people who repair site files. Options as Configure loaded them; no dialog.
+  SiteCheck CheckSite(const std::string& keywords, const std::vector<std::string>& savedPages);
+  // The message of the last early end of the run (empty when it ended as the user asked).
+  const std::string& LastFailure() const { return lastFailure_; }
 
  protected:
   struct Found {
@@ -61,9 +68,20 @@ class WebSearchFilter : public Filter {
   virtual Found Search() = 0;
   virtual void FillItem(MediaItem& item, const std::string& page) = 0;
   virtual std::string Confirmation(const MediaItem& item) = 0;
+  // The flavour's steps of a site check: the search page, then one result page.
+  virtual void CheckSteps(SiteChecker& checker, const std::string& keywords) = 0;
+  // The markers around the title of a result page: a page without them is no item's page.
+  virtual MarkerPair TitleMarkers() const = 0;
 
   // Fetches up to `attempts` times; the page in the user's code page, without line breaks.
+  // A page that cannot be had is reported to the user (Fail) before false is returned.
   bool FetchPage(const std::string& address, int attempts, std::string& page);
+  // Shows why the run ends early; the run then ends (-1).
+  void Fail(const RunFailure& failure);
+  Found EndWith(const RunFailure& failure);
+  // The title markers missing from a result page, as the message names them; empty when the
+  // page has its title.
+  std::string MissingTitle(std::string_view page) const;
   ExtractionRules Rules();
   std::string Extract(std::string_view page, std::string_view start, std::string_view end,
                       bool clean = true);
@@ -91,6 +109,7 @@ class WebSearchFilter : public Filter {
   std::deque<std::string> queue_;
   bool queueActive_ = false;
   std::string pendingTitle_, pendingAddress_;
+  std::string lastFailure_;
 };
 
 }  // namespace orv::websearch

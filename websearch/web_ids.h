@@ -11,7 +11,14 @@ enum : int {
   kStringMissingFile = 71,  // "... %s": the site file does not exist
   kStringDebugValue = 116,  // "Balise début: %s\nBalise fin:%s\nValeur Trouvée: %s\n"
   kStringConfirm = 117,     // the confirmation of a found item
-  kIconEdit = 152,          // on the edit button
+  // Why a run ended early ("%s" the address, with the reason or the markers).
+  kStringUnreachable = 120,
+  kStringHttpError = 121,
+  kStringRefused = 122,
+  kStringNoHit = 123,
+  kStringPageChanged = 124,
+  kStringChallengePage = 125,  // how the refusal names a challenge page
+  kIconEdit = 152,             // on the edit button
 };
 
 // Controls of the options dialogs (129).

@@ -110,6 +110,13 @@ std::string QueryText(HINTERNET request, DWORD what) {
   return std::string(text, size < sizeof text ? size : sizeof text - 1);
 }
 
+std::string FinalAddress(HINTERNET request) {
+  char text[2048] = {};
+  DWORD size = sizeof text - 1;
+  if (!InternetQueryOptionA(request, INTERNET_OPTION_URL, text, &size)) return std::string();
+  return std::string(text);  // the buffer was zeroed and has room for its terminator
+}
+
 void SetTimeout(HINTERNET handle, DWORD option, DWORD ms) {
   InternetSetOptionA(handle, option, &ms, sizeof ms);
 }
@@ -130,6 +137,11 @@ void WebClient::DropSession() { session_.reset(); }
 
 int WebClient::FetchPage(const std::string& address, WebPage& page, const std::string& agent) {
   page = WebPage();
+  // WinInet would open file:// and ftp:// addresses too.
+  if (!IsWebAddress(address)) {
+    SetStatus(status_, RefusedAddressText(address));
+    return 0;
+  }
   if (!session_) {
     auto session = std::make_unique<Session>();
     session->internet =
@@ -179,10 +191,19 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
     SetStatus(status_, ErrorText(GetLastError()));
     return 0;
   }
+  // Where redirects led: anything but http or https is refused before a byte is read.
+  const std::string landed = FinalAddress(request);
+  if (!landed.empty() && !IsWebAddress(landed)) {
+    const std::string reason = RefusedAddressText(landed);
+    InternetCloseHandle(request);
+    SetStatus(status_, reason);
+    return 0;
+  }
   DWORD code = 0, expected = 0;
   if (QueryNumber(request, HTTP_QUERY_STATUS_CODE, code)) page.status = static_cast<int>(code);
   const bool sized = QueryNumber(request, HTTP_QUERY_CONTENT_LENGTH, expected);
   page.contentType = QueryText(request, HTTP_QUERY_CONTENT_TYPE);
+  const std::string location = QueryText(request, HTTP_QUERY_LOCATION);
 
   char block[kBlock];
   bool failed = false;
@@ -227,9 +248,16 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
                            std::to_string(expected) + " bytes");
     failed = true;
   }
+  // A redirect WinInet did not follow (to another scheme) is no page.
+  if (!failed && page.status >= 300 && page.status < 400) {
+    SetStatus(status_, RefusedAddressText(location.empty() ? address : location));
+    page.bytes.clear();
+    return 0;
+  }
   if (!failed && page.status >= 400) {
+    // The error page stays, for the caller to read why.
     SetStatus(status_, "The server answered with HTTP status " + std::to_string(page.status));
-    failed = true;
+    return 0;
   }
   if (failed) {
     page.bytes.clear();

@@ -44,12 +44,13 @@ class AuctionRun : public ::testing::Test {
 
 TEST_F(AuctionRun, KeywordSearchesAskForTheExactAddresses) {
   Answer(
-      "dialog 1001 set 1001=\"timbre ancien\" ok\n"
-      "dialog 1001 set 1001=\"timbre ancien\" check 1008=1 ok\n"
-      "dialog 1001 set 1001=timbre check 1008=1 set 1010=Timbres set 1012=1 ok\n"
-      "dialog 1001 set 1001=\"timbre -neuf\" ok\n"
+      "dialog 1001 set 1001=\"timbre ancien\" ok\nmsgbox ok\n"
+      "dialog 1001 set 1001=\"timbre ancien\" check 1008=1 ok\nmsgbox ok\n"
+      "dialog 1001 set 1001=timbre check 1008=1 set 1010=Timbres set 1012=1 ok\nmsgbox ok\n"
+      "dialog 1001 set 1001=\"timbre -neuf\" ok\nmsgbox ok\n"
       "dialog 1001 cancel\n");
-  // None of these is served: each search page fails its nine attempts and ends the run.
+  // None of these is served: each search page fails its nine attempts and ends the run, with
+  // the message that says so.
   for (int search = 0; search < 4; ++search) {
     EXPECT_EQ(Run().Results(), (std::vector<int32_t>{-1}));
   }
@@ -118,13 +119,33 @@ TEST_F(AuctionRun, ItemsWithoutAYearTakeTheCurrentOne) {
   EXPECT_FLOAT_EQ(run.calls[0].price, 0.0f);
 }
 
-TEST_F(AuctionRun, NotFoundAndBotCheckPagesEndTheRunWithoutAnItem) {
-  for (const char* answer :
-       {"dialog 1001 set 1001=rien ok\n", "dialog 1001 set 1001=999 check 1006=1 ok\n",
-        "dialog 1001 set 1001=robot ok\n", "dialog 1001 set 1001=777 check 1006=1 ok\n"}) {
-    Answer(answer);
+TEST_F(AuctionRun, NotFoundAndBotCheckPagesEndTheRunWithoutAnItemAndSayWhy) {
+  const std::string nothing = U("aucun résultat"), refused = U("refuse les requêtes automatiques");
+  const std::pair<const char*, std::string> cases[] = {
+      {"dialog 1001 set 1001=rien ok\n", nothing},
+      {"dialog 1001 set 1001=999 check 1006=1 ok\n", nothing},
+      {"dialog 1001 set 1001=robot ok\n", refused},
+      {"dialog 1001 set 1001=777 check 1006=1 ok\n", refused},
+  };
+  for (const auto& [answer, says] : cases) {
+    Answer(std::string(answer) + "msgbox ok\n");
     EXPECT_EQ(Run().Results(), (std::vector<int32_t>{-1})) << answer;
+    EXPECT_NE(filter_.LastFailure().find(says), std::string::npos) << filter_.LastFailure();
   }
+  // An object's page that changed: its title's markers are gone.
+  site_.Serve("/objet?no=8&vue=complete", orv::testing::Page("<h1>Objet 8</h1><p>Prix : 3</p>"));
+  Answer("dialog 1001 set 1001=8 check 1006=1 ok\nmsgbox ok\n");
+  EXPECT_EQ(Run().Results(), (std::vector<int32_t>{-1}));
+  EXPECT_NE(filter_.LastFailure().find("Result_Title_Start \"<h1 class=\"objet\">\""),
+            std::string::npos)
+      << filter_.LastFailure();
+  // A list whose hits no longer have their block marker.
+  site_.Serve("/cherche?mots=change", orv::testing::Page("<table class=\"liste\"><tr><td>"
+                                                         "Objet</td></tr></table>"));
+  Answer("dialog 1001 set 1001=change ok\nmsgbox ok\n");
+  EXPECT_EQ(Run().Results(), (std::vector<int32_t>{-1}));
+  EXPECT_NE(filter_.LastFailure().find("Item_String_Start"), std::string::npos)
+      << filter_.LastFailure();
 }
 
 // A site's faults: the search page is tried nine times in all, an object's page six, then the

@@ -14,6 +14,7 @@
 #include "tests/auctionsearch/auction_pages.h"
 #include "tests/builders/host_item.h"
 #include "tests/platform/temp_folder.h"
+#include "text/ascii.h"
 #include "text/codepage.h"
 
 namespace orv::auctionsearch {
@@ -113,11 +114,57 @@ TEST_F(AuctionUnits, HitsFromTheListOnAtMostMaxResults) {
       ScanAuctionHits(orv::testing::BotCheckPage(), parameters_, 40, {}, "", nullptr).empty());
 }
 
-TEST(AuctionPrice, OnlyDigitsAndSeparatorsCount) {
+// An upper-case site: its markers are upper-case too, and a block repaired to small letters
+// would no longer hold them.
+TEST_F(AuctionUnits, AnUpperCaseHitListKeepsItsHitsWithCapitalsRepaired) {
+  std::string page = orv::testing::AuctionListPage("http://enchere.test", 2);
+  AuctionParameters upper = parameters_;
+  for (auto* markers : {&upper.block, &upper.title, &upper.link, &upper.price, &upper.time}) {
+    for (std::string* marker : {&markers->start, &markers->end}) {
+      const std::string lower = *marker;
+      *marker = text::ToUpperAscii(lower);
+      for (size_t at = page.find(lower); at != std::string::npos; at = page.find(lower, at)) {
+        page.replace(at, lower.size(), *marker);
+        at += marker->size();
+      }
+    }
+  }
+  for (const char* word : {"Objet", "jours"}) {
+    const std::string capitals = text::ToUpperAscii(word);
+    for (size_t at = page.find(word); at != std::string::npos; at = page.find(word, at)) {
+      page.replace(at, capitals.size(), capitals);
+      at += capitals.size();
+    }
+  }
+  websearch::ExtractionRules capitals;
+  capitals.fixCapitals = true;
+  const std::vector<AuctionHit> hits =
+      ScanAuctionHits(page, upper, 40, capitals, "Sans titre", nullptr);
+  ASSERT_EQ(hits.size(), 2u);
+  EXPECT_EQ(hits[1].name, "Objet 2");
+  EXPECT_EQ(hits[1].address, "http://enchere.test/objet?no=2");
+  EXPECT_EQ(hits[1].price, "2,50 eur");
+}
+
+TEST(AuctionPrice, TheNumberEndsAtItsFirstOtherCharacter) {
   EXPECT_DOUBLE_EQ(AuctionPrice("12,50 EUR"), 12.5);
-  EXPECT_DOUBLE_EQ(AuctionPrice("1.234,50 EUR"), 1234.5);
   EXPECT_DOUBLE_EQ(AuctionPrice("EUR 7,00"), 7);
   EXPECT_DOUBLE_EQ(AuctionPrice("gratuit"), 0);
+  // A second amount further on is not part of the price.
+  EXPECT_DOUBLE_EQ(AuctionPrice("12,50 EUR + 5,00 EUR de port"), 12.5);
+  EXPECT_DOUBLE_EQ(AuctionPrice("US $12.50 (environ 11,20 EUR)"), 12.5);
+  // Both separators: the last is the decimal point.
+  EXPECT_DOUBLE_EQ(AuctionPrice("1.234,50 EUR"), 1234.5);
+  EXPECT_DOUBLE_EQ(AuctionPrice("US $1,234.50"), 1234.5);
+  EXPECT_DOUBLE_EQ(AuctionPrice("15.99"), 15.99);
+  // A blank before exactly three digits groups thousands, whichever blank it is.
+  EXPECT_DOUBLE_EQ(AuctionPrice(text::Utf8ToUser("1 234,50 \xE2\x82\xAC")), 1234.5);
+  EXPECT_DOUBLE_EQ(AuctionPrice(text::Utf8ToUser("1\xC2\xA0"
+                                                 "234,50 EUR")),
+                   1234.5);
+  EXPECT_DOUBLE_EQ(AuctionPrice("12 1234"), 12);
+  EXPECT_DOUBLE_EQ(AuctionPrice("12 34"), 12);
+  EXPECT_DOUBLE_EQ(AuctionPrice("2 500 000 EUR"), 2500000);
 }
 
 TEST_F(AuctionUnits, StructuredDataGivesTheTitlePriceAndPictureTheMarkersMiss) {

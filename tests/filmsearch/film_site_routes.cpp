@@ -18,6 +18,11 @@ void ServeFilmSite(FakeSite& site) {
   FakeResponse drip = Page(std::string(10000, 'a'));
   drip.fault = FakeResponse::Fault::kDrip;
   site.Serve("/goutte", drip);
+  // A redirect to a local file, which no client may follow.
+  FakeResponse local;
+  local.status = 302;
+  local.location = "file:///C:/windows/win.ini";
+  site.Serve("/detour-fichier", local);
 }
 
 }  // namespace orv::testing

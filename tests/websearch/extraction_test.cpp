@@ -63,6 +63,23 @@ TEST(AbsoluteLink, RelativeLinksGetTheRootAndKeepTheirCase) {
   EXPECT_EQ(AbsoluteLink("", "http://films.test/"), "");
 }
 
+// Only a leading scheme makes a link absolute: "http" or "ftp" further on is part of a path.
+TEST(AbsoluteLink, OnlyALeadingSchemeMakesALinkAbsolute) {
+  EXPECT_EQ(AbsoluteLink("/go?to=http://ailleurs.test/x", "http://films.test/"),
+            "http://films.test/go?to=http://ailleurs.test/x");
+  EXPECT_EQ(AbsoluteLink("affiches/ftp-alien.jpg", "http://films.test/"),
+            "http://films.test/affiches/ftp-alien.jpg");
+  EXPECT_EQ(AbsoluteLink("films.test/a.html", "http://films.test/"),
+            "http://films.test/films.test/a.html");
+  // Absolute, whatever the scheme: the web client refuses what is not http or https.
+  EXPECT_EQ(AbsoluteLink("File:///home/u/.ssh/id_rsa#http.jpg", "http://films.test/"),
+            "File:///home/u/.ssh/id_rsa#http.jpg");
+  EXPECT_EQ(AbsoluteLink("svn+ssh://h/x", "http://films.test/"), "svn+ssh://h/x");
+  EXPECT_TRUE(StartsWithScheme("HTTPS:x"));
+  EXPECT_FALSE(StartsWithScheme("1http://x"));
+  EXPECT_FALSE(StartsWithScheme("a b:c"));
+}
+
 TEST(PictureAddress, StartMarkerThatBeginsTheAddress) {
   EXPECT_EQ(PictureAddress("123.jpg", "\"/covers/", "http://films.test/", true),
             "http://films.test/covers/123.jpg");

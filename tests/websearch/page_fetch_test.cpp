@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/files.h"
 #include "platform/process.h"
 #include "tests/websearch/fake_site.h"
 
@@ -42,10 +43,36 @@ TEST_F(PageFetch, ErrorStatusesAreFailedFetches) {
   WebPage page;
   EXPECT_EQ(client_.FetchPage(site_.Root() + "/absent", page, ""), 0);
   EXPECT_EQ(page.status, 404);
-  EXPECT_TRUE(page.bytes.empty());
   EXPECT_NE(client_.StatusText().find("404"), std::string::npos);
   EXPECT_EQ(client_.FetchPage(site_.Root() + "/panne", page, ""), 0);
   EXPECT_EQ(page.status, 500);
+  // The error page stays: it may say that the site refuses robots.
+  EXPECT_EQ(page.bytes, "<html>erreur</html>");
+}
+
+// A page or a picture named by a local file or an FTP address, or a redirect to one, reads
+// nothing: only http and https are fetched, whatever their case.
+TEST_F(PageFetch, OnlyHttpAndHttpsAreFetchedAlsoAfterARedirect) {
+  const std::string secret = ::testing::TempDir() + "/orv_page_fetch_secret.txt";
+  ASSERT_TRUE(WriteWholeFile(secret, "secret"));
+  FakeResponse moved;
+  moved.status = 302;
+  moved.location = "file://" + secret;
+  site_.Serve("/vers-fichier", moved);
+  moved.location = "ftp://127.0.0.1:" + std::to_string(site_.Port()) + "/x";
+  site_.Serve("/vers-ftp", moved);
+  site_.Serve("/ok", Page("ok"));
+  WebPage page;
+  for (const std::string& address :
+       {"file://" + secret, "FILE://" + secret, std::string("ftp://127.0.0.1/x"),
+        site_.Root() + "/vers-fichier", site_.Root() + "/vers-ftp"}) {
+    EXPECT_EQ(client_.FetchPage(address, page, ""), 0) << address;
+    EXPECT_EQ(page.bytes.find("secret"), std::string::npos) << address;
+    EXPECT_FALSE(client_.StatusText().empty());
+  }
+  EXPECT_NE(client_.StatusText().find("ftp"), std::string::npos) << client_.StatusText();
+  EXPECT_EQ(client_.FetchPage("HTTP" + site_.Root().substr(4) + "/ok", page, ""), 1);
+  EXPECT_EQ(page.bytes, "ok");
 }
 
 TEST_F(PageFetch, RedirectsAreFollowedAndLargePagesReadWhole) {

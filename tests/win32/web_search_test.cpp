@@ -154,7 +154,13 @@ TEST_F(WebSearchTest, ErrorPagesAreFailedFetchesAndTheProxyIsUsed) {
   platform::WebPage page;
   EXPECT_EQ(client.FetchPage(SiteRoot() + "/absent", page, "Test"), 0);
   EXPECT_EQ(page.status, 404);
-  EXPECT_TRUE(page.bytes.empty());
+  // Only http and https: a local file, an FTP address or a redirect to a local file read nothing.
+  for (const std::string& address :
+       {std::string("file:///C:/windows/win.ini"), std::string("FTP://127.0.0.1/x"),
+        SiteRoot() + "/detour-fichier"}) {
+    EXPECT_EQ(client.FetchPage(address, page, "Test"), 0) << address;
+    EXPECT_EQ(page.bytes.find("[fonts]"), std::string::npos) << address;
+  }
   ASSERT_EQ(client.FetchPage(SiteRoot() + "/covers/Bleu.JPG", page, "Test"), 1);
   EXPECT_EQ(page.bytes, "\xFF\xD8 cover \xFF\xD9");
   EXPECT_EQ(page.contentType, "image/jpeg");

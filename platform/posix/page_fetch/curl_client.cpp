@@ -93,6 +93,10 @@ void WebClient::DropSession() { session_.reset(); }
 
 int WebClient::FetchPage(const std::string& address, WebPage& page, const std::string& agent) {
   page = WebPage();
+  if (!IsWebAddress(address)) {
+    status_ = RefusedAddressText(address);
+    return 0;
+  }
   if (!session_) {
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     if (!initialised) return 0;
@@ -129,6 +133,15 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
   curl_easy_setopt(handle, CURLOPT_USERAGENT, agent.empty() ? nullptr : agent.c_str());
   curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 10L);
+  // A redirect to file://, ftp:// or any other scheme is refused by libcurl itself.
+#if LIBCURL_VERSION_NUM >= 0x075500
+  curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+#else
+  curl_easy_setopt(handle, CURLOPT_PROTOCOLS, static_cast<long>(CURLPROTO_HTTP | CURLPROTO_HTTPS));
+  curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS,
+                   static_cast<long>(CURLPROTO_HTTP | CURLPROTO_HTTPS));
+#endif
   curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, "");
   curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeouts.connectMs));
@@ -167,8 +180,7 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
   }
   if (status >= 400) {
     status_ = "The server answered with HTTP status " + std::to_string(status);
-    page.bytes.clear();
-    return 0;
+    return 0;  // the error page stays, for the caller to read why
   }
   status_.clear();
   return 1;
