@@ -26,6 +26,7 @@ class AuctionSearchFilter : public websearch::WebSearchFilter {
   void FillItem(MediaItem& item, const std::string& page) override;
   std::string Confirmation(const MediaItem& item) override;
   websearch::MarkerPair TitleMarkers() const override { return parameters_.resultTitle; }
+  bool UsesStructuredData() const override { return parameters_.structuredData; }
   void CheckSteps(websearch::SiteChecker& checker, const std::string& keywords) override;
   OptionTable& Options() override { return table_; }
   // The shared options dialog, with the most hits in its number box.

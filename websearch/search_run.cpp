@@ -82,12 +82,18 @@ int32_t WebSearchFilter::ProcessItem(MediaItem& item, int32_t& itemKind) {
     queueActive_ = !queue_.empty();
   }
 
-  // A challenge page or a changed site gives no item, whichever way the page came.
-  if (const std::string missing = MissingTitle(page); !missing.empty()) {
+  // A challenge page or a changed site gives no item, whichever way the page came, unless the
+  // site lets the page's structured data give the title its markers miss.
+  const std::string missing = MissingTitle(page);
+  if (!missing.empty() && !UsesStructuredData()) {
     Fail(PageFailure(address, page, missing));
     return -1;
   }
   FillItem(item, page);
+  if (!missing.empty() && StringOf(item.title).empty()) {
+    Fail(PageFailure(address, page, missing));
+    return -1;
+  }
   const std::string title = StringOf(item.title);
   if (Web().validateResult && !title.empty() && !AskYesNo(Confirmation(item))) return 0;
 

@@ -72,6 +72,8 @@ class WebSearchFilter : public Filter {
   virtual void CheckSteps(SiteChecker& checker, const std::string& keywords) = 0;
   // The markers around the title of a result page: a page without them is no item's page.
   virtual MarkerPair TitleMarkers() const = 0;
+  // Whether the site file lets structured data stand in for markers that find nothing.
+  virtual bool UsesStructuredData() const = 0;
 
   // Fetches up to `attempts` times; the page in the user's code page, without line breaks.
   // A page that cannot be had is reported to the user (Fail) before false is returned.

@@ -1,6 +1,7 @@
 #include "websearch/site_check.h"
 
 #include "platform/files.h"
+#include "text/code_page_numbers.h"
 #include "text/html_charset.h"
 #include "websearch/html_cleanup.h"
 
@@ -45,9 +46,10 @@ bool SiteChecker::Fetch(const std::string& name, const std::string& address, std
     step.status = fetched.status;
     if (!ok) step.error = client_.StatusText();
   }
-  step.charset = text::CharsetOfPage(fetched.contentType, fetched.bytes) == text::PageCharset::kUtf8
-                     ? "utf-8"
-                     : "windows-1252";
+  const uint32_t codePage = text::CodePageOfPage(fetched.contentType, fetched.bytes);
+  step.charset = codePage == text::kCodePageUtf8          ? "utf-8"
+                 : codePage == text::kCodePageWindows1252 ? "windows-1252"
+                                                          : "code page " + std::to_string(codePage);
   report_.steps.push_back(std::move(step));
   if (!ok) return false;
   page = WithoutLineBreaks(text::PageToUser(fetched.bytes, fetched.contentType));

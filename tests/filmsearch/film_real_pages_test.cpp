@@ -83,6 +83,8 @@ TEST_F(FilmRun, StructuredDataStandsInForMarkersThatFindNothingWhenTheSiteAsks) 
   ASSERT_EQ(Results(calls), (std::vector<int32_t>{1, -1}));
   EXPECT_EQ(calls[0].author, "") << "off unless the site file asks";
   EXPECT_EQ(calls[0].image, "");
+  Answer("dialog 1001 set 1001=passager ok\n");
+  EXPECT_EQ(Results(RunAll()), (std::vector<int32_t>{-1})) << "no title, no item";
 
   filter_.Settings().selFilter = "CINE-DONNEES";
   Answer("dialog 1001 set 1001=alien ok\n");
