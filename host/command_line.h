@@ -12,7 +12,19 @@
 
 namespace orv::host {
 
-enum class CommandName { kHelp, kVersion, kInfo, kConfigure, kImport, kExport, kList, kCollection };
+enum class CommandName {
+  kHelp,
+  kVersion,
+  kInfo,
+  kConfigure,
+  kImport,
+  kExport,
+  kList,
+  kRuns,
+  kUndo,
+  kRemove,
+  kCollection
+};
 
 struct CodeListSetting {
   int category = 1;
@@ -28,6 +40,11 @@ struct Command {
   std::string collection;  // "" for the default
   std::string answers;
   bool trace = false;
+  // import
+  bool keepDuplicates = false;
+  // undo: the run (none: the last with items); remove: the items
+  std::vector<int64_t> numbers;
+  bool yes = false;
   // configure
   bool dialog = false;
   bool show = false;

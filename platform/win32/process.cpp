@@ -25,6 +25,8 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
 
 bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 
+bool StandardInputIsTerminal() { return _isatty(_fileno(stdin)) != 0; }
+
 int StandardOutputColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info;
   if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info)) return 0;
