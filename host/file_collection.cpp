@@ -144,14 +144,16 @@ bool Load(const fs::path& file, Contents& contents, std::string& error) {
       item.link = std::make_shared<const StoredItem>(link->second);
     }
     ++counts[item.run];
-    contents.items[kept++] = std::move(item);
+    if (&contents.items[kept] != &item) contents.items[kept] = std::move(item);
+    ++kept;
   }
   contents.items.resize(kept);
   size_t runsKept = 0;
   for (RunRecord& run : contents.runs) {
     if (undone.count(run.id)) continue;
     run.stored = counts[run.id];
-    contents.runs[runsKept++] = std::move(run);
+    if (&contents.runs[runsKept] != &run) contents.runs[runsKept] = std::move(run);
+    ++runsKept;
   }
   contents.runs.resize(runsKept);
   return true;

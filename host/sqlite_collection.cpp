@@ -80,7 +80,9 @@ class SqliteCollection : public Collection {
     if (category) {
       size_t kept = 0;
       for (StoredItem& item : items) {
-        if (CollectionCategory(item) == *category) items[kept++] = std::move(item);
+        if (CollectionCategory(item) != *category) continue;
+        if (&items[kept] != &item) items[kept] = std::move(item);
+        ++kept;
       }
       items.resize(kept);
     }

@@ -178,10 +178,10 @@ class TestFilter : public orv::Filter {
       orv::IntOption("Echo", &echo_, 0),
       orv::IntOption("StrangeAt", &strangeAt_, -1),
       orv::IntOption("DieAt", &dieAt_, -1),
+      orv::TextOption("Prefix", &prefix_, "Film", orv::OptionControl::kEdit, 1003),
       orv::IntOption("Link", &link_, 0),
       orv::IntOption("Kind", &kind_, 0),
       orv::IntOption("SleepMs", &sleepMs_, 0),
-      orv::TextOption("Prefix", &prefix_, "Film", orv::OptionControl::kEdit, 1003),
   };
 
   int next_ = 0;
