@@ -2,6 +2,7 @@
 // items (every MediaItem field, the itemKind, the insertion order, the run, a digest), the links
 // kept with their items, the runs, and the settings (tables: sqlite_schema.cpp).
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -294,6 +295,17 @@ bool HasPendingLog(const std::string& path) {
   return !code && size > 0;
 }
 
+// Why the user cannot change an existing collection, "" when nothing stands in the way: the
+// database writes its log beside the file, so the folder must be writable too.
+std::string WriteObstacle(const fs::path& file) {
+  if (access(file.c_str(), W_OK) != 0) return "the file is read-only for you";
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  if (access(folder.c_str(), W_OK) != 0) {
+    return "its folder " + folder.u8string() + " is not writable for you";
+  }
+  return "";
+}
+
 sqlite3* OpenDatabase(const std::string& name, int flags, std::string& error) {
   sqlite3* db = nullptr;
   if (sqlite3_open_v2(name.c_str(), &db, flags, nullptr) != SQLITE_OK) {
@@ -310,12 +322,18 @@ sqlite3* OpenDatabase(const std::string& name, int flags, std::string& error) {
 std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mode,
                                            std::string& error) {
   const fs::path file = fs::u8path(path);
-  std::error_code code;
   bool exists = false;
   if (!CheckCollectionPath(path, mode, exists, error)) return nullptr;
 
   // An existing file is opened without the create flag so that a wrong path is never replaced.
   const bool readOnly = mode == OpenMode::kReadOnly;
+  if (exists && !readOnly) {
+    if (const std::string obstacle = WriteObstacle(file); !obstacle.empty()) {
+      error = "cannot change collection " + path + ": " + obstacle +
+              " (orvhost list and export still read it)";
+      return nullptr;
+    }
+  }
   const int flags = readOnly ? SQLITE_OPEN_READONLY
                     : exists ? SQLITE_OPEN_READWRITE
                              : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
@@ -330,7 +348,8 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
     version = sqlite::CollectionVersion(db, why);
     // A reader in a folder it may not write cannot make the files a logged database is read
     // with; the file alone is the whole collection when no log is pending beside it.
-    if (version == 0 && readOnly && sqlite3_errcode(db) == SQLITE_CANTOPEN &&
+    const int code = sqlite3_errcode(db);
+    if (version == 0 && readOnly && (code == SQLITE_CANTOPEN || code == SQLITE_READONLY) &&
         !HasPendingLog(path)) {
       sqlite3_close(db);
       db = OpenDatabase(ImmutableUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, why);
@@ -343,12 +362,17 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
     if (version == 0) {
       sqlite3_close(db);
       error = path + " " + why;
+      if (readOnly && HasPendingLog(path)) {
+        error += " (its last changes wait in " + path +
+                 "-wal: open it once where it can be written)";
+      }
       return nullptr;
     }
   } else if (!sqlite::CreateSchema(db)) {
     error = "cannot create collection " + path + ": " + sqlite3_errmsg(db);
     sqlite3_close(db);
-    fs::remove(file, code);  // ours, just made, and holding nothing
+    std::error_code ignored;
+    fs::remove(file, ignored);  // ours, just made, and holding nothing
     return nullptr;
   }
   if (version < sqlite::kSchemaVersion && !readOnly) {
