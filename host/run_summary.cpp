@@ -37,7 +37,8 @@ std::string ImportSummary(const std::string& filter, const RunCounts& counts,
     return head + "nothing stored: " + filter + " produced no item" + Tail(counts);
   }
   const std::string links =
-      kept.links ? "; " + Counted(kept.links, "link", "links") + " kept with their items" : "";
+      kept.links ? "; " + Counted(kept.links, "link kept with its item", "links kept with their items")
+                 : "";
   if (kept.stored == 0 && kept.alreadyThere > 0) {
     return head + "nothing new stored in " + collection + ": the " +
            Counted(kept.alreadyThere, "item", "items") + " " + filter + " produced " +
