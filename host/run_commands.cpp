@@ -65,6 +65,18 @@ bool Confirmed(const std::string& question) {
   return word == "y" || word == "yes" || word == "o" || word == "oui";
 }
 
+// The collection a command changes, with all its items. kExitOk, or the status after saying why.
+int OpenWithItems(const Command& command, std::string& databasePath,
+                  std::unique_ptr<Collection>& collection, std::vector<StoredItem>& items) {
+  if (const int status =
+          OpenCommandCollection(command, OpenMode::kExistingOnly, databasePath, collection);
+      status != kExitOk) {
+    return status;
+  }
+  std::string error;
+  return collection->Items(std::nullopt, items, error) ? kExitOk : Fail(kExitUnavailable, error);
+}
+
 void PrintItems(const std::vector<StoredItem>& items) {
   const std::string table = ItemsAsTable(items, OutputWidth());
   std::fwrite(table.data(), 1, table.size(), stdout);
@@ -93,9 +105,8 @@ int RunRuns(const Command& command) {
 int RunUndo(const Command& command) {
   std::string databasePath, error;
   std::unique_ptr<Collection> collection;
-  if (const int status =
-          OpenCommandCollection(command, OpenMode::kExistingOnly, databasePath, collection);
-      status != kExitOk) {
+  std::vector<StoredItem> all;
+  if (const int status = OpenWithItems(command, databasePath, collection, all); status != kExitOk) {
     return status;
   }
   std::vector<RunRecord> runs;
@@ -113,8 +124,6 @@ int RunUndo(const Command& command) {
     std::printf("nothing to undo: no import run has items in %s\n", databasePath.c_str());
     return kExitOk;
   }
-  std::vector<StoredItem> all;
-  if (!collection->Items(std::nullopt, all, error)) return Fail(kExitUnavailable, error);
   const std::vector<StoredItem> items = ItemsOfRun(all, chosen->id);
   const std::string run = "run " + std::to_string(chosen->id);
   std::printf("%s (%s, %s%s%s): %zu item%s to remove\n", run.c_str(), chosen->started.c_str(),
@@ -142,13 +151,10 @@ int RunUndo(const Command& command) {
 int RunRemove(const Command& command) {
   std::string databasePath, error;
   std::unique_ptr<Collection> collection;
-  if (const int status =
-          OpenCommandCollection(command, OpenMode::kExistingOnly, databasePath, collection);
-      status != kExitOk) {
+  std::vector<StoredItem> all;
+  if (const int status = OpenWithItems(command, databasePath, collection, all); status != kExitOk) {
     return status;
   }
-  std::vector<StoredItem> all;
-  if (!collection->Items(std::nullopt, all, error)) return Fail(kExitUnavailable, error);
   const std::set<int64_t> wanted(command.numbers.begin(), command.numbers.end());
   std::vector<StoredItem> items;
   for (StoredItem& item : all) {
