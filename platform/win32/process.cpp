@@ -25,7 +25,11 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
 
 bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 
-bool StandardInputIsTerminal() { return _isatty(_fileno(stdin)) != 0; }
+// _isatty says yes for any character device, NUL included: only a console can answer.
+bool StandardInputIsTerminal() {
+  DWORD mode = 0;
+  return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
 
 int StandardOutputColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info;
