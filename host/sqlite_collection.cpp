@@ -327,6 +327,10 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
 
   // An existing file is opened without the create flag so that a wrong path is never replaced.
   const bool readOnly = mode == OpenMode::kReadOnly;
+  if (exists && access(file.c_str(), R_OK) != 0) {
+    error = "cannot read collection " + path + ": the file is not readable for you";
+    return nullptr;
+  }
   if (exists && !readOnly) {
     if (const std::string obstacle = WriteObstacle(file); !obstacle.empty()) {
       error = "cannot change collection " + path + ": " + obstacle +

@@ -252,7 +252,16 @@ TEST_F(RunsTest, ACollectionInAFolderTheUserCannotWriteIsListedAndExported) {
   EXPECT_EQ(r.status, 3);
   EXPECT_EQ(r.err, "orvhost: cannot change collection " + collection_ + ": its folder " + folder_ +
                        " is not writable for you (orvhost list and export still read it)\n");
+  // Nor can a file the user may not read be listed; the line says so.
+  fs::permissions(collection_, fs::perms::others_read | fs::perms::others_write,
+                  fs::perm_options::remove);
+  if (!RunningAsRoot()) fs::permissions(collection_, fs::perms::owner_read, fs::perm_options::remove);
+  r = Run({"list"});
+  EXPECT_EQ(r.status, 3);
+  EXPECT_EQ(r.err, "orvhost: cannot read collection " + collection_ +
+                       ": the file is not readable for you\n");
   unprivileged_ = false;
+  fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);  // for the clean-up
 }
 
 TEST_F(RunsTest, OpenFailuresNameTheCauseTheHostCanSee) {
