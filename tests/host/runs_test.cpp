@@ -216,6 +216,27 @@ TEST_F(RunsTest, CtrlCEndsAnImportWithItsSummaryAndAWholeCollection) {
   EXPECT_EQ(Json().size(), 400u);
 }
 
+TEST_F(RunsTest, CtrlCEndsAnExportAfterTheItemUnderWay) {
+  SetOption("Count", "300");
+  ASSERT_EQ(Import().status, 0);
+  SetOption("Export", "1");
+  SetOption("SleepMs", "20");
+  const std::string output = folder_ + "/out.txt";
+  const pid_t pid = Start({"export", TESTFILTER_LIBRARY, output, "--collection", collection_});
+  ASSERT_GT(pid, 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  ASSERT_EQ(kill(pid, SIGTERM), 0);
+  const RunResult r = Wait(pid);
+  EXPECT_EQ(r.status, 130) << r.err;
+  EXPECT_THAT(r.out, MatchesRegex("interrupted: [0-9]+ items of category video written by "
+                                  "testfilter to " + output + "; .* s\n"));
+  // Close was called: every line the filter wrote is whole.
+  const std::string written = ReadFile(output);
+  ASSERT_FALSE(written.empty());
+  EXPECT_EQ(written.back(), '\n');
+  EXPECT_LT(written.size(), 300u * 30);
+}
+
 TEST_F(RunsTest, ACollectionInAFolderTheUserCannotWriteIsListedAndExported) {
   ASSERT_EQ(Import().status, 0);
   const std::string output = folder_ + "/out";

@@ -8,7 +8,8 @@
 // first delivers a heading item (kind 64), Echo delivers one item that repeats the HostDocument,
 // Link follows each item with its web link (the item's kind + 256, then a link item of kind 128),
 // Kind reports that itemKind for every item instead of its category, as filescan reports 4, and
-// SleepMs waits that long before each item, for runs long enough to interrupt.
+// SleepMs waits that long before each item (imported or written), for runs long enough to
+// interrupt.
 // Export (Export=1): writes one line per item of the ItemList to the output path.
 #include <chrono>
 #include <cstdio>
@@ -156,6 +157,7 @@ class TestFilter : public orv::Filter {
 
   int32_t WriteNext(int32_t& itemKind) {
     if (!items_ || !output_ || next_ >= items_->count) return -1;
+    if (sleepMs_ > 0) std::this_thread::sleep_for(std::chrono::milliseconds(sleepMs_));
     const MediaItem& item = items_->items[next_++];
     std::fprintf(output_, "%s|%d|%s\n", hs_text(item.title), static_cast<int>(item.year),
                  hs_text(item.author));
