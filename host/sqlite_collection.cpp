@@ -25,7 +25,10 @@ class SqliteCollection : public Collection {
  public:
   SqliteCollection(sqlite3* db, int version) : db_(db), version_(version) {}
   ~SqliteCollection() override {
-    insert_.reset();  // a statement left open would keep the database from closing
+    // A statement left open would keep the database from closing.
+    insert_.reset();
+    findSame_.reset();
+    findLink_.reset();
     sqlite3_close(db_);
   }
 
@@ -94,9 +97,15 @@ class SqliteCollection : public Collection {
                 std::string& error) override {
     id = 0;
     link.reset();
-    Statement select(db_, "SELECT id, itemKind" + sqlite::ItemColumns() +
-                              " FROM items WHERE digest = ? ORDER BY id");
-    if (!select.ok()) return Failed(error);
+    // Prepared once for the whole run: an import asks for every item it stores.
+    if (!Prepare(findSame_, "SELECT id, itemKind" + sqlite::ItemColumns() +
+                                " FROM items WHERE digest = ? ORDER BY id") ||
+        !Prepare(findLink_,
+                 "SELECT itemKind" + sqlite::ItemColumns() + " FROM links WHERE item = ?")) {
+      return Failed(error);
+    }
+    Statement& select = *findSame_;
+    sqlite3_reset(select.get());
     select.BindInt(1, ItemDigest(item));
     int step;
     while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
@@ -107,10 +116,11 @@ class SqliteCollection : public Collection {
         break;
       }
     }
+    sqlite3_reset(select.get());  // no read transaction left open between items
     if (step != SQLITE_DONE && step != SQLITE_ROW) return Failed(error);
     if (id == 0) return true;
-    Statement linkOf(db_, "SELECT itemKind" + sqlite::ItemColumns() + " FROM links WHERE item = ?");
-    if (!linkOf.ok()) return Failed(error);
+    Statement& linkOf = *findLink_;
+    sqlite3_reset(linkOf.get());
     linkOf.BindInt(1, id);
     step = sqlite3_step(linkOf.get());
     if (step == SQLITE_ROW) {
@@ -118,6 +128,7 @@ class SqliteCollection : public Collection {
       sqlite::ReadItem(linkOf, 0, *found);
       link = std::move(found);
     }
+    sqlite3_reset(linkOf.get());
     return step == SQLITE_ROW || step == SQLITE_DONE || Failed(error);
   }
 
@@ -239,6 +250,15 @@ class SqliteCollection : public Collection {
     return false;
   }
 
+  // Prepares `statement` once; false when it cannot be.
+  bool Prepare(std::unique_ptr<Statement>& statement, const std::string& sql) {
+    if (statement) return true;
+    statement = std::make_unique<Statement>(db_, sql);
+    if (statement->ok()) return true;
+    statement.reset();
+    return false;
+  }
+
   bool Commit(bool ok, std::string& error) {
     if (!ok) {
       Failed(error);
@@ -269,7 +289,7 @@ class SqliteCollection : public Collection {
 
   sqlite3* db_;
   int version_;
-  std::unique_ptr<Statement> insert_;
+  std::unique_ptr<Statement> insert_, findSame_, findLink_;
 };
 
 // A file URI that opens `path` as immutable: read without the lock and log files a reader
