@@ -2,7 +2,8 @@
 //
 // On Linux it is a SQLite database (sqlite_collection.cpp); a build without SQLite may supply a
 // different store behind the same interface. Every added item is kept as soon as AddItem
-// returns, so an interrupted import keeps what was stored.
+// returns, so an interrupted import keeps what was stored. Each import is a run the collection
+// records; a link item is kept as the link of the item before it.
 #ifndef ORV_HOST_COLLECTION_H
 #define ORV_HOST_COLLECTION_H
 
@@ -16,16 +17,48 @@
 
 namespace orv::host {
 
+// One import as the collection records it.
+struct RunRecord {
+  int64_t id = 0;
+  std::string started;  // UTC, "2026-12-08 21:10:03"
+  std::string filter;   // the filter as named on the command line
+  std::string source;   // the path handed to Open ("" for none)
+  int64_t stored = 0;   // items it stored; when read: those still in the collection
+  std::string ending;   // how it ended ("" while it runs, or when the process died)
+};
+
 class Collection {
  public:
   virtual ~Collection() = default;
 
-  // False with a reason when the item could not be kept.
-  virtual bool AddItem(const StoredItem& item, std::string& error) = 0;
-  // Items in the order they were stored (order set); all of them, or those filed under
-  // `category` (see CollectionCategory).
+  // Keeps `item` (its run, link and order ignored) and gives its order in `id`. False with a
+  // reason when the item could not be kept.
+  virtual bool StoreItem(const StoredItem& item, int64_t& id, std::string& error) = 0;
+  bool AddItem(const StoredItem& item, std::string& error) {
+    int64_t id = 0;
+    return StoreItem(item, id, error);
+  }
+  // Items in the order they were stored (order set, links attached); all of them, or those filed
+  // under `category` (see CollectionCategory).
   virtual bool Items(std::optional<int> category, std::vector<StoredItem>& items,
                      std::string& error) = 0;
+  // An item SameItem as `item`: its order in `id` (0 when there is none) and its link (null when
+  // it has none).
+  virtual bool FindSame(const StoredItem& item, int64_t& id,
+                        std::shared_ptr<const StoredItem>& link, std::string& error) = 0;
+  // Keeps `link` as the link of the item `id`.
+  virtual bool SetLink(int64_t id, const StoredItem& link, std::string& error) = 0;
+  // Removes these items with their links, all or none.
+  virtual bool RemoveItems(const std::vector<int64_t>& ids, std::string& error) = 0;
+
+  // Records a run starting now (sets run.id); EndRun records its count and ending.
+  virtual bool BeginRun(RunRecord& run, std::string& error) = 0;
+  virtual bool EndRun(const RunRecord& run, std::string& error) = 0;
+  // Every run still recorded, oldest first, `stored` counting its items still there.
+  virtual bool Runs(std::vector<RunRecord>& runs, std::string& error) = 0;
+  // Removes the run's items and its record, all or none.
+  virtual bool RemoveRun(int64_t run, std::string& error) = 0;
+
   // Defaults completed by what the collection stores.
   virtual CollectionSettings Settings() = 0;
   virtual bool SaveSettings(const CollectionSettings& settings, std::string& error) = 0;

@@ -51,11 +51,19 @@ const CommandText kCommands[] = {
      "configure filmcard --show\nconfigure filmcard --set AllFiles=0 --set DefValue=15\n"
      "configure pagebuilder --set Template=$HOME/site/catalogue.htm --set MediaType=0\n"
      "configure filmcard --dialog\n"},
-    {CommandName::kImport, "import FILTER [PATH] [--collection DB] [--answers FILE] [--trace]",
+    {CommandName::kImport,
+     "import FILTER [PATH] [--collection DB] [--answers FILE] [--trace]\n"
+     "                      [--keep-duplicates]",
      "Runs an import filter on PATH (a file or a folder, as the filter asks; a filter that finds\n"
      "its source itself takes none) and stores every item it produces in the collection, each as\n"
-     "it comes, so an interrupted import keeps what was stored. Ends with one line: the items\n"
-     "stored, the calls that produced nothing and the time taken.\n",
+     "it comes, so an interrupted import keeps what was stored. An item equal in every field to\n"
+     "one already in the collection is not stored again (unless --keep-duplicates): an import\n"
+     "run again completes the collection without doubling it. A link item (a film's web page)\n"
+     "is kept with the item before it. An item is filed under its own category when it has one.\n"
+     "Each import is a run: orvhost runs lists them, orvhost undo removes one. Ends with one\n"
+     "line: the items stored, those already there, the calls that produced nothing and the time\n"
+     "taken. Ctrl-C ends the run after the item under way: what was stored stays, the line says\n"
+     "\"interrupted\" and the exit status is 130.\n",
      "trace",
      "import filmcard ~/films/alien.film\nimport filmcard ~/films --collection ~/films.db "
      "--trace\n"},
@@ -63,7 +71,9 @@ const CommandText kCommands[] = {
      "Hands the collection's items of the filter's category (one of its options: see configure\n"
      "--show), in the order they were stored, to an export filter that writes OUTPUT. Ends with\n"
      "one line: the items written, the calls that produced nothing and the time taken. The\n"
-     "collection is only read.\n",
+     "collection is only read, so one in a folder you cannot write is exported too. Links kept\n"
+     "with items are not handed over. Ctrl-C ends the export after the item under way (exit\n"
+     "status 130).\n",
      "trace",
      "configure pagebuilder --set Template=$HOME/site/catalogue.htm\n"
      "export pagebuilder ~/site/catalogue.htm\n"},
@@ -73,8 +83,25 @@ const CommandText kCommands[] = {
      "categories and media by their names, control characters escaped, long titles and authors\n"
      "cut at a word with \"\xE2\x80\xA6\". --json gives every field with its exact value instead.\n"
      "CATEGORY is 1 to 5 or video, audio, software, book, collectible. The collection is only\n"
-     "read; a missing one has no items.\n",
+     "read; a missing one has no items. An item's link shows on the line below it (in JSON: as\n"
+     "\"link\", an object of the link item's fields).\n",
      "", "list\nlist --category book --json\n"},
+    {CommandName::kRuns, "runs [--collection DB]",
+     "Lists the imports stored in the collection, oldest first: run number, when it started\n"
+     "(UTC), its items still in the collection, how it ended (done, interrupted, stopped, open\n"
+     "failed; \"-\" when the process died), the filter and the source. Items stored by earlier\n"
+     "versions of orvhost belong to no run.\n",
+     "", "runs\n"},
+    {CommandName::kUndo, "undo [RUN] [--collection DB] [--yes]",
+     "Removes the items of an import run, RUN or else the last run that still has items, and\n"
+     "forgets the run. It first lists what it will remove, then asks on the terminal; with\n"
+     "--yes it does not ask. Without a terminal to ask on and without --yes it removes nothing\n"
+     "and exits with status 2.\n",
+     "", "undo\nundo 3 --yes\n"},
+    {CommandName::kRemove, "remove ID... [--collection DB]",
+     "Removes these items (the numbers orvhost list shows in its first column), with their links,\n"
+     "and lists them. When one of the numbers is no item, nothing is removed.\n",
+     "", "remove 12 13\n"},
     {CommandName::kCollection,
      "collection [--collection DB] [--owner T] [--title T] [--currency T]\n"
      "                          [--picture-dir CATEGORY=DIR]... [--code-list NAME=LIST]...\n"
@@ -178,7 +205,10 @@ std::string CommandHelp(CommandName name) {
   const CommandText* text = Find(name);
   if (!text) return UsageText();
   std::string out = std::string("usage: orvhost ") + text->usage + "\n\n" + text->about;
-  if (name != CommandName::kList && name != CommandName::kCollection) out += kFilterText;
+  if (name == CommandName::kInfo || name == CommandName::kConfigure ||
+      name == CommandName::kImport || name == CommandName::kExport) {
+    out += kFilterText;
+  }
   const std::string options = OptionsOf(name);
   if (!options.empty()) out += "\noptions:\n" + options;
   const std::string notes = text->notes;
@@ -192,7 +222,8 @@ std::string CommandHelp(CommandName name) {
     out +=
         "\nExit status: 0 done, 1 the filter could not open its source or output (its own\n"
         "messages say why; orvhost configure FILTER --show lists the options it ran with),\n"
-        "2 wrong command line, 3 the collection or the filter library cannot be opened.\n";
+        "2 wrong command line, 3 the collection or the filter library cannot be opened,\n"
+        "130 interrupted.\n";
   }
   out += "\nexamples:\n" + Indented(text->examples, "  orvhost ");
   return out;

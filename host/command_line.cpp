@@ -12,7 +12,7 @@ const std::vector<OptionSpec>& OptionSpecs() {
        "DB",
        "the collection file (default $XDG_DATA_HOME/orvhost/collection.db, made with its folder "
        "on first use); the folder of a file named here must exist",
-       {C::kImport, C::kExport, C::kList, C::kCollection}},
+       {C::kImport, C::kExport, C::kList, C::kRuns, C::kUndo, C::kRemove, C::kCollection}},
       {"answers",
        "FILE",
        "answers for the filter's dialogs and message boxes, one per line, used in order (else "
@@ -23,6 +23,11 @@ const std::vector<OptionSpec>& OptionSpecs() {
        "one JSON line per call into the filter on standard output (the summary line then goes "
        "to standard error)",
        {C::kImport, C::kExport}},
+      {"keep-duplicates",
+       "",
+       "stores every item, even one equal in every field to an item already in the collection",
+       {C::kImport}},
+      {"yes", "", "removes without asking", {C::kUndo}},
       {"dialog", "", "shows the filter's options dialog; OK saves every option", {C::kConfigure}},
       {"set", "KEY=VALUE", "stores one option without the dialog (repeatable)", {C::kConfigure}},
       {"show",
@@ -71,6 +76,12 @@ const char* CommandWord(CommandName name) {
       return "export";
     case CommandName::kList:
       return "list";
+    case CommandName::kRuns:
+      return "runs";
+    case CommandName::kUndo:
+      return "undo";
+    case CommandName::kRemove:
+      return "remove";
     case CommandName::kCollection:
       return "collection";
     case CommandName::kCheckSite:
@@ -80,9 +91,10 @@ const char* CommandWord(CommandName name) {
 }
 
 std::optional<CommandName> CommandOfWord(std::string_view word) {
-  for (CommandName name :
-       {CommandName::kInfo, CommandName::kConfigure, CommandName::kImport, CommandName::kExport,
-        CommandName::kList, CommandName::kCollection, CommandName::kCheckSite}) {
+  for (CommandName name : {CommandName::kInfo, CommandName::kConfigure, CommandName::kImport,
+                           CommandName::kExport, CommandName::kList, CommandName::kRuns,
+                           CommandName::kUndo, CommandName::kRemove, CommandName::kCollection,
+                           CommandName::kCheckSite}) {
     if (word == CommandWord(name)) return name;
   }
   return std::nullopt;
@@ -144,6 +156,10 @@ bool ApplyOption(Command& command, const std::string& name, const std::string& v
     command.dialog = true;
   } else if (name == "show") {
     command.show = true;
+  } else if (name == "keep-duplicates") {
+    command.keepDuplicates = true;
+  } else if (name == "yes") {
+    command.yes = true;
   } else if (name == "json") {
     command.json = true;
   } else if (name == "keywords") {
@@ -209,9 +225,27 @@ bool ApplyOption(Command& command, const std::string& name, const std::string& v
   return true;
 }
 
+// Item or run numbers: whole numbers from 1.
+bool ParseNumbers(Command& command, const std::vector<std::string>& operands, const char* what,
+                  std::string& error) {
+  for (const std::string& operand : operands) {
+    bool digits = !operand.empty() && operand.size() <= 18 && operand[0] != '0';
+    for (const char c : operand) digits = digits && c >= '0' && c <= '9';
+    if (!digits) return Fail(error, "not " + std::string(what) + ": " + operand);
+    command.numbers.push_back(std::strtoll(operand.c_str(), nullptr, 10));
+  }
+  return true;
+}
+
 bool CheckOperands(Command& command, const std::vector<std::string>& operands, std::string& error) {
   size_t least = 0, most = 0;
   switch (command.name) {
+    case C::kUndo:
+      if (operands.size() > 1) return Fail(error, "unexpected argument " + operands[1]);
+      return ParseNumbers(command, operands, "a run number", error);
+    case C::kRemove:
+      if (operands.empty()) return Fail(error, "remove needs the numbers of the items");
+      return ParseNumbers(command, operands, "an item number", error);
     case C::kHelp:
       // "help COMMAND"
       if (operands.size() > 1) return Fail(error, "unexpected argument " + operands[1]);
@@ -232,6 +266,7 @@ bool CheckOperands(Command& command, const std::vector<std::string>& operands, s
       least = most = 2;
       break;
     case C::kList:
+    case C::kRuns:
     case C::kCollection:
       break;
   }

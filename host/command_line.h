@@ -20,6 +20,9 @@ enum class CommandName {
   kImport,
   kExport,
   kList,
+  kRuns,
+  kUndo,
+  kRemove,
   kCollection,
   kCheckSite,
 };
@@ -38,6 +41,11 @@ struct Command {
   std::string collection;  // "" for the default
   std::string answers;
   bool trace = false;
+  // import
+  bool keepDuplicates = false;
+  // undo: the run (none: the last with items); remove: the items
+  std::vector<int64_t> numbers;
+  bool yes = false;
   // configure
   bool dialog = false;
   bool show = false;

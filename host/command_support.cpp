@@ -1,10 +1,12 @@
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "host/collection.h"
 #include "host/commands.h"
 #include "platform/process.h"
+#include "text/number.h"
 
 namespace orv::host {
 
@@ -48,6 +50,14 @@ int OpenRunContext(const Command& command, OpenMode mode, RunContext& context) {
   if (status != kExitOk) return status;
   if (!ApplyAnswersFile(command)) return Fail(kExitUsage, "cannot pass on --answers");
   return kExitOk;
+}
+
+size_t OutputWidth() {
+  if (const int columns = platform::StandardOutputColumns(); columns > 0) return columns;
+  if (const char* columns = std::getenv("COLUMNS")) {
+    if (const std::optional<int> n = text::ParseDigits(columns, 4); n && *n >= 20) return *n;
+  }
+  return 80;
 }
 
 std::string AbsolutePath(const std::string& path) {

@@ -16,6 +16,7 @@ enum ExitStatus : int {
   kExitOpenFailed = 1,   // the filter's Open gave 0
   kExitUsage = 2,        // the command line is wrong
   kExitUnavailable = 3,  // the collection or the filter library cannot be opened
+  kExitInterrupted = 130,  // Ctrl-C or a termination request ended the run
 };
 
 // One line "orvhost: message" on stderr; returns `status`.
@@ -47,6 +48,10 @@ struct RunContext {
 // saying why on stderr.
 int OpenRunContext(const Command& command, OpenMode mode, RunContext& context);
 
+// The width tables are fitted to: the terminal's; else $COLUMNS, as shells set it; else the
+// classic 80.
+size_t OutputWidth();
+
 // An absolute, normalised form of a path given on the command line.
 std::string AbsolutePath(const std::string& path);
 
@@ -55,6 +60,9 @@ int RunConfigure(const Command& command);
 int RunImport(const Command& command);
 int RunExport(const Command& command);
 int RunList(const Command& command);
+int RunRuns(const Command& command);
+int RunUndo(const Command& command);
+int RunRemove(const Command& command);
 int RunCollection(const Command& command);
 int RunCheckSite(const Command& command);
 

@@ -2,16 +2,24 @@
 #include <chrono>
 #include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <vector>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 
 #include "host/collection.h"
 #include "host/commands.h"
 #include "host/filter_library.h"
+#include "host/filter_options.h"
 #include "host/filter_run.h"
 #include "host/host_document.h"
 #include "host/item_conversion.h"
 #include "host/run_summary.h"
+#include "platform/interrupt.h"
+#include "platform/profile.h"
 #include "text/codepage.h"
 
 namespace orv::host {
@@ -40,6 +48,32 @@ class ItemRecords {
  private:
   std::vector<MediaItem> records_;
 };
+
+// What the host can tell of an export Open refused: a filter that reads its page from a template
+// fails without one it can read.
+std::string TemplateCause(FilterLibrary& library, const std::string& filter) {
+  Transcript quiet(false, stdout);
+  FilterRun run(library.functions(), quiet);
+  const FilterOptions options =
+      DiscoverOptions(platform::OptionLocation(kProfileName, kRegistryKey, library.name()),
+                      [&] { run.Configure(0); });
+  for (const FilterOption& option : options.options) {
+    if (option.name != "Template" || !option.read) continue;
+    const platform::ProfileValue& value = option.stored ? *option.stored : option.byDefault;
+    const std::string file = text::UserToUtf8(value.text);
+    if (value.isInteger || file.empty()) {
+      return "its Template option is empty (orvhost configure " + filter +
+             " --set Template=FILE)";
+    }
+    std::ifstream in(std::filesystem::u8path(file), std::ios::binary);
+    if (!in) {
+      const int why = errno;
+      return "its template " + file + " cannot be read (" +
+             (why ? std::string(std::strerror(why)) : std::string("cannot open")) + ")";
+    }
+  }
+  return "";
+}
 
 }  // namespace
 
@@ -78,18 +112,21 @@ int RunExport(const Command& command) {
   HostDocumentHolder document(collection ? collection->Settings() : DefaultSettings(), databasePath,
                               info.category);
   const std::string output = AbsolutePath(command.path);
+  platform::CatchInterrupts();
   const auto start = std::chrono::steady_clock::now();
   const RunOutcome outcome = run.Run(text::Utf8ToUser(output), document.get(), &items,
                                      [](const StoredItem&) { return true; });
   if (outcome == RunOutcome::kOpenFailed) {
-    return Fail(kExitOpenFailed, OpenFailure(command.filter, output));
+    return Fail(kExitOpenFailed,
+                OpenFailure(command.filter, output, TemplateCause(library, command.filter)));
   }
   if (outcome == RunOutcome::kStopped) return Fail(kExitUnavailable, "the run was stopped");
-  const RunCounts counts{run.produced(), run.empty(), SecondsSince(start)};
+  RunCounts counts{run.produced(), run.empty(), SecondsSince(start)};
+  counts.interrupted = outcome == RunOutcome::kInterrupted;
   // With --trace standard output is the transcript, which must stay JSON lines.
   std::fprintf(command.trace ? stderr : stdout, "%s\n",
                ExportSummary(library.name(), counts, items.count, info.category, output).c_str());
-  return kExitOk;
+  return counts.interrupted ? kExitInterrupted : kExitOk;
 }
 
 }  // namespace orv::host

@@ -1,12 +1,15 @@
 #include "host/file_collection.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 #include <system_error>
+#include <unordered_map>
 #include <vector>
+
+#include "host/file_collection_lines.h"
 
 namespace orv::host {
 
@@ -14,135 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using namespace file_lines;
+
 constexpr const char* kMarker = "orvhost collection file 1";
 // One line holds one item; a longer one is damage, not data.
 constexpr size_t kMaxLineBytes = 16u << 20;
-
-std::string Escape(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
-std::string Unescape(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      out += text[i];
-      continue;
-    }
-    switch (text[++i]) {
-      case 't':
-        out += '\t';
-        break;
-      case 'n':
-        out += '\n';
-        break;
-      case 'r':
-        out += '\r';
-        break;
-      default:
-        out += text[i];
-    }
-  }
-  return out;
-}
-
-std::vector<std::string_view> SplitTabs(std::string_view line) {
-  std::vector<std::string_view> parts;
-  size_t start = 0;
-  for (;;) {
-    const size_t tab = line.find('\t', start);
-    parts.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
-    if (tab == std::string_view::npos) return parts;
-    start = tab + 1;
-  }
-}
-
-bool ParseInt32(std::string_view text, int32_t& value) {
-  if (text.empty() || text.size() > 11) return false;
-  const std::string copy(text);
-  char* end = nullptr;
-  errno = 0;
-  const long long parsed = std::strtoll(copy.c_str(), &end, 10);
-  if (errno || *end || parsed < INT32_MIN || parsed > INT32_MAX) return false;
-  value = static_cast<int32_t>(parsed);
-  return true;
-}
-
-bool ParsePrice(std::string_view text, float& value) {
-  if (text.empty() || text.size() > 64) return false;
-  const std::string copy(text);
-  char* end = nullptr;
-  const double parsed = std::strtod(copy.c_str(), &end);
-  if (*end) return false;
-  value = static_cast<float>(parsed);
-  return true;
-}
-
-std::string ItemLine(const StoredItem& item) {
-  std::string line = "I\t" + std::to_string(item.itemKind);
-  for (const ItemField& field : ItemFields()) {
-    line += '\t';
-    switch (field.kind) {
-      case FieldKind::kText:
-        line += Escape(item.*field.text);
-        break;
-      case FieldKind::kInteger:
-        line += std::to_string(item.*field.integer);
-        break;
-      case FieldKind::kPrice: {
-        char buffer[64];
-        // Nine significant digits give the float back exactly.
-        std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(item.price));
-        line += buffer;
-        break;
-      }
-    }
-  }
-  return line + '\n';
-}
-
-bool ParseItem(const std::vector<std::string_view>& parts, StoredItem& item) {
-  if (parts.size() != ItemFields().size() + 2 || !ParseInt32(parts[1], item.itemKind)) {
-    return false;
-  }
-  size_t at = 2;
-  for (const ItemField& field : ItemFields()) {
-    const std::string_view part = parts[at++];
-    switch (field.kind) {
-      case FieldKind::kText:
-        item.*field.text = Unescape(part);
-        break;
-      case FieldKind::kInteger:
-        if (!ParseInt32(part, item.*field.integer)) return false;
-        break;
-      case FieldKind::kPrice:
-        if (!ParsePrice(part, item.price)) return false;
-        break;
-    }
-  }
-  return true;
-}
 
 // The complete lines of the file after its marker. A last line without its line end was cut
 // short by an interrupted write: it is left out, and the next append drops it.
@@ -180,32 +59,204 @@ bool ReadLines(const fs::path& file, std::vector<std::string>& lines, std::strin
   }
 }
 
+// What the file says once every record is applied, in the order written:
+//   I  an item (kind and fields), numbered by its place among the item lines;
+//   L  the link of item N;          X  items N… removed;
+//   R  run N begins: the items up to its E line are its own;
+//   E  run N ended (items stored, how);   U  run N undone, its items removed.
+// Item lines before any R line were written by earlier versions: their link items still follow
+// their items and are attached here.
+struct Contents {
+  std::vector<StoredItem> items;  // in order, links attached, removed ones left out
+  std::vector<RunRecord> runs;
+  int64_t lastOrder = 0;  // item lines written, removed ones included
+  int64_t lastRun = 0;
+};
+
+bool ParseRecord(const std::vector<std::string_view>& parts, Contents& contents,
+                 int64_t& currentRun, std::map<int64_t, StoredItem>& links,
+                 std::set<int64_t>& removed, std::set<int64_t>& undone) {
+  const std::string_view tag = parts[0];
+  int64_t id = 0;
+  if (tag == "I") {
+    StoredItem item;
+    if (!ParseItemParts(parts, 1, item)) return false;
+    item.order = ++contents.lastOrder;
+    item.run = currentRun;
+    contents.items.push_back(std::move(item));
+  } else if (tag == "L") {
+    StoredItem link;
+    if (parts.size() < 2 || !ParseInt64(parts[1], id) || !ParseItemParts(parts, 2, link)) {
+      return false;
+    }
+    links[id] = std::move(link);
+  } else if (tag == "X") {
+    for (size_t i = 1; i < parts.size(); ++i) {
+      if (!ParseInt64(parts[i], id)) return false;
+      removed.insert(id);
+    }
+  } else if (tag == "R") {
+    if (parts.size() != 5 || !ParseInt64(parts[1], id)) return false;
+    RunRecord run;
+    run.id = id;
+    run.started = Unescape(parts[2]);
+    run.filter = Unescape(parts[3]);
+    run.source = Unescape(parts[4]);
+    contents.runs.push_back(std::move(run));
+    contents.lastRun = std::max(contents.lastRun, id);
+    currentRun = id;
+  } else if (tag == "E") {
+    if (parts.size() != 4 || !ParseInt64(parts[1], id)) return false;
+    for (RunRecord& run : contents.runs) {
+      if (run.id == id) run.ending = Unescape(parts[3]);
+    }
+    if (currentRun == id) currentRun = 0;
+  } else if (tag == "U") {
+    if (parts.size() != 2 || !ParseInt64(parts[1], id)) return false;
+    undone.insert(id);
+  }
+  // S: a setting (read by Settings); any other tag: a record of a newer orvhost.
+  return true;
+}
+
+bool Load(const fs::path& file, Contents& contents, std::string& error) {
+  std::vector<std::string> lines;
+  if (!ReadLines(file, lines, error)) return false;
+  contents = Contents();
+  int64_t currentRun = 0;
+  std::map<int64_t, StoredItem> links;
+  std::set<int64_t> removed, undone;
+  for (size_t n = 0; n < lines.size(); ++n) {
+    const std::vector<std::string_view> parts = SplitTabs(lines[n]);
+    if (!ParseRecord(parts, contents, currentRun, links, removed, undone)) {
+      // The marker is line 1.
+      error = std::string(parts[0] == "I" ? "holds a damaged item" : "holds a damaged record") +
+              " on line " + std::to_string(n + 2);
+      return false;
+    }
+  }
+  AttachLinks(contents.items);
+  std::map<int64_t, int64_t> counts;
+  size_t kept = 0;
+  for (StoredItem& item : contents.items) {
+    if (removed.count(item.order) || undone.count(item.run)) continue;
+    if (const auto link = links.find(item.order); link != links.end()) {
+      item.link = std::make_shared<const StoredItem>(link->second);
+    }
+    ++counts[item.run];
+    if (&contents.items[kept] != &item) contents.items[kept] = std::move(item);
+    ++kept;
+  }
+  contents.items.resize(kept);
+  size_t runsKept = 0;
+  for (RunRecord& run : contents.runs) {
+    if (undone.count(run.id)) continue;
+    run.stored = counts[run.id];
+    if (&contents.runs[runsKept] != &run) contents.runs[runsKept] = std::move(run);
+    ++runsKept;
+  }
+  contents.runs.resize(runsKept);
+  return true;
+}
+
 class FileCollection : public Collection {
  public:
-  FileCollection(fs::path file, bool readOnly) : file_(std::move(file)), readOnly_(readOnly) {}
+  FileCollection(fs::path file, bool readOnly, int64_t lastOrder, int64_t lastRun)
+      : file_(std::move(file)), readOnly_(readOnly), lastOrder_(lastOrder), lastRun_(lastRun) {}
 
-  bool AddItem(const StoredItem& item, std::string& error) override {
-    return Append(ItemLine(item), error);
+  // The item belongs to the run begun last, as its line follows that run's R line.
+  bool StoreItem(const StoredItem& item, int64_t& id, std::string& error) override {
+    if (!Append("I\t" + ItemParts(item) + '\n', error)) return false;
+    id = ++lastOrder_;
+    if (index_) {
+      StoredItem copy = item;
+      copy.order = id;
+      copy.link.reset();
+      index_->Add(std::move(copy));
+    }
+    return true;
   }
 
   bool Items(std::optional<int> category, std::vector<StoredItem>& items,
              std::string& error) override {
-    std::vector<std::string> lines;
-    if (!ReadLines(file_, lines, error)) return false;
+    Contents contents;
+    if (!Load(file_, contents, error)) return false;
     items.clear();
-    int64_t order = 0;
-    for (size_t n = 0; n < lines.size(); ++n) {
-      const std::vector<std::string_view> parts = SplitTabs(lines[n]);
-      if (parts[0] != "I") continue;  // settings, or records of a newer orvhost
-      StoredItem item;
-      if (!ParseItem(parts, item)) {
-        error = "holds a damaged item on line " + std::to_string(n + 2);
-        return false;
-      }
-      item.order = ++order;
+    for (StoredItem& item : contents.items) {
       if (!category || CollectionCategory(item) == *category) items.push_back(std::move(item));
     }
     return true;
+  }
+
+  bool FindSame(const StoredItem& item, int64_t& id, std::shared_ptr<const StoredItem>& link,
+                std::string& error) override {
+    id = 0;
+    link.reset();
+    // Read once: an import asks for every item it stores.
+    if (!index_) {
+      Contents contents;
+      if (!Load(file_, contents, error)) return false;
+      index_ = std::make_unique<Index>();
+      for (StoredItem& stored : contents.items) index_->Add(std::move(stored));
+    }
+    const auto [first, last] = index_->byDigest.equal_range(ItemDigest(item));
+    for (auto at = first; at != last; ++at) {
+      const StoredItem& candidate = index_->items[at->second];
+      if (SameItem(candidate, item)) {
+        id = candidate.order;
+        link = candidate.link;
+        return true;
+      }
+    }
+    return true;
+  }
+
+  bool SetLink(int64_t id, const StoredItem& link, std::string& error) override {
+    if (!Append("L\t" + std::to_string(id) + '\t' + ItemParts(link) + '\n', error)) return false;
+    if (index_) {
+      if (const auto at = index_->byOrder.find(id); at != index_->byOrder.end()) {
+        index_->items[at->second].link = std::make_shared<const StoredItem>(link);
+      }
+    }
+    return true;
+  }
+
+  bool RemoveItems(const std::vector<int64_t>& ids, std::string& error) override {
+    if (ids.empty()) return true;
+    // One line, one write: all of them or none.
+    std::string line = "X";
+    for (const int64_t id : ids) line += '\t' + std::to_string(id);
+    index_.reset();
+    return Append(line + '\n', error);
+  }
+
+  bool BeginRun(RunRecord& run, std::string& error) override {
+    const int64_t id = lastRun_ + 1;
+    if (!Append("R\t" + std::to_string(id) + '\t' + Escape(run.started) + '\t' +
+                    Escape(run.filter) + '\t' + Escape(run.source) + '\n',
+                error)) {
+      return false;
+    }
+    run.id = lastRun_ = id;
+    return true;
+  }
+
+  bool EndRun(const RunRecord& run, std::string& error) override {
+    return Append("E\t" + std::to_string(run.id) + '\t' + std::to_string(run.stored) + '\t' +
+                      Escape(run.ending) + '\n',
+                  error);
+  }
+
+  bool Runs(std::vector<RunRecord>& runs, std::string& error) override {
+    Contents contents;
+    if (!Load(file_, contents, error)) return false;
+    runs = std::move(contents.runs);
+    return true;
+  }
+
+  bool RemoveRun(int64_t run, std::string& error) override {
+    index_.reset();
+    return Append("U\t" + std::to_string(run) + '\n', error);
   }
 
   CollectionSettings Settings() override {
@@ -232,6 +283,18 @@ class FileCollection : public Collection {
   }
 
  private:
+  // The items as FindSame searches them, kept up to date by this object's own writes.
+  struct Index {
+    std::vector<StoredItem> items;
+    std::unordered_multimap<int64_t, size_t> byDigest;
+    std::unordered_map<int64_t, size_t> byOrder;
+    void Add(StoredItem item) {
+      byDigest.emplace(ItemDigest(item), items.size());
+      byOrder.emplace(item.order, items.size());
+      items.push_back(std::move(item));
+    }
+  };
+
   bool Append(const std::string& text, std::string& error) {
     if (readOnly_) {
       error = "the collection is open for reading only";
@@ -275,6 +338,8 @@ class FileCollection : public Collection {
 
   fs::path file_;
   bool readOnly_;
+  int64_t lastOrder_, lastRun_;
+  std::unique_ptr<Index> index_;
 };
 
 }  // namespace
@@ -286,13 +351,14 @@ std::unique_ptr<Collection> OpenFileCollection(const std::string& path, OpenMode
   bool exists = false;
   if (!CheckCollectionPath(path, mode, exists, error)) return nullptr;
   if (exists) {
-    std::vector<std::string> lines;
+    Contents contents;
     std::string why;
-    if (!ReadLines(file, lines, why)) {
+    if (!Load(file, contents, why)) {
       error = path + " " + why;
       return nullptr;
     }
-    return std::make_unique<FileCollection>(file, mode == OpenMode::kReadOnly);
+    return std::make_unique<FileCollection>(file, mode == OpenMode::kReadOnly, contents.lastOrder,
+                                            contents.lastRun);
   }
   {
     std::ofstream out(file, std::ios::binary);
@@ -305,7 +371,7 @@ std::unique_ptr<Collection> OpenFileCollection(const std::string& path, OpenMode
       return nullptr;
     }
   }
-  return std::make_unique<FileCollection>(file, false);
+  return std::make_unique<FileCollection>(file, false, 0, 0);
 }
 
 }  // namespace orv::host

@@ -1,7 +1,8 @@
 // A collection kept in one plain text file, for builds without SQLite (the Windows cross build).
 //
-// The file starts with a marker line; each item and each setting is one appended line, so an
-// item is kept as soon as AddItem returns and an interrupted import keeps what was stored. A
+// The file starts with a marker line; each item, link, setting, removal and run mark is one
+// appended line, so an item is kept as soon as AddItem returns and an interrupted import keeps
+// what was stored; files of earlier versions read as they are. A
 // line cut short by a crash is ignored when the file is read and replaced by the next append.
 // Texts are UTF-8 with backslash, tab and line breaks escaped.
 #ifndef ORV_HOST_FILE_COLLECTION_H

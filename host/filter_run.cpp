@@ -5,6 +5,7 @@
 
 #include "host/item_conversion.h"
 #include "host/progress.h"
+#include "platform/interrupt.h"
 
 namespace orv::host {
 
@@ -36,6 +37,12 @@ RunOutcome FilterRun::Run(const std::string& path, HostDocument* document, ItemL
     progress.SetTotal(count);
     // No bound on the number of calls: an import may be long, and the filter decides its end.
     for (;;) {
+      // Checked between calls: the call under way ends as the filter makes it, and its item is
+      // kept.
+      if (platform::InterruptRequested()) {
+        outcome = RunOutcome::kInterrupted;
+        break;
+      }
       MediaItem item;
       if (!MakeFreshItem(item)) {
         std::fprintf(stderr, "orvhost: out of memory making an item record\n");

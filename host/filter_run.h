@@ -25,6 +25,7 @@ enum class RunOutcome {
   kDone,        // ProcessItem said -1 (or gave a result outside the contract), Close called
   kOpenFailed,  // Open gave 0: nothing else was called
   kStopped,     // the sink refused an item, or a record could not be made; Close called
+  kInterrupted,  // Ctrl-C or a termination request came; the call under way ended, Close called
 };
 
 class FilterRun {

@@ -1,18 +1,60 @@
-// orvhost import: runs an import filter and files every produced item in the collection.
+// orvhost import: runs an import filter and files every produced item in the collection, as one
+// recorded run.
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "host/collection.h"
 #include "host/commands.h"
 #include "host/filter_library.h"
 #include "host/filter_run.h"
 #include "host/host_document.h"
+#include "host/import_store.h"
 #include "host/run_summary.h"
+#include "platform/interrupt.h"
 #include "platform/process.h"
 #include "text/codepage.h"
 
 namespace orv::host {
+
+namespace {
+
+std::string NowUtc() {
+  const std::time_t now = std::time(nullptr);
+  char text[32] = "";
+  if (const std::tm* utc = std::gmtime(&now)) {
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", utc);
+  }
+  return text;
+}
+
+const char* Ending(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::kDone:
+      return "done";
+    case RunOutcome::kOpenFailed:
+      return "open failed";
+    case RunOutcome::kStopped:
+      return "stopped";
+    case RunOutcome::kInterrupted:
+      return "interrupted";
+  }
+  return "";
+}
+
+// What the host can tell of a source Open refused: that it is not there.
+std::string SourceCause(const std::string& utf8Path) {
+  std::error_code code;
+  if (utf8Path.empty() || std::filesystem::exists(std::filesystem::u8path(utf8Path), code)) {
+    return "";
+  }
+  return "it does not exist";
+}
+
+}  // namespace
 
 int RunImport(const Command& command) {
   RunContext context;
@@ -37,29 +79,48 @@ int RunImport(const Command& command) {
                                 " to import from");
   }
   // Filters expect a full path, as the host always hands them one.
-  const std::string path =
-      command.path.empty() ? std::string() : text::Utf8ToUser(AbsolutePath(command.path));
+  const std::string source = command.path.empty() ? std::string() : AbsolutePath(command.path);
+  const std::string path = text::Utf8ToUser(source);
 
+  std::string error;
+  RunRecord record;
+  record.started = NowUtc();
+  record.filter = library.name();
+  record.source = source;
+  if (!collection.BeginRun(record, error)) {
+    return Fail(kExitUnavailable, "the collection cannot record the import: " + error);
+  }
   HostDocumentHolder document(collection.Settings(), databasePath, info.category);
   ItemList items{};
+  ImportStore store(collection, record.id, command.keepDuplicates);
   std::string storeError;
+  platform::CatchInterrupts();
   const auto start = std::chrono::steady_clock::now();
   const RunOutcome outcome = run.Run(path, document.get(), &items, [&](const StoredItem& item) {
-    return collection.AddItem(item, storeError);
+    return store.Take(item, storeError);
   });
+  record.stored = store.stored();
+  record.ending = Ending(outcome);
+  // The items are kept whatever becomes of this record: its failure is only said.
+  if (!collection.EndRun(record, error)) {
+    std::fprintf(stderr, "orvhost: the end of run %lld was not recorded: %s\n",
+                 static_cast<long long>(record.id), error.c_str());
+  }
   if (outcome == RunOutcome::kOpenFailed) {
-    return Fail(kExitOpenFailed, OpenFailure(command.filter, text::UserToUtf8(path)));
+    return Fail(kExitOpenFailed, OpenFailure(command.filter, source, SourceCause(source)));
   }
   if (outcome == RunOutcome::kStopped) {
     return Fail(kExitUnavailable, "the collection could not keep an item" +
                                       (storeError.empty() ? std::string() : ": " + storeError) +
                                       "; the items stored before it are kept");
   }
-  const RunCounts counts{run.produced(), run.empty(), SecondsSince(start)};
+  RunCounts counts{run.produced(), run.empty(), SecondsSince(start)};
+  counts.interrupted = outcome == RunOutcome::kInterrupted;
+  const ImportCounts kept{record.id, store.stored(), store.alreadyThere(), store.links()};
   // With --trace standard output is the transcript, which must stay JSON lines.
   std::fprintf(command.trace ? stderr : stdout, "%s\n",
-               ImportSummary(library.name(), counts, databasePath).c_str());
-  return kExitOk;
+               ImportSummary(library.name(), counts, kept, databasePath).c_str());
+  return counts.interrupted ? kExitInterrupted : kExitOk;
 }
 
 }  // namespace orv::host

@@ -66,19 +66,22 @@ void ShareWidth(size_t rest, size_t& title, size_t& author) {
   author = std::max<size_t>(author, 6);  // and "author"
 }
 
+// itemKind first, then the item's fields, then its link as an object of the same form.
+std::string ObjectJson(const StoredItem& item) {
+  const std::string fields = ItemJson(item);
+  std::string out = "{\"itemKind\":" + std::to_string(item.itemKind);
+  if (fields.size() > 2) out += "," + fields.substr(1, fields.size() - 2);
+  if (item.link) out += ",\"link\":" + ObjectJson(*item.link);
+  return out + "}";
+}
+
 }  // namespace
 
 std::string ItemsAsJson(const std::vector<StoredItem>& items) {
   if (items.empty()) return "[]\n";
   std::string out = "[\n";
   for (size_t i = 0; i < items.size(); ++i) {
-    // itemKind first, then the item's fields, in one object.
-    const std::string fields = ItemJson(items[i]);
-    out += "{\"itemKind\":" + std::to_string(items[i].itemKind);
-    if (fields.size() > 2)
-      out += "," + fields.substr(1);
-    else
-      out += "}";
+    out += ObjectJson(items[i]);
     out += i + 1 < items.size() ? ",\n" : "\n";
   }
   out += "]\n";
@@ -99,8 +102,14 @@ std::string ItemsAsTable(const std::vector<StoredItem>& items, size_t width) {
   }
   ShareWidth(width > fixed ? width - fixed : 0, widths[kTitle], widths[kAuthor]);
 
+  // An item's link goes on the line below it, from the title column on.
+  size_t titleStart = 0;
+  for (int c = 0; c < kTitle; ++c) titleStart += widths[c] + kGap;
+  const size_t linkWidth = width > titleStart + 1 ? width - titleStart : 1;
+
   std::string out;
-  for (const Row& row : rows) {
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const Row& row = rows[r];
     std::string line;
     for (int c = 0; c < kColumns; ++c) {
       if (c > 0) line.append(kGap, ' ');
@@ -113,6 +122,16 @@ std::string ItemsAsTable(const std::vector<StoredItem>& items, size_t width) {
       }
     }
     out += line + "\n";
+    const StoredItem* item = r > 0 ? &items[r - 1] : nullptr;
+    if (item && item->link) {
+      const std::string address = Printable(item->link->type);
+      std::string linkLine =
+          std::string(titleStart, ' ') +
+          FitColumn("link: " + (address.empty() ? Printable(item->link->title) : address),
+                    linkWidth);
+      while (linkLine.back() == ' ') linkLine.pop_back();
+      out += linkLine + "\n";
+    }
   }
   out += std::to_string(items.size()) + " item(s)\n";
   return out;

@@ -31,6 +31,12 @@ int Dispatch(const orv::host::Command& command) {
       return RunExport(command);
     case CommandName::kList:
       return RunList(command);
+    case CommandName::kRuns:
+      return RunRuns(command);
+    case CommandName::kUndo:
+      return RunUndo(command);
+    case CommandName::kRemove:
+      return RunRemove(command);
     case CommandName::kCollection:
       return RunCollection(command);
     case CommandName::kCheckSite:

@@ -24,27 +24,48 @@ std::string CategoryText(int32_t category) {
   return "of category " + (name.empty() ? std::to_string(category) : name);
 }
 
+std::string Interrupted(const RunCounts& counts) {
+  return counts.interrupted ? "interrupted: " : "";
+}
+
 }  // namespace
 
 std::string ImportSummary(const std::string& filter, const RunCounts& counts,
-                          const std::string& collection) {
-  if (counts.produced == 0) return "nothing stored: " + filter + " produced no item" + Tail(counts);
-  return Counted(counts.produced, "item", "items") + " stored in " + collection + Tail(counts);
+                          const ImportCounts& kept, const std::string& collection) {
+  const std::string head = Interrupted(counts);
+  if (counts.produced == 0) {
+    return head + "nothing stored: " + filter + " produced no item" + Tail(counts);
+  }
+  const std::string links =
+      kept.links ? "; " + Counted(kept.links, "link kept with its item", "links kept with their items")
+                 : "";
+  if (kept.stored == 0 && kept.alreadyThere > 0) {
+    return head + "nothing new stored in " + collection + ": the " +
+           Counted(kept.alreadyThere, "item", "items") + " " + filter + " produced " +
+           (kept.alreadyThere == 1 ? "was" : "were") + " already there" + links + Tail(counts);
+  }
+  std::string line = head + Counted(kept.stored, "item", "items") + " stored in " + collection +
+                     " (run " + std::to_string(kept.run) + ")";
+  if (kept.alreadyThere > 0) line += "; " + std::to_string(kept.alreadyThere) + " already there";
+  return line + links + Tail(counts);
 }
 
 std::string ExportSummary(const std::string& filter, const RunCounts& counts, int32_t handed,
                           int32_t category, const std::string& output) {
   const std::string items = Counted(handed, "item", "items") + " " + CategoryText(category);
+  const std::string head = Interrupted(counts);
   if (counts.produced == 0) {
-    return "nothing written: " + filter + " produced no item from " + items + Tail(counts);
+    return head + "nothing written: " + filter + " produced no item from " + items + Tail(counts);
   }
-  return Counted(counts.produced, "item", "items") + " " + CategoryText(category) + " written by " +
-         filter + " to " + output + Tail(counts);
+  return head + Counted(counts.produced, "item", "items") + " " + CategoryText(category) +
+         " written by " + filter + " to " + output + Tail(counts);
 }
 
-std::string OpenFailure(const std::string& filter, const std::string& path) {
-  return filter + " could not open " + (path.empty() ? "its source" : path) +
-         "; its options: orvhost configure " + filter + " --show";
+std::string OpenFailure(const std::string& filter, const std::string& path,
+                        const std::string& cause) {
+  const std::string what = filter + " could not open " + (path.empty() ? "its source" : path);
+  if (!cause.empty()) return what + ": " + cause;
+  return what + "; its options: orvhost configure " + filter + " --show";
 }
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {

@@ -1,79 +1,42 @@
 // The collection as a SQLite database: a marker table that says the file is ours, one table of
-// items (every MediaItem field, the itemKind, the insertion order) and one of settings.
+// items (every MediaItem field, the itemKind, the insertion order, the run, a digest), the links
+// kept with their items, the runs, and the settings (tables: sqlite_schema.cpp).
 #include <sqlite3.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <system_error>
 
 #include "host/collection.h"
+#include "host/sqlite_schema.h"
+#include "host/sqlite_statement.h"
 
 namespace orv::host {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr const char* kFormatName = "orvhost collection";
-constexpr int kSchemaVersion = 1;
-
-// A prepared statement, finalized on every exit path.
-class Statement {
- public:
-  Statement(sqlite3* db, const std::string& sql) {
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement_, nullptr) != SQLITE_OK) {
-      statement_ = nullptr;
-    }
-  }
-  ~Statement() { sqlite3_finalize(statement_); }
-  Statement(const Statement&) = delete;
-  Statement& operator=(const Statement&) = delete;
-
-  bool ok() const { return statement_ != nullptr; }
-  sqlite3_stmt* get() const { return statement_; }
-
-  void BindText(int index, const std::string& text) {
-    sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()),
-                      SQLITE_TRANSIENT);
-  }
-  std::string ColumnText(int column) const {
-    const auto* bytes = sqlite3_column_text(statement_, column);
-    const int n = sqlite3_column_bytes(statement_, column);
-    return bytes ? std::string(reinterpret_cast<const char*>(bytes), static_cast<size_t>(n))
-                 : std::string();
-  }
-  int32_t ColumnInt(int column) const {
-    const sqlite3_int64 value = sqlite3_column_int64(statement_, column);
-    return value < INT32_MIN || value > INT32_MAX ? 0 : static_cast<int32_t>(value);
-  }
-
- private:
-  sqlite3_stmt* statement_ = nullptr;
-};
-
-std::string ItemColumns() {
-  std::string columns;
-  for (const ItemField& field : ItemFields()) {
-    columns += ", \"";
-    columns += field.name;
-    columns += '"';
-  }
-  return columns;
-}
+using sqlite::Statement;
 
 class SqliteCollection : public Collection {
  public:
-  explicit SqliteCollection(sqlite3* db) : db_(db) {}
+  SqliteCollection(sqlite3* db, int version) : db_(db), version_(version) {}
   ~SqliteCollection() override {
-    insert_.reset();  // a statement left open would keep the database from closing
+    // A statement left open would keep the database from closing.
+    insert_.reset();
+    findSame_.reset();
+    findLink_.reset();
     sqlite3_close(db_);
   }
 
-  bool AddItem(const StoredItem& item, std::string& error) override {
+  bool StoreItem(const StoredItem& item, int64_t& id, std::string& error) override {
     // One insert statement for the whole run: an import stores thousands of items.
     if (!insert_) {
-      std::string sql = "INSERT INTO items (itemKind" + ItemColumns() + ") VALUES (?";
+      std::string sql =
+          "INSERT INTO items (run, digest, itemKind" + sqlite::ItemColumns() + ") VALUES (?, ?, ?";
       for (size_t i = 0; i < ItemFields().size(); ++i) sql += ", ?";
       sql += ")";
       insert_ = std::make_unique<Statement>(db_, sql);
@@ -85,56 +48,170 @@ class SqliteCollection : public Collection {
     Statement& insert = *insert_;
     sqlite3_reset(insert.get());
     sqlite3_clear_bindings(insert.get());
-    int index = 1;
-    sqlite3_bind_int(insert.get(), index++, item.itemKind);
-    for (const ItemField& field : ItemFields()) {
-      switch (field.kind) {
-        case FieldKind::kText:
-          insert.BindText(index++, item.*field.text);
-          break;
-        case FieldKind::kInteger:
-          sqlite3_bind_int(insert.get(), index++, item.*field.integer);
-          break;
-        case FieldKind::kPrice:
-          sqlite3_bind_double(insert.get(), index++, item.price);
-          break;
-      }
-    }
+    if (item.run > 0) insert.BindInt(1, item.run);  // else NULL: no run
+    insert.BindInt(2, ItemDigest(item));
+    sqlite::BindItem(insert, 3, item);
     // Autocommit: the item is on disk when the statement is done.
-    const bool stored = sqlite3_step(insert.get()) == SQLITE_DONE;
+    const bool stored = insert.Run();
     if (!stored) Failed(error);
     sqlite3_reset(insert.get());
+    id = sqlite3_last_insert_rowid(db_);
     return stored;
   }
 
   bool Items(std::optional<int> category, std::vector<StoredItem>& items,
              std::string& error) override {
-    Statement select(db_, "SELECT id, itemKind" + ItemColumns() + " FROM items ORDER BY id");
+    // A collection of version 1 read where it cannot be upgraded: no runs, links still rows.
+    const bool upgraded = version_ >= 2;
+    Statement select(db_, std::string("SELECT id, ") + (upgraded ? "run" : "0") + ", itemKind" +
+                              sqlite::ItemColumns() + " FROM items ORDER BY id");
     if (!select.ok()) return Failed(error);
     items.clear();
     int step;
     while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
       StoredItem item;
-      item.order = sqlite3_column_int64(select.get(), 0);
-      item.itemKind = select.ColumnInt(1);
-      int column = 2;
-      for (const ItemField& field : ItemFields()) {
-        switch (field.kind) {
-          case FieldKind::kText:
-            item.*field.text = select.ColumnText(column++);
-            break;
-          case FieldKind::kInteger:
-            item.*field.integer = select.ColumnInt(column++);
-            break;
-          case FieldKind::kPrice:
-            item.price = static_cast<float>(sqlite3_column_double(select.get(), column++));
-            break;
-        }
-      }
-      if (!category || CollectionCategory(item) == *category) items.push_back(std::move(item));
+      item.order = select.ColumnInt64(0);
+      item.run = select.ColumnInt64(1);
+      sqlite::ReadItem(select, 2, item);
+      items.push_back(std::move(item));
     }
     if (step != SQLITE_DONE) return Failed(error);
+    if (upgraded) {
+      if (!ReadLinks(items, error)) return false;
+    } else {
+      AttachLinks(items);
+    }
+    if (category) {
+      size_t kept = 0;
+      for (StoredItem& item : items) {
+        if (CollectionCategory(item) != *category) continue;
+        if (&items[kept] != &item) items[kept] = std::move(item);
+        ++kept;
+      }
+      items.resize(kept);
+    }
     return true;
+  }
+
+  bool FindSame(const StoredItem& item, int64_t& id, std::shared_ptr<const StoredItem>& link,
+                std::string& error) override {
+    id = 0;
+    link.reset();
+    // Prepared once for the whole run: an import asks for every item it stores.
+    if (!Prepare(findSame_, "SELECT id, itemKind" + sqlite::ItemColumns() +
+                                " FROM items WHERE digest = ? ORDER BY id") ||
+        !Prepare(findLink_,
+                 "SELECT itemKind" + sqlite::ItemColumns() + " FROM links WHERE item = ?")) {
+      return Failed(error);
+    }
+    Statement& select = *findSame_;
+    sqlite3_reset(select.get());
+    select.BindInt(1, ItemDigest(item));
+    int step;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+      StoredItem candidate;
+      sqlite::ReadItem(select, 1, candidate);
+      if (SameItem(candidate, item)) {
+        id = select.ColumnInt64(0);
+        break;
+      }
+    }
+    sqlite3_reset(select.get());  // no read transaction left open between items
+    if (step != SQLITE_DONE && step != SQLITE_ROW) return Failed(error);
+    if (id == 0) return true;
+    Statement& linkOf = *findLink_;
+    sqlite3_reset(linkOf.get());
+    linkOf.BindInt(1, id);
+    step = sqlite3_step(linkOf.get());
+    if (step == SQLITE_ROW) {
+      auto found = std::make_shared<StoredItem>();
+      sqlite::ReadItem(linkOf, 0, *found);
+      link = std::move(found);
+    }
+    sqlite3_reset(linkOf.get());
+    return step == SQLITE_ROW || step == SQLITE_DONE || Failed(error);
+  }
+
+  bool SetLink(int64_t id, const StoredItem& link, std::string& error) override {
+    std::string sql = "INSERT OR REPLACE INTO links (item, itemKind" + sqlite::ItemColumns() +
+                      ") VALUES (?, ?";
+    for (size_t i = 0; i < ItemFields().size(); ++i) sql += ", ?";
+    Statement insert(db_, sql + ")");
+    if (!insert.ok()) return Failed(error);
+    insert.BindInt(1, id);
+    sqlite::BindItem(insert, 2, link);
+    return insert.Run() || Failed(error);
+  }
+
+  bool RemoveItems(const std::vector<int64_t>& ids, std::string& error) override {
+    if (!Execute("BEGIN IMMEDIATE")) return Failed(error);
+    Statement item(db_, "DELETE FROM items WHERE id = ?");
+    Statement link(db_, "DELETE FROM links WHERE item = ?");
+    bool ok = item.ok() && link.ok();
+    for (size_t i = 0; ok && i < ids.size(); ++i) {
+      for (Statement* statement : {&item, &link}) {
+        sqlite3_reset(statement->get());
+        statement->BindInt(1, ids[i]);
+        ok = ok && statement->Run();
+      }
+    }
+    return Commit(ok, error);
+  }
+
+  bool BeginRun(RunRecord& run, std::string& error) override {
+    Statement insert(db_, "INSERT INTO runs (started, filter, source) VALUES (?, ?, ?)");
+    if (!insert.ok()) return Failed(error);
+    insert.BindText(1, run.started);
+    insert.BindText(2, run.filter);
+    insert.BindText(3, run.source);
+    if (!insert.Run()) return Failed(error);
+    run.id = sqlite3_last_insert_rowid(db_);
+    return true;
+  }
+
+  bool EndRun(const RunRecord& run, std::string& error) override {
+    Statement update(db_, "UPDATE runs SET stored = ?, ending = ? WHERE id = ?");
+    if (!update.ok()) return Failed(error);
+    update.BindInt(1, run.stored);
+    update.BindText(2, run.ending);
+    update.BindInt(3, run.id);
+    return update.Run() || Failed(error);
+  }
+
+  bool Runs(std::vector<RunRecord>& runs, std::string& error) override {
+    runs.clear();
+    if (version_ < 2) return true;
+    Statement select(db_,
+                     "SELECT id, started, filter, source, "
+                     "(SELECT COUNT(*) FROM items WHERE run = runs.id), ending FROM runs ORDER BY id");
+    if (!select.ok()) return Failed(error);
+    int step;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+      RunRecord run;
+      run.id = select.ColumnInt64(0);
+      run.started = select.ColumnText(1);
+      run.filter = select.ColumnText(2);
+      run.source = select.ColumnText(3);
+      run.stored = select.ColumnInt64(4);
+      run.ending = select.ColumnText(5);
+      runs.push_back(std::move(run));
+    }
+    return step == SQLITE_DONE || Failed(error);
+  }
+
+  bool RemoveRun(int64_t run, std::string& error) override {
+    if (!Execute("BEGIN IMMEDIATE")) return Failed(error);
+    Statement links(db_, "DELETE FROM links WHERE item IN (SELECT id FROM items WHERE run = ?)");
+    Statement items(db_, "DELETE FROM items WHERE run = ?");
+    Statement record(db_, "DELETE FROM runs WHERE id = ?");
+    bool ok = true;
+    for (Statement* statement : {&links, &items, &record}) {
+      ok = ok && statement->ok();
+      if (!ok) break;
+      statement->BindInt(1, run);
+      ok = statement->Run();
+    }
+    return Commit(ok, error);
   }
 
   CollectionSettings Settings() override {
@@ -158,16 +235,12 @@ class SqliteCollection : public Collection {
       }
       upsert.BindText(1, name);
       upsert.BindText(2, value);
-      if (sqlite3_step(upsert.get()) != SQLITE_DONE) ok = false;
+      if (!upsert.Run()) ok = false;
     });
-    if (!ok) {
-      Failed(error);
-      Execute("ROLLBACK");
-      return false;
-    }
-    return Execute("COMMIT") || Failed(error);
+    return Commit(ok, error);
   }
 
+ private:
   bool Execute(const char* sql) {
     return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
   }
@@ -177,60 +250,91 @@ class SqliteCollection : public Collection {
     return false;
   }
 
- private:
+  // Prepares `statement` once; false when it cannot be.
+  bool Prepare(std::unique_ptr<Statement>& statement, const std::string& sql) {
+    if (statement) return true;
+    statement = std::make_unique<Statement>(db_, sql);
+    if (statement->ok()) return true;
+    statement.reset();
+    return false;
+  }
+
+  bool Commit(bool ok, std::string& error) {
+    if (!ok) {
+      Failed(error);
+      Execute("ROLLBACK");
+      return false;
+    }
+    return Execute("COMMIT") || Failed(error);
+  }
+
+  // Attaches the links table's rows to `items` (both in id order).
+  bool ReadLinks(std::vector<StoredItem>& items, std::string& error) {
+    Statement select(db_, "SELECT item, itemKind" + sqlite::ItemColumns() +
+                              " FROM links ORDER BY item");
+    if (!select.ok()) return Failed(error);
+    size_t at = 0;
+    int step;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+      const int64_t owner = select.ColumnInt64(0);
+      while (at < items.size() && items[at].order < owner) ++at;
+      if (at == items.size()) break;
+      if (items[at].order != owner) continue;
+      auto link = std::make_shared<StoredItem>();
+      sqlite::ReadItem(select, 1, *link);
+      items[at].link = std::move(link);
+    }
+    return step == SQLITE_DONE || step == SQLITE_ROW || Failed(error);
+  }
+
   sqlite3* db_;
-  std::unique_ptr<Statement> insert_;
+  int version_;
+  std::unique_ptr<Statement> insert_, findSame_, findLink_;
 };
 
-bool CreateSchema(sqlite3* db) {
-  // id is the insertion order: AUTOINCREMENT never hands out a number twice.
-  std::string items =
-      "CREATE TABLE items (id INTEGER PRIMARY KEY AUTOINCREMENT, itemKind INTEGER NOT NULL";
-  for (const ItemField& field : ItemFields()) {
-    items += ", \"";
-    items += field.name;
-    items += field.kind == FieldKind::kText    ? "\" TEXT NOT NULL DEFAULT ''"
-             : field.kind == FieldKind::kPrice ? "\" REAL NOT NULL DEFAULT 0"
-                                               : "\" INTEGER NOT NULL DEFAULT 0";
+// A file URI that opens `path` as immutable: read without the lock and log files a reader
+// otherwise makes beside it.
+std::string ImmutableUri(const std::string& path) {
+  std::string uri = "file:";
+  for (const char c : path) {
+    if (c == '%' || c == '?' || c == '#') {
+      char escaped[4];
+      std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+      uri += escaped;
+    } else {
+      uri += c;
+    }
   }
-  items += ")";
-  const std::string script =
-      "BEGIN;"
-      "CREATE TABLE orvhost (key TEXT PRIMARY KEY, value TEXT NOT NULL);"
-      "INSERT INTO orvhost VALUES ('format', '" +
-      std::string(kFormatName) +
-      "');"
-      "INSERT INTO orvhost VALUES ('version', '" +
-      std::to_string(kSchemaVersion) +
-      "');"
-      "CREATE TABLE settings (name TEXT PRIMARY KEY, value TEXT NOT NULL);" +
-      items + ";COMMIT;";
-  return sqlite3_exec(db, script.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+  return uri + "?immutable=1";
 }
 
-// True when the open database carries our marker with a version we understand. Only reads.
-bool IsOurCollection(sqlite3* db, std::string& error) {
-  Statement select(db, "SELECT key, value FROM orvhost");
-  if (!select.ok()) {
-    error = "is not an orvhost collection";
-    return false;
+// True when the write-ahead log beside `path` holds changes not yet in the file.
+bool HasPendingLog(const std::string& path) {
+  std::error_code code;
+  const uintmax_t size = fs::file_size(fs::u8path(path + "-wal"), code);
+  return !code && size > 0;
+}
+
+// Why the user cannot change an existing collection, "" when nothing stands in the way: the
+// database writes its log beside the file, so the folder must be writable too.
+std::string WriteObstacle(const fs::path& file) {
+  if (access(file.c_str(), W_OK) != 0) return "the file is read-only for you";
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  if (access(folder.c_str(), W_OK) != 0) {
+    return "its folder " + folder.u8string() + " is not writable for you";
   }
-  bool named = false;
-  int version = 0;
-  while (sqlite3_step(select.get()) == SQLITE_ROW) {
-    const std::string key = select.ColumnText(0);
-    if (key == "format") named = select.ColumnText(1) == kFormatName;
-    if (key == "version") version = select.ColumnInt(1);
+  return "";
+}
+
+sqlite3* OpenDatabase(const std::string& name, int flags, std::string& error) {
+  sqlite3* db = nullptr;
+  if (sqlite3_open_v2(name.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    error = db ? sqlite3_errmsg(db) : "out of memory";
+    sqlite3_close(db);
+    return nullptr;
   }
-  if (!named) {
-    error = "is not an orvhost collection";
-    return false;
-  }
-  if (version != kSchemaVersion) {
-    error = "is a collection of another orvhost version (" + std::to_string(version) + ")";
-    return false;
-  }
-  return true;
+  sqlite3_busy_timeout(db, 5000);
+  return db;
 }
 
 }  // namespace
@@ -238,34 +342,70 @@ bool IsOurCollection(sqlite3* db, std::string& error) {
 std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mode,
                                            std::string& error) {
   const fs::path file = fs::u8path(path);
-  std::error_code code;
   bool exists = false;
   if (!CheckCollectionPath(path, mode, exists, error)) return nullptr;
 
-  sqlite3* db = nullptr;
   // An existing file is opened without the create flag so that a wrong path is never replaced.
   const bool readOnly = mode == OpenMode::kReadOnly;
+  if (exists && access(file.c_str(), R_OK) != 0) {
+    error = "cannot read collection " + path + ": the file is not readable for you";
+    return nullptr;
+  }
+  if (exists && !readOnly) {
+    if (const std::string obstacle = WriteObstacle(file); !obstacle.empty()) {
+      error = "cannot change collection " + path + ": " + obstacle +
+              " (orvhost list and export still read it)";
+      return nullptr;
+    }
+  }
   const int flags = readOnly ? SQLITE_OPEN_READONLY
                     : exists ? SQLITE_OPEN_READWRITE
                              : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-  if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-    error = "cannot open collection " + path + ": " + (db ? sqlite3_errmsg(db) : "out of memory");
-    sqlite3_close(db);
+  std::string why;
+  sqlite3* db = OpenDatabase(path, flags, why);
+  if (!db) {
+    error = "cannot open collection " + path + ": " + why;
     return nullptr;
   }
-  sqlite3_busy_timeout(db, 5000);
+  int version = sqlite::kSchemaVersion;
   if (exists) {
-    std::string why;
-    if (!IsOurCollection(db, why)) {
+    version = sqlite::CollectionVersion(db, why);
+    // A reader in a folder it may not write cannot make the files a logged database is read
+    // with; the file alone is the whole collection when no log is pending beside it.
+    const int code = sqlite3_errcode(db);
+    if (version == 0 && readOnly && (code == SQLITE_CANTOPEN || code == SQLITE_READONLY) &&
+        !HasPendingLog(path)) {
+      sqlite3_close(db);
+      db = OpenDatabase(ImmutableUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, why);
+      if (!db) {
+        error = "cannot open collection " + path + ": " + why;
+        return nullptr;
+      }
+      version = sqlite::CollectionVersion(db, why);
+    }
+    if (version == 0) {
       sqlite3_close(db);
       error = path + " " + why;
+      if (readOnly && HasPendingLog(path)) {
+        error += " (its last changes wait in " + path +
+                 "-wal: open it once where it can be written)";
+      }
       return nullptr;
     }
-  } else if (!CreateSchema(db)) {
+  } else if (!sqlite::CreateSchema(db)) {
     error = "cannot create collection " + path + ": " + sqlite3_errmsg(db);
     sqlite3_close(db);
-    fs::remove(file, code);  // ours, just made, and holding nothing
+    std::error_code ignored;
+    fs::remove(file, ignored);  // ours, just made, and holding nothing
     return nullptr;
+  }
+  if (version < sqlite::kSchemaVersion && !readOnly) {
+    if (!sqlite::UpgradeSchema(db, why)) {
+      sqlite3_close(db);
+      error = "cannot upgrade collection " + path + " (left as it was): " + why;
+      return nullptr;
+    }
+    version = sqlite::kSchemaVersion;
   }
   // Each item is its own transaction, so an interrupted import keeps what was stored. A
   // write-ahead log without a sync per commit keeps that true when the process dies, at a small
@@ -275,7 +415,7 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
     sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
                  nullptr);
   }
-  return std::make_unique<SqliteCollection>(db);
+  return std::make_unique<SqliteCollection>(db, version);
 }
 
 }  // namespace orv::host

@@ -16,6 +16,8 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value);
 
 // True when standard error is a terminal (a console on Windows).
 bool StandardErrorIsTerminal();
+// True when standard input is one: a person can answer a question.
+bool StandardInputIsTerminal();
 
 // The width in columns of the terminal standard output goes to; 0 when it is not a terminal.
 int StandardOutputColumns();

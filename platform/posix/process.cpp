@@ -32,6 +32,8 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
 
 bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
 
+bool StandardInputIsTerminal() { return isatty(STDIN_FILENO) == 1; }
+
 int StandardOutputColumns() {
   struct winsize size {};
   if (isatty(STDOUT_FILENO) != 1 || ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return 0;

@@ -30,7 +30,7 @@ TEST_F(ConfigureTest, ShowOnAFreshProfileListsEveryOptionReadWithItsDefault) {
   const RunResult test = Orvhost({"configure", TESTFILTER_LIBRARY, "--show"});
   ASSERT_EQ(test.status, 0) << test.err;
   const std::vector<std::string> lines = test.OutLines();
-  ASSERT_EQ(lines.size(), 12u) << test.out;  // a header and the eleven options, in table order
+  ASSERT_EQ(lines.size(), 15u) << test.out;  // a header and the fourteen options, in table order
   EXPECT_THAT(lines[0], MatchesRegex(Row("option", "kind", "default", "stored")));
   EXPECT_THAT(lines[1], MatchesRegex(Row("Count", "integer", "3", "-")));
   EXPECT_THAT(lines[4], MatchesRegex(Row("ThrowAt", "integer", "-1", "-")));
@@ -107,10 +107,10 @@ TEST_F(ConfigureTest, StoredValuesTheFilterDoesNotReadAreShownApart) {
   const RunResult shown = Orvhost({"configure", TESTFILTER_LIBRARY, "--show"});
   ASSERT_EQ(shown.status, 0) << shown.err;
   const std::vector<std::string> lines = shown.OutLines();
-  ASSERT_EQ(lines.size(), 13u) << shown.out;
+  ASSERT_EQ(lines.size(), 16u) << shown.out;
   EXPECT_THAT(lines[11],
               MatchesRegex(Row("Prefix", "text", "\"Film\"", "\"\\\\x1b\\[2Jcleared\"")));
-  EXPECT_THAT(lines[12], MatchesRegex("Old +not read +- +\"gone\""));
+  EXPECT_THAT(lines[15], MatchesRegex("Old +not read +- +\"gone\""));
   EXPECT_EQ(shown.out.find('\x1b'), std::string::npos);
 }
 
@@ -123,7 +123,7 @@ TEST_F(ConfigureTest, InfoReportsTheDescriptionAndTheOptionKeys) {
   EXPECT_THAT(r.out, HasSubstr("interfaceTag: 640"));
   EXPECT_THAT(r.out, HasSubstr("icon:         yes"));
   EXPECT_THAT(r.out, HasSubstr("options:      Count, Category, FailOpen, ThrowAt, SkipAt, Export, "
-                               "Heading, Echo, StrangeAt, DieAt, Prefix\n"));
+                               "Heading, Echo, StrangeAt, DieAt, Prefix, Link, Kind, SleepMs\n"));
 }
 
 TEST_F(ConfigureTest, DialogAnsweredFromTheAnswersFile) {

@@ -44,7 +44,9 @@ class CrashSafetyTest : public HostRunTest {
   }
 
   std::vector<std::string> ImportArgs() const {
-    return {"import", FILMCARD_LIBRARY, cards_ + "/film1.film", "--collection", collection_};
+    // Every run stores all its cards again, so that each kill lands while items are written.
+    return {"import", FILMCARD_LIBRARY, cards_ + "/film1.film", "--collection", collection_,
+            "--keep-duplicates"};
   }
 
   // Starts orvhost, kills it after `delay`, and reaps it.

@@ -98,19 +98,23 @@ TEST_F(FileCollectionTest, EveryFieldComesBackAsStoredInOrder) {
   EXPECT_EQ(items[1].itemKind, 64);
 }
 
-TEST_F(FileCollectionTest, ItemsAreFiledByTheCategoryTheirKindCarries) {
+TEST_F(FileCollectionTest, ItemsAreFiledByTheirOwnCategoryElseByTheirKind) {
   auto collection = Open();
   ASSERT_TRUE(collection);
   std::string error;
-  for (int kind : {1, 2, 64, 257, 1}) {
-    ASSERT_TRUE(collection->AddItem(Sample(kind, "n" + std::to_string(kind)), error));
+  for (int kind : {1, 2, 64, 257, 1, 4}) {
+    StoredItem item = Sample(kind, "n" + std::to_string(kind));
+    if (kind == 2) item.category = 0;  // no category of its own: the kind's
+    if (kind == 4) item.category = 2;  // a file item reported as a book
+    ASSERT_TRUE(collection->AddItem(item, error));
   }
   std::vector<StoredItem> items;
   ASSERT_TRUE(collection->Items(1, items, error));
   EXPECT_EQ(items.size(), 4u);
   ASSERT_TRUE(collection->Items(2, items, error));
-  ASSERT_EQ(items.size(), 1u);
+  ASSERT_EQ(items.size(), 2u);
   EXPECT_EQ(items[0].title, "n2");
+  EXPECT_EQ(items[1].title, "n4");
 }
 
 TEST_F(FileCollectionTest, SettingsStartFromDefaultsAndTheLastSaveWins) {

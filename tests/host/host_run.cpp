@@ -69,6 +69,10 @@ pid_t HostRunTest::Start(const std::vector<std::string>& args) {
   envp.push_back(nullptr);
 
   std::vector<std::string> argStrings = {ORVHOST_PROGRAM};
+  if (unprivileged_ && RunningAsRoot()) {
+    argStrings.insert(argStrings.begin(),
+                      {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+  }
   argStrings.insert(argStrings.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& arg : argStrings) argv.push_back(arg.data());
@@ -106,6 +110,8 @@ RunResult HostRunTest::Wait(pid_t pid) {
   }
   return result;
 }
+
+bool RunningAsRoot() { return geteuid() == 0; }
 
 RunResult HostRunTest::Orvhost(const std::vector<std::string>& args) { return Wait(Start(args)); }
 

@@ -39,7 +39,13 @@ class HostRunTest : public ::testing::Test {
   std::string folder_;      // the private temporary folder
   std::string collection_;  // folder_/collection.db
   std::vector<std::string> environment_;  // more NAME=VALUE for the next runs
+  // Run as the unprivileged user "nobody" when the tests run as root, so that file permissions
+  // hold for orvhost as they do for a person.
+  bool unprivileged_ = false;
 };
+
+// True when the tests run as root (file permissions do not hold for them).
+bool RunningAsRoot();
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);

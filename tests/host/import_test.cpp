@@ -112,11 +112,13 @@ TEST_F(ImportTest, ARunEndsWithOneSummaryLine) {
   RunResult r = Import();
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_THAT(r.out, ::testing::MatchesRegex("3 items stored in " + collection_ +
-                                             "; 1 call produced nothing; [0-9]+\\.[0-9]{2} s\n"));
+                                             " \\(run 1\\); 1 call produced nothing; "
+                                             "[0-9]+\\.[0-9]{2} s\n"));
   // With --trace the summary keeps out of the transcript.
   r = Import({"--trace"});
   for (const std::string& line : r.OutLines()) EXPECT_EQ(line.front(), '{') << line;
-  EXPECT_THAT(r.err, HasSubstr("3 items stored in "));
+  EXPECT_THAT(r.err, HasSubstr("nothing new stored in " + collection_ +
+                               ": the 3 items testfilter produced were already there; "));
 
   SetOption("Count", "2");
   SetOption("SkipAt", "-1");

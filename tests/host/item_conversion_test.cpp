@@ -63,13 +63,17 @@ TEST(ItemConversionTest, RoundTripKeepsEveryFieldAndTruncatesFixedTexts) {
   EXPECT_EQ(back.level, 3);
 }
 
-TEST(ItemConversionTest, CategoryComesFromTheKindUnlessHeadingOrLink) {
+TEST(ItemConversionTest, AnItemIsFiledByItsOwnCategoryElseByItsKind) {
   StoredItem item;
-  item.category = 3;
-  item.itemKind = 4;  // a file item reported as a book
+  item.category = 2;
+  item.itemKind = 4;  // a file item (an MP3) reported as a book
+  EXPECT_EQ(CollectionCategory(item), 2);
+  item.category = 0;  // none of its own
   EXPECT_EQ(CollectionCategory(item), 4);
+  item.category = 9;  // none that exists
   item.itemKind = 256 + 1;  // video item with a link to follow
   EXPECT_EQ(CollectionCategory(item), 1);
+  item.category = 3;
   item.itemKind = 64;
   EXPECT_EQ(CollectionCategory(item), 3);
   item.itemKind = 128;

@@ -5,12 +5,18 @@
 // number, so a round trip through the collection can be checked field by field. ThrowAt makes
 // ProcessItem throw at that item, SkipAt returns 0 there, StrangeAt returns 7 (outside the
 // contract) there, DieAt ends the process there at once, FailOpen makes Open give 0, Heading
-// first delivers a heading item (kind 64), Echo delivers one item that repeats the HostDocument.
+// first delivers a heading item (kind 64), Echo delivers one item that repeats the HostDocument,
+// Link follows each item with its web link (the item's kind + 256, then a link item of kind 128),
+// Kind reports that itemKind for every item instead of its category, as filescan reports 4, and
+// SleepMs waits that long before each item (imported or written), for runs long enough to
+// interrupt.
 // Export (Export=1): writes one line per item of the ItemList to the output path.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "contract/filter.h"
 #include "text/codepage.h"
@@ -27,6 +33,7 @@ class TestFilter : public orv::Filter {
   int32_t Open(const char* path, HostDocument* document, ItemList* items) override {
     next_ = 0;
     headingDone_ = false;
+    pendingLink_.clear();
     document_ = document;
     items_ = items;
     if (failOpen_) return 0;
@@ -61,14 +68,27 @@ class TestFilter : public orv::Filter {
       return 1;
     }
     if (echo_) return next_++ == 0 ? Echo(item, itemKind) : -1;
+    if (!pendingLink_.empty()) {
+      Put(&item.title, pendingTitle_);
+      Put(&item.type, pendingLink_);
+      pendingLink_.clear();
+      itemKind = ORV_KIND_LINK;
+      return 1;
+    }
     if (next_ >= count_) return -1;
     const int index = next_++;
     if (index == throwAt_) throw std::runtime_error("ProcessItem failed on purpose");
     if (index == skipAt_) return 0;
     if (index == strangeAt_) return 7;
     if (index == dieAt_) std::_Exit(9);  // no clean-up at all, as when the power goes
+    if (sleepMs_ > 0) std::this_thread::sleep_for(std::chrono::milliseconds(sleepMs_));
     Fill(item, index);
-    itemKind = category_;
+    itemKind = kind_ ? kind_ : category_;
+    if (link_) {
+      itemKind += ORV_KIND_WITH_LINK;
+      pendingTitle_ = prefix_ + " n°" + std::to_string(index + 1);
+      pendingLink_ = "https://films.example/fiche/" + std::to_string(index + 1);
+    }
     return 1;
   }
 
@@ -137,6 +157,7 @@ class TestFilter : public orv::Filter {
 
   int32_t WriteNext(int32_t& itemKind) {
     if (!items_ || !output_ || next_ >= items_->count) return -1;
+    if (sleepMs_ > 0) std::this_thread::sleep_for(std::chrono::milliseconds(sleepMs_));
     const MediaItem& item = items_->items[next_++];
     std::fprintf(output_, "%s|%d|%s\n", hs_text(item.title), static_cast<int>(item.year),
                  hs_text(item.author));
@@ -145,8 +166,9 @@ class TestFilter : public orv::Filter {
   }
 
   int32_t count_ = 3, category_ = 1, failOpen_ = 0, throwAt_ = -1, skipAt_ = -1, export_ = 0;
-  int32_t heading_ = 0, echo_ = 0, strangeAt_ = -1, dieAt_ = -1;
-  std::string prefix_;
+  int32_t heading_ = 0, echo_ = 0, strangeAt_ = -1, dieAt_ = -1, link_ = 0, kind_ = 0;
+  int32_t sleepMs_ = 0;
+  std::string prefix_, pendingTitle_, pendingLink_;
   orv::OptionTable options_ = {
       orv::IntOption("Count", &count_, 3),
       orv::IntOption("Category", &category_, 1),
@@ -159,6 +181,9 @@ class TestFilter : public orv::Filter {
       orv::IntOption("StrangeAt", &strangeAt_, -1),
       orv::IntOption("DieAt", &dieAt_, -1),
       orv::TextOption("Prefix", &prefix_, "Film", orv::OptionControl::kEdit, 1003),
+      orv::IntOption("Link", &link_, 0),
+      orv::IntOption("Kind", &kind_, 0),
+      orv::IntOption("SleepMs", &sleepMs_, 0),
   };
 
   int next_ = 0;
