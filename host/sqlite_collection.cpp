@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -38,10 +39,16 @@ class Statement {
                       SQLITE_TRANSIENT);
   }
   std::string ColumnText(int column) const {
+    std::string text;
+    ColumnText(column, text);
+    return text;
+  }
+  // Into `text`, whose buffer is kept.
+  void ColumnText(int column, std::string& text) const {
     const auto* bytes = sqlite3_column_text(statement_, column);
     const int n = sqlite3_column_bytes(statement_, column);
-    return bytes ? std::string(reinterpret_cast<const char*>(bytes), static_cast<size_t>(n))
-                 : std::string();
+    text.assign(bytes ? reinterpret_cast<const char*>(bytes) : "",
+                bytes ? static_cast<size_t>(n) : 0);
   }
   int32_t ColumnInt(int column) const {
     const sqlite3_int64 value = sqlite3_column_int64(statement_, column);
@@ -109,19 +116,31 @@ class SqliteCollection : public Collection {
 
   bool Items(std::optional<int> category, std::vector<StoredItem>& items,
              std::string& error) override {
+    items.clear();
+    return VisitItems(
+        category,
+        [&](const StoredItem& item) {
+          items.push_back(item);
+          return true;
+        },
+        error);
+  }
+
+  bool VisitItems(std::optional<int> category, const std::function<bool(const StoredItem&)>& visit,
+                  std::string& error) override {
     Statement select(db_, "SELECT id, itemKind" + ItemColumns() + " FROM items ORDER BY id");
     if (!select.ok()) return Failed(error);
-    items.clear();
+    // One item object for every row: its texts keep their buffers from row to row.
+    StoredItem item;
     int step;
     while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
-      StoredItem item;
       item.order = sqlite3_column_int64(select.get(), 0);
       item.itemKind = select.ColumnInt(1);
       int column = 2;
       for (const ItemField& field : ItemFields()) {
         switch (field.kind) {
           case FieldKind::kText:
-            item.*field.text = select.ColumnText(column++);
+            select.ColumnText(column++, item.*field.text);
             break;
           case FieldKind::kInteger:
             item.*field.integer = select.ColumnInt(column++);
@@ -131,7 +150,7 @@ class SqliteCollection : public Collection {
             break;
         }
       }
-      if (!category || CollectionCategory(item) == *category) items.push_back(std::move(item));
+      if ((!category || CollectionCategory(item) == *category) && !visit(item)) return true;
     }
     if (step != SQLITE_DONE) return Failed(error);
     return true;

@@ -21,7 +21,7 @@ fuzz=(clang libclang-rt-dev)
 # packages, and recommendations are not installed here.
 windows=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wine)
 # bench/filescan-bench.sh times these on the same tree, and sqlite3 counts what was stored.
-bench=(libimage-exiftool-perl mediainfo sqlite3)
+bench=(libimage-exiftool-perl mediainfo sqlite3 xsltproc time)
 
 case "${1:-}" in
   native) wanted=("${native[@]}") ;;
