@@ -116,10 +116,7 @@ TEST_F(FormTextsTest, OptionsDialogsOfTheFiltersShowEveryTextWhole) {
   // The film search's site list comes from its site file, beside the library.
   orv::testing::FakeSite site;
   orv::testing::ServeFilmSite(site);
-  std::filesystem::create_directories(folder_ + "/lib");
-  const std::string library = folder_ + "/lib/filmsearch.so";
-  std::filesystem::copy_file(FILMSEARCH_LIBRARY, library);
-  WriteFile(folder_ + "/lib/filmsearch.ini", orv::testing::FilmSiteFile(site.Root()));
+  const std::string library = FilmsearchWithSiteFile(site.Root());
   std::filesystem::remove(folder_ + "/status");
   Start("configure '" + library + "' --dialog", kCols, kRows, "ORV_WEB_TIMEOUT_MS=5000");
   ExpectEveryTextWhole("filmsearch", 129);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "host_run.h"
+#include "tests/filmsearch/film_pages.h"
 #include "tmux_terminal.h"
 
 namespace orv::host::testing {
@@ -108,6 +109,16 @@ class TerminalFormTest : public HostRunTest {
   bool StillRunning() {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     return !std::filesystem::exists(folder_ + "/status");
+  }
+
+  // A copy of filmsearch with its site file beside it, the site at `root`; its path.
+  std::string FilmsearchWithSiteFile(const std::string& root) {
+    std::filesystem::create_directories(folder_ + "/lib");
+    const std::string library = folder_ + "/lib/filmsearch.so";
+    std::filesystem::copy_file(FILMSEARCH_LIBRARY, library,
+                               std::filesystem::copy_options::overwrite_existing);
+    WriteFile(folder_ + "/lib/filmsearch.ini", orv::testing::FilmSiteFile(root));
+    return library;
   }
 
   std::unique_ptr<TmuxTerminal> terminal_;

@@ -199,10 +199,7 @@ TEST_F(TerminalFormTest, DiscfetchServerChosenFromTheListOfTheCddbSettings) {
 TEST_F(TerminalFormTest, FilmsearchSiteAndHitsArePickedWithTheKeyboard) {
   orv::testing::FakeSite site;
   orv::testing::ServeFilmSite(site);
-  std::filesystem::create_directories(folder_ + "/lib");
-  const std::string library = folder_ + "/lib/filmsearch.so";
-  std::filesystem::copy_file(FILMSEARCH_LIBRARY, library);
-  WriteFile(folder_ + "/lib/filmsearch.ini", orv::testing::FilmSiteFile(site.Root()));
+  const std::string library = FilmsearchWithSiteFile(site.Root());
   const std::string timeout = "ORV_WEB_TIMEOUT_MS=5000";
 
   // OK waits for a site to be chosen: Enter on the value field does nothing.
