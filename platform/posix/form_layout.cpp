@@ -167,6 +167,7 @@ DialogTemplate TemplateOf(const platform::ResourceDialog& dialog) {
     control.password = has("ES_PASSWORD");
     control.picture = has("SS_ICON") || has("SS_BITMAP");
     control.multiLine = has("BS_MULTILINE");
+    control.iconButton = has("BS_ICON");
     if (row.kind == static_cast<int>(ControlKind::kLabel)) {
       control.align = has("SS_CENTER")  ? Align::kCenter
                       : has("SS_RIGHT") ? Align::kRight
@@ -324,7 +325,7 @@ int CutTexts(const DialogModel& model, const FormLayout& layout) {
                                      : text.Width() + 4 <= item.textWidth;
         break;
       case ControlKind::kButton:
-        whole = control.icon != 0 || text.Width() <= item.rect.width - 2;
+        whole = control.icon != 0 || item.info.iconButton || text.Width() <= item.rect.width - 2;
         break;
       case ControlKind::kGroupBox:
         whole = text.Width() + 2 <= item.rect.width - 2;

@@ -41,6 +41,7 @@ struct TemplateControl {
   bool password = false;       // ES_PASSWORD
   bool picture = false;        // an icon or bitmap: nothing a terminal can show
   bool multiLine = false;      // BS_MULTILINE: a check box or radio button's text may wrap
+  bool iconButton = false;     // BS_ICON: a push button showing an icon, its name cut to fit
   Align align = Align::kLeft;
 };
 
