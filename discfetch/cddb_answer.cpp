@@ -164,6 +164,28 @@ std::string EntryTextToUser(std::string_view bytes) {
   return text::IsValidUtf8(bytes) ? text::Utf8ToUser(bytes) : text::Latin1ToUser(bytes);
 }
 
+int HttpStatus(std::string_view received) {
+  if (received.substr(0, 5) != "HTTP/") return -1;
+  const size_t space = received.find(' ');
+  if (space == std::string_view::npos || space > 16) return -1;
+  return StatusCode(received.substr(space + 1));
+}
+
+std::string_view FirstLine(std::string_view text) {
+  const size_t end = text.find('\n');
+  std::string_view line = text.substr(0, end);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+bool RefusesProtocolLevel(std::string_view answer) {
+  const int code = StatusCode(answer);
+  if (code < 400 || code > 599) return false;
+  // "501 Illegal protocol level", "502 Protocol level already 5", "500 proto 6 unsupported".
+  const std::string line = text::ToLowerAscii(FirstLine(answer));
+  return line.find("proto") != std::string::npos;
+}
+
 bool ParseSites(std::string_view answer, std::vector<CddbSite>& sites) {
   if (!IsListCode(StatusCode(answer))) return false;
   sites.clear();

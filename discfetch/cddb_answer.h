@@ -56,8 +56,16 @@ std::optional<std::string_view> AnswerBody(std::string_view received);
 // The number of the first three characters; -1 when they are not three digits.
 int StatusCode(std::string_view answer);
 
-// Outside text (Latin-1, or UTF-8 when it is valid UTF-8) in the user's code page.
+// Outside text (Latin-1, or UTF-8 when it is valid UTF-8) in the user's code page: level-6
+// entries are UTF-8, level-5 ones Latin-1 in principle and often UTF-8 in fact.
 std::string EntryTextToUser(std::string_view bytes);
+
+// The status of the HTTP status line ("HTTP/1.0 403 Forbidden" gives 403); -1 without one.
+int HttpStatus(std::string_view received);
+// The first line of a text, without its line end.
+std::string_view FirstLine(std::string_view text);
+// Whether a CDDB error answer says the server does not speak the protocol level asked.
+bool RefusesProtocolLevel(std::string_view answer);
 
 // Each returns false when the command fails; see cddb_answer.cpp for the line shapes.
 bool ParseSites(std::string_view answer, std::vector<CddbSite>& sites);

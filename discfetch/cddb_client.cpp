@@ -22,7 +22,12 @@ std::string CddbClient::HostName() {
 }
 
 std::string CddbClient::HelloText() {
-  return FormatHello(UserName(), HostName(), clientName_, clientVersion_, protoLevel_);
+  if (email_.empty()) {
+    return FormatHello(UserName(), HostName(), clientName_, clientVersion_, protoLevel_);
+  }
+  const auto [user, host] = IdentityWords(email_);
+  return FormatHello(user, host.empty() ? HostName() : host, clientName_, clientVersion_,
+                     protoLevel_);
 }
 
 bool CddbClient::ReceiveUntil(platform::TcpConnection& connection, bool singleLine,
@@ -56,6 +61,13 @@ bool CddbClient::ReceiveUntil(platform::TcpConnection& connection, bool singleLi
     }
     const long got = connection.Receive(buffer, sizeof buffer);
     if (got <= 0) {
+      // A server that refuses closes after its one line (CDDB) or its error page (HTTP): what
+      // came is the whole answer.
+      const std::string& sofar = answer.Text();
+      if (got == 0 && (HttpStatus(sofar) >= 400 || CompleteAnswerLength(sofar, true))) {
+        text = sofar;
+        return true;
+      }
       lastError_ = CddbError::kBroken;  // closed or broken before the answer was complete
       return false;
     }
@@ -76,14 +88,18 @@ bool CddbClient::ReceiveUntil(platform::TcpConnection& connection, bool singleLi
 bool CddbClient::Exchange(const CddbSite& site, std::string_view command, bool singleLine,
                           std::string& body) {
   lastError_ = CddbError::kNone;
+  serverLine_.clear();
   const bool viaProxy = !proxy_.host.empty();
+  const std::string& host = viaProxy ? proxy_.host : site.host;
+  const int32_t port = viaProxy ? proxy_.port : site.port;
+  lastServer_ = site.host + ":" + std::to_string(site.port);
+  if (waitNotice_) waitNotice_(lastServer_);
   platform::TcpConnection connection;
-  const platform::TcpError connected = connection.Connect(
-      viaProxy ? proxy_.host : site.host, viaProxy ? proxy_.port : site.port, timeoutMs_);
+  const platform::TcpError connected = connection.Connect(host, port, timeoutMs_);
   if (connected != platform::TcpError::kNone) {
+    if (viaProxy) lastServer_ = host + ":" + std::to_string(port);
     lastError_ = connected == platform::TcpError::kUnresolved ? CddbError::kUnresolved
-                 : connected == platform::TcpError::kTimedOut ? CddbError::kTimedOut
-                                                              : CddbError::kBroken;
+                                                              : CddbError::kUnreachable;
     return false;
   }
   const std::string request = FormatRequest(site, command, HelloText(), proxy_);
@@ -93,12 +109,34 @@ bool CddbClient::Exchange(const CddbSite& site, std::string_view command, bool s
   }
   std::string received;
   if (!ReceiveUntil(connection, singleLine, received)) return false;
+  // Throttling, a closed door, a server down for maintenance: the gateway's own refusal.
+  if (HttpStatus(received) >= 400) {
+    serverLine_ = std::string(FirstLine(received));
+    lastError_ = CddbError::kRefused;
+    return false;
+  }
   const std::optional<std::string_view> cddb = AnswerBody(received);
   if (!cddb) {
     lastError_ = CddbError::kProtocol;
     return false;
   }
   body = std::string(*cddb);
+  return true;
+}
+
+bool CddbClient::Command(const CddbSite& site, std::string_view command, bool singleLine,
+                         std::string& body) {
+  if (!Exchange(site, command, singleLine, body)) return false;
+  if (protoLevel_ > kFallbackProtocolLevel && RefusesProtocolLevel(body)) {
+    protoLevel_ = kFallbackProtocolLevel;
+    if (!Exchange(site, command, singleLine, body)) return false;
+  }
+  const int code = StatusCode(body);
+  if (code >= 400 && code <= 599) {
+    serverLine_ = std::string(FirstLine(body));
+    lastError_ = CddbError::kRefused;
+    return false;
+  }
   return true;
 }
 
@@ -109,7 +147,7 @@ bool CddbClient::GetSites(const std::string& host, const std::string& path, int3
   site.path = path;
   site.port = port;
   std::string body;
-  if (!Exchange(site, "cmd=sites", false, body)) return false;
+  if (!Command(site, "cmd=sites", false, body)) return false;
   if (ParseSites(body, sites)) return true;
   lastError_ = CddbError::kProtocol;
   return false;
@@ -117,7 +155,7 @@ bool CddbClient::GetSites(const std::string& host, const std::string& path, int3
 
 bool CddbClient::GetStatus(const CddbSite& site, ServerStatus& status) {
   std::string body;
-  if (!Exchange(site, "cmd=stat", false, body)) return false;
+  if (!Command(site, "cmd=stat", false, body)) return false;
   if (ParseStatus(body, status)) return true;
   lastError_ = CddbError::kProtocol;
   return false;
@@ -126,14 +164,16 @@ bool CddbClient::GetStatus(const CddbSite& site, ServerStatus& status) {
 bool CddbClient::QueryDisc(const CddbSite& site, uint32_t discId, const platform::DiscToc& toc,
                            std::vector<QueryMatch>& matches) {
   matches.clear();
+  lastQueryStatus_ = -1;
   const std::array<std::string, 4> arguments = FormatQueryArguments(discId, toc);
   const std::string command = "cmd=cddb+query+" + arguments[0] + "+" + arguments[1] + "+" +
                               arguments[2] + "+" + arguments[3];
   std::string body;
-  if (!Exchange(site, command, true, body)) return false;
+  if (!Command(site, command, true, body)) return false;
+  lastQueryStatus_ = StatusCode(body);
   if (ParseQuery(body, matches)) return true;
   // "No match" is an answer, not a fault.
-  if (StatusCode(body) != 202) lastError_ = CddbError::kProtocol;
+  lastError_ = StatusCode(body) == 202 ? CddbError::kNoMatch : CddbError::kProtocol;
   return false;
 }
 
@@ -142,13 +182,14 @@ bool CddbClient::ReadEntry(const CddbSite& site, const std::string& category, ui
   char id[16];
   std::snprintf(id, sizeof id, "%08x", static_cast<unsigned>(discId));
   std::string body;
-  if (!Exchange(site, "cmd=cddb+read+" + category + "+" + id, false, body)) return false;
+  if (!Command(site, "cmd=cddb+read+" + category + "+" + id, false, body)) return false;
   const std::optional<std::string_view> text = ReadAnswerEntry(body);
   if (!text || !ParseDiscEntry(EntryTextToUser(*text), entry)) {
     lastError_ = CddbError::kProtocol;
     return false;
   }
   entry.discId = discId;
+  lastEntryText_ = std::string(*text);
   return true;
 }
 

@@ -31,12 +31,19 @@ std::string Base64(std::string_view bytes) {
   return out;
 }
 
-std::string HelloWord(std::string_view name) {
+std::string HelloWord(std::string_view name, std::string_view alsoKept) {
   std::string word(name);
   for (char& c : word) {
-    if (!IsAsciiAlnum(c)) c = '_';
+    if (!IsAsciiAlnum(c) && alsoKept.find(c) == std::string_view::npos) c = '_';
   }
   return word;
+}
+
+std::pair<std::string, std::string> IdentityWords(std::string_view email) {
+  const size_t at = email.find('@');
+  const std::string_view user = email.substr(0, at);
+  const std::string_view host = at == std::string_view::npos ? "" : email.substr(at + 1);
+  return {HelloWord(user, ".-_"), HelloWord(host, ".-_")};
 }
 
 std::string FormatHello(std::string_view user, std::string_view host, std::string_view client,
@@ -50,11 +57,11 @@ std::string FormatHello(std::string_view user, std::string_view host, std::strin
 std::string FormatRequest(const CddbSite& site, std::string_view command, std::string_view hello,
                           const ProxySettings& proxy) {
   std::string request = "GET ";
+  const std::string authority = Authority(site);
   if (proxy.host.empty()) {
     request.append(site.path).append("?").append(command).append("&").append(hello);
-    return request + " HTTP/1.0\r\n\r\n";
+    return request + " HTTP/1.0\r\nHost: " + authority + "\r\n\r\n";
   }
-  const std::string authority = Authority(site);
   request.append("http://").append(authority).append(site.path);
   request.append("?").append(command).append("&").append(hello).append(" HTTP/1.0\r\n");
   if (!proxy.user.empty()) {

@@ -20,6 +20,11 @@ ServerAddress DefaultServer();
 // gives the public server.
 ServerAddress ParseServerAddress(const std::string& text);
 
+// The host's ProxyUrl value: a bare host or dotted address, or written as an address,
+// "http://host:port/" (scheme, port and path each optional). The host goes into `host`; a port
+// written there replaces `port`. False when no host is left.
+bool SplitProxyUrl(const std::string& text, std::string& host, int32_t& port);
+
 }  // namespace orv::discfetch
 
 #endif  // ORV_DISCFETCH_DEFAULT_SERVER_H

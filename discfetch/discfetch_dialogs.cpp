@@ -1,5 +1,7 @@
 #include "discfetch/discfetch_dialogs.h"
 
+#include <algorithm>
+
 #include "contract/filter.h"
 #include "contract/list_piece.h"
 #include "discfetch/default_server.h"
@@ -25,6 +27,9 @@ CddbSettingsDialog::CddbSettingsDialog(CddbSettings settings)
     : settings_(settings), table_(MakeSettingsTable(settings.options)) {}
 
 void CddbSettingsDialog::ShowServer(ui::DialogModel& model) const {
+  if (model.Find(kIdCacheMode) && model.Find(kIdCacheMode)->items.empty()) {
+    model.SetItems(kIdCacheMode, ListOfString(kStringCacheModes));
+  }
   PushOptions(table_, model);
   model.SetText(kIdCgiPath, settings_.cgiPath);
 }
@@ -48,7 +53,7 @@ void CddbSettingsDialog::OnDropDown(ui::DialogModel& model, int controlId) {
   sites_.clear();
   // What was typed so far is taken, even if the dialog is cancelled later.
   TakeControls(model);
-  if (!settings_.proxy.host.empty()) settings_.client.SetProxy(settings_.proxy);
+  settings_.client.SetProxy(settings_.proxy);  // none when the host has none now
   const ServerAddress server = DefaultServer();
   std::vector<CddbSite> sites;
   if (!settings_.client.GetSites(server.host, kDefaultCgiPath, server.port, sites)) return;
@@ -110,9 +115,13 @@ void DiscfetchOptionsDialog::OnCommand(ui::DialogModel& model, int controlId) {
 }
 
 void AcquisitionDialog::ShowCount(ui::DialogModel& model) const {
-  model.SetText(kIdQueueCount, FormatNumbers(platform::LoadResourceString(kStringQueueCount),
-                                             {static_cast<int64_t>(queue_.Size()),
-                                              static_cast<int64_t>(kMaxQueuedDiscs)}));
+  const size_t waiting = std::min(queue_.waiting, queue_.Size());
+  model.SetText(
+      kIdQueueCount,
+      FormatNumbers(
+          platform::LoadResourceString(waiting > 0 ? kStringQueueWaiting : kStringQueueCount),
+          {static_cast<int64_t>(queue_.Size()), static_cast<int64_t>(kMaxQueuedDiscs),
+           static_cast<int64_t>(waiting)}));
   if (ui::Control* ok = model.Find(ui::kIdOk)) ok->enabled = queue_.Size() > 0;
 }
 

@@ -5,10 +5,13 @@
 #include "contract/list_piece.h"
 #include "contract/option_meanings.h"
 #include "discfetch/default_server.h"
+#include "discfetch/disc_lookup.h"
 #include "discfetch/discfetch_dialogs.h"
 #include "discfetch/item_builders.h"
 #include "discfetch/resource_ids.h"
+#include "platform/activity.h"
 #include "platform/cd_drive.h"
+#include "platform/data_folder.h"
 #include "platform/option_record.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
@@ -16,6 +19,9 @@
 
 namespace orv::discfetch {
 namespace {
+
+// The entry cache's folder among the filters' data folders.
+constexpr const char* kFilterName = "discfetch";
 
 // The host's own proxy values hold at most this much text.
 constexpr size_t kMaxProxyText = 599;
@@ -28,7 +34,10 @@ std::string ListPiece(const std::string& list, int index) {
 
 }  // namespace
 
-DiscfetchFilter::DiscfetchFilter() : table_(MakeOptionTable(options_)), cgiPath_(kDefaultCgiPath) {
+DiscfetchFilter::DiscfetchFilter()
+    : table_(MakeOptionTable(options_)),
+      cgiPath_(kDefaultCgiPath),
+      activity_([](const std::string& text) { platform::ShowActivity(text); }) {
   proxy_.port = 0;
 }
 
@@ -44,6 +53,9 @@ std::unique_ptr<ui::DialogLogic> DiscfetchFilter::MakeOptionsDialog() {
 }
 
 void DiscfetchFilter::ReadProxySettings() {
+  // Read afresh each time: a proxy the user removed in the host is no longer used.
+  proxy_ = ProxySettings();
+  proxy_.port = 0;
   const std::string names = platform::LoadResourceString(kStringProxyValues);
   platform::ProfileLocation where;
   where.keyPath = ListPiece(names, 1);
@@ -60,6 +72,13 @@ void DiscfetchFilter::ReadProxySettings() {
   if (const std::optional<int32_t> port = platform::ReadProfileInt(where, ListPiece(names, 2))) {
     proxy_.port = *port;
   }
+  std::string host;
+  if (SplitProxyUrl(proxy_.host, host, proxy_.port)) {
+    proxy_.host = host;
+  } else {
+    proxy_.host.clear();
+  }
+  if (!proxy_.host.empty() && proxy_.port <= 0) proxy_.port = 80;
 }
 
 int32_t DiscfetchFilter::Configure(const char* profileName, const char* registryKey,
@@ -92,8 +111,12 @@ int32_t DiscfetchFilter::Open(const char* path, HostDocument* document, ItemList
   (void)items;
   running_ = false;
   aborted_ = false;
+  failures_.clear();
+  callsDone_ = 0;
   client_.SetClient("Orvella", "6.4.0");
   client_.SetTimeout(static_cast<uint32_t>(timeoutMs_));
+  client_.SetIdentity(options_.cddbEmail);
+  client_.SetProtocolLevel(kProtocolLevel);
   discIndex_ = 0;
   trackIndex_ = 0;
   newDisc_ = true;
@@ -115,13 +138,17 @@ int32_t DiscfetchFilter::Open(const char* path, HostDocument* document, ItemList
   server_.host = options_.cddbSite;
   server_.port = options_.cddbPort;
   server_.path = cgiPath_;
-  if (!proxy_.host.empty()) client_.SetProxy(proxy_);
-  // Both answers are discarded: the requests only greet the servers.
-  const ServerAddress publicServer = DefaultServer();
-  std::vector<CddbSite> sites;
-  client_.GetSites(publicServer.host, kDefaultCgiPath, publicServer.port, sites);
-  ServerStatus status;
-  client_.GetStatus(server_, status);
+  ReadProxySettings();
+  client_.SetProxy(proxy_);
+  // Both answers are discarded: the requests only greet the servers. Cache only means no
+  // network at all.
+  if (options_.cddbCache != kCacheOnly) {
+    const ServerAddress publicServer = DefaultServer();
+    std::vector<CddbSite> sites;
+    client_.GetSites(publicServer.host, kDefaultCgiPath, publicServer.port, sites);
+    ServerStatus status;
+    client_.GetStatus(server_, status);
+  }
   done_.assign(queue_.Size(), false);
   running_ = true;
   return 1;
@@ -130,15 +157,29 @@ int32_t DiscfetchFilter::Open(const char* path, HostDocument* document, ItemList
 int32_t DiscfetchFilter::Close() {
   // Discs this run finished leave the queue; those it did not reach wait for the next run.
   if (running_) queue_.RemoveDone(done_);
+  if (running_ && !failures_.empty()) {
+    ui::ShowMessage(FailureReport(failures_), Caption(), ui::MessageButtons::kOk,
+                    ui::MessageIcon::kExclamation);
+  }
   done_.clear();
   running_ = false;
   return 1;
 }
 
 int32_t DiscfetchFilter::GetCount() {
-  int64_t count = static_cast<int64_t>(queue_.Size());
-  if (options_.createTitles) {
-    for (const platform::DiscToc& toc : queue_.tocs) count += static_cast<int64_t>(toc.size());
+  // During a run: the calls made, plus what the discs ahead will take, the disc in work
+  // counted from what its entry holds, so the count never falls behind the calls.
+  int64_t count = running_ ? callsDone_ : 0;
+  const size_t first = running_ ? discIndex_ : 0;
+  for (size_t i = first; i < queue_.Size(); ++i) {
+    count += options_.createTitles ? static_cast<int64_t>(queue_.tocs[i].size()) + 1 : 1;
+  }
+  if (running_ && first < queue_.Size() && !newDisc_ && options_.createTitles) {
+    const platform::DiscToc& toc = queue_.tocs[first];
+    const size_t ahead =
+        missingTracks_ ? (toc.empty() ? 0 : toc.size() - 1) : entry_.trackTitles.size();
+    count -= static_cast<int64_t>(toc.size()) + 1;
+    count += static_cast<int64_t>(ahead > trackIndex_ ? ahead - trackIndex_ : 0) + 1;
   }
   return count > 0x7fffffff ? 0x7fffffff : static_cast<int32_t>(count);
 }
@@ -150,50 +191,43 @@ void DiscfetchFilter::FinishDisc(bool done) {
   missingTracks_ = false;
 }
 
-bool DiscfetchFilter::ReadWithRetries(const QueryMatch& match) {
-  const int32_t attempts = options_.nbAttempt > 0 ? options_.nbAttempt : 1;
-  while (true) {
-    for (int32_t attempt = 0; attempt < attempts; ++attempt) {
-      if (client_.ReadEntry(server_, match.cddbCategory, match.discId, entry_)) return true;
-    }
-    if (options_.nbAttempt <= 0) return false;
-    const ui::MessageAnswer answer =
-        ui::ShowMessage(platform::LoadResourceString(kStringReadFailed), Caption(),
-                        ui::MessageButtons::kAbortRetryIgnore, ui::MessageIcon::kExclamation);
-    if (answer == ui::MessageAnswer::kRetry) continue;
-    if (answer == ui::MessageAnswer::kAbort) aborted_ = true;
-    return false;
-  }
-}
-
 int32_t DiscfetchFilter::StartDisc(MediaItem& item, int32_t& itemKind) {
-  entry_ = DiscEntry();
   trackIndex_ = 0;
   const uint32_t discId = queue_.discIds[discIndex_];
   const platform::DiscToc& toc = queue_.tocs[discIndex_];
-  const int32_t attempts = options_.nbAttempt > 0 ? options_.nbAttempt : 1;
-  bool found = false;
-  for (int32_t attempt = 0; attempt < attempts && !found; ++attempt) {
-    found = client_.QueryDisc(server_, discId, toc, matches_);
-  }
-  const DiscContext disc{options_, static_cast<int>(discIndex_) + 1, toc, entry_};
-  if (found) {
-    // The server's order decides: the first match is read.
-    if (!ReadWithRetries(matches_.front())) {
-      if (aborted_) return -1;
-      FinishDisc(false);  // skipped: it stays queued for another run
+  const int position = static_cast<int>(discIndex_) + 1;
+  const std::string waiting =
+      FormatNumbers(platform::LoadResourceString(kStringWaitingOn), {position});
+  client_.SetWaitNotice([&](const std::string& server) { activity_(waiting + server); });
+  const XmcdCache cache(options_.cddbCache == kCacheOff ? std::string()
+                                                        : platform::FilterDataFolder(kFilterName));
+  DiscLookup lookup(client_, options_, server_, cache);
+  const LookupResult result = lookup.Find(position, discId, toc, entry_);
+  client_.SetWaitNotice(nullptr);
+  activity_("");
+  const DiscContext disc{options_, position, toc, entry_};
+  switch (result.kind) {
+    case LookupResult::Kind::kAborted:
+      aborted_ = true;
+      return -1;
+    case LookupResult::Kind::kFailed:
+      failures_.push_back(result.failure);
+      FinishDisc(false);  // it stays queued for another run
       return 0;
-    }
-    if (!options_.createTitles) {
-      FillDiscItem(item, disc);
-      itemKind = ORV_CATEGORY_AUDIO;
-      FinishDisc(true);
+    case LookupResult::Kind::kNotFound:
+      if (!options_.createNotFound) failures_.push_back(result.failure);
+      break;
+    case LookupResult::Kind::kFound:
+      if (!options_.createTitles) {
+        FillDiscItem(item, disc);
+        itemKind = ORV_CATEGORY_AUDIO;
+        FinishDisc(true);
+        return 1;
+      }
+      FillDiscHeading(item, disc);
+      itemKind = ORV_KIND_HEADING;
+      newDisc_ = false;
       return 1;
-    }
-    FillDiscHeading(item, disc);
-    itemKind = ORV_KIND_HEADING;
-    newDisc_ = false;
-    return 1;
   }
   if (options_.createTitles) {
     missingTracks_ = true;
@@ -214,6 +248,7 @@ int32_t DiscfetchFilter::ProcessItem(MediaItem& item, int32_t& itemKind) {
   itemKind = 0;
   // The run ends when every queued disc is done, however many titles their entries held.
   if (!running_ || aborted_ || discIndex_ >= queue_.Size()) return -1;
+  ++callsDone_;
   const platform::DiscToc& toc = queue_.tocs[discIndex_];
   const DiscContext disc{options_, static_cast<int>(discIndex_) + 1, toc, entry_};
   if (missingTracks_) {

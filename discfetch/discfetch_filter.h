@@ -4,10 +4,12 @@
 //
 // Module-wide state, kept while the library is loaded: the options, the proxy settings read
 // from the host's profile, the CGI path, the CDDB client and the queue of discs. A run
-// (Open to Close) walks the queue; at Close the discs it finished leave the queue.
+// (Open to Close) walks the queue; at Close the discs it imported, or the server does not
+// know, leave the queue, and one message lists the discs not imported with the reason.
 #ifndef ORV_DISCFETCH_DISCFETCH_FILTER_H
 #define ORV_DISCFETCH_DISCFETCH_FILTER_H
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "discfetch/cddb_client.h"
 #include "discfetch/disc_entry.h"
 #include "discfetch/discfetch_options.h"
+#include "discfetch/lookup_report.h"
 
 namespace orv::discfetch {
 
@@ -42,6 +45,12 @@ class DiscfetchFilter : public Filter {
   CddbClient& Client() { return client_; }
   const ProxySettings& Proxy() const { return proxy_; }
   const std::string& CgiPath() const { return cgiPath_; }
+  // The discs of the last run that were not imported, with the reason.
+  const std::vector<DiscFailure>& Failures() const { return failures_; }
+  // Where the line about a lookup's wait goes (the terminal by default).
+  void SetActivitySink(std::function<void(const std::string&)> sink) {
+    activity_ = std::move(sink);
+  }
 
  protected:
   void Describe(FilterInfo& info) override;
@@ -50,10 +59,8 @@ class DiscfetchFilter : public Filter {
 
  private:
   void ReadProxySettings();
-  // One disc from its start: query, read with retries, the first item. -1 on Abort.
+  // One disc from its start: lookup, then the first item. -1 on Abort.
   int32_t StartDisc(MediaItem& item, int32_t& itemKind);
-  // The read with its retries; false when the disc is skipped, `aborted_` set on Abort.
-  bool ReadWithRetries(const QueryMatch& match);
   void FinishDisc(bool done);
 
   DiscfetchOptions options_;
@@ -74,8 +81,10 @@ class DiscfetchFilter : public Filter {
   bool newDisc_ = true;
   bool missingTracks_ = false;
   DiscEntry entry_;
-  std::vector<QueryMatch> matches_;
   std::vector<bool> done_;  // per queued disc: finished by this run
+  std::vector<DiscFailure> failures_;
+  int64_t callsDone_ = 0;
+  std::function<void(const std::string&)> activity_;
 };
 
 }  // namespace orv::discfetch

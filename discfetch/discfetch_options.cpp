@@ -27,6 +27,9 @@ OptionTable MakeOptionTable(DiscfetchOptions& o) {
       IntOption("cddbport", &o.cddbPort, server.port),
       TextOption("cddbdesc", &o.cddbDesc, kDefaultDescription),
       IntOption("NbAttempt", &o.nbAttempt, 4),
+      TextOption("CddbEmail", &o.cddbEmail, ""),
+      IntOption("CddbCache", &o.cddbCache, kCacheOff),
+      IntOption("FirstMatch", &o.firstMatch, 0, C::kCheckBox, kIdFirstMatch),
   };
 }
 
@@ -38,6 +41,8 @@ OptionTable MakeSettingsTable(DiscfetchOptions& o) {
       IntOption("cddbport", &o.cddbPort, server.port, C::kEdit, kIdPort),
       TextOption("cddbdesc", &o.cddbDesc, kDefaultDescription, C::kEdit, kIdDescription),
       IntOption("NbAttempt", &o.nbAttempt, 4, C::kEdit, kIdAttempts),
+      TextOption("CddbEmail", &o.cddbEmail, "", C::kEdit, kIdEmail),
+      IntOption("CddbCache", &o.cddbCache, kCacheOff, C::kComboBox, kIdCacheMode),
   };
 }
 

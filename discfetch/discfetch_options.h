@@ -1,6 +1,6 @@
-// discfetch's fifteen options, in the profile section "discfetch": the item defaults and modes
-// edited in the options dialog (129), the server and attempts edited in the CDDB settings
-// dialog (131).
+// discfetch's options, in the profile section "discfetch": the item defaults and modes edited
+// in the options dialog (129), the server, attempts, identity and cache edited in the CDDB
+// settings dialog (131).
 #ifndef ORV_DISCFETCH_DISCFETCH_OPTIONS_H
 #define ORV_DISCFETCH_DISCFETCH_OPTIONS_H
 
@@ -27,7 +27,13 @@ struct DiscfetchOptions {
   int32_t cddbPort = 80;
   std::string cddbDesc = "Random freedb server";
   int32_t nbAttempt = 4;
+  std::string cddbEmail;   // "" : the hello carries the login and machine names
+  int32_t cddbCache = 0;   // CacheMode
+  int32_t firstMatch = 0;  // 1: always the first match, without asking
 };
+
+// Where entries come from: the server only, the cache before the server, the cache alone.
+enum CacheMode : int32_t { kCacheOff = 0, kCacheFirst = 1, kCacheOnly = 2 };
 
 inline constexpr const char* kDefaultDescription = "Random freedb server";
 

@@ -6,14 +6,31 @@
 namespace orv::discfetch {
 
 enum : int {
-  kStringUnknownType = 6,   // "Inconnu", the default genre
-  kStringQueueCount = 10,   // "%d CDs mémorisés pour importation (max %d)"
-  kStringDiscTitle = 11,    // "CD %03d"
-  kStringTrackTitle = 12,   // "CD %03d - Piste %02d"
-  kStringProxyValues = 20,  // key path|ProxyPort|ProxyPwd|ProxyUrl|ProxyUsr
+  kStringUnknownType = 6,    // "Inconnu", the default genre
+  kStringQueueCount = 10,    // "%d CDs mémorisés pour importation (max %d)"
+  kStringDiscTitle = 11,     // "CD %03d"
+  kStringTrackTitle = 12,    // "CD %03d - Piste %02d"
+  kStringQueueWaiting = 13,  // the count, with the discs left waiting by an earlier run
+  kStringWaitingOn = 14,     // "CD %d : attente de la réponse de " and the server
+  kStringCacheModes = 15,    // the cache list of the CDDB settings dialog
+  kStringNoneOfThese = 16,   // the match dialog's last row
+  kStringMatchPrompt = 17,   // the match dialog's text, with the disc's place
+  kStringMatchColumns = 18,  // the match dialog's column titles
+  kStringProxyValues = 20,   // key path|ProxyPort|ProxyPwd|ProxyUrl|ProxyUsr
   kStringNoDrive = 50,
   kStringQueueFull = 52,
   kStringReadFailed = 55,
+  kStringFailuresHeading = 60,
+  kStringReasonNoMatch = 61,
+  kStringReasonUnreachable = 62,
+  kStringReasonNoAnswer = 63,
+  kStringReasonRefused = 64,
+  kStringReasonGarbled = 65,
+  kStringReasonCancelled = 66,
+  kStringFailuresFate = 67,
+  kStringSetEmail = 68,
+  kStringReasonNotCached = 69,
+  kStringReasonNoneChosen = 70,
   kStringMediumList = 258,
   kStringSoundList = 260,
 };
@@ -22,6 +39,7 @@ enum : int {
   kIconAcquisition = 131,
   kDialogAcquisition = 130,
   kDialogCddbSettings = 131,
+  kDialogMatchChoice = 132,
 };
 
 // Options dialog (129).
@@ -38,6 +56,7 @@ enum : int {
   kIdMedium = 1010,
   kIdSound = 1011,
   kIdTracksInComment = 1012,
+  kIdFirstMatch = 1013,  // always the first match, for unattended runs
   kIdCddbSettings = 3,
 };
 
@@ -50,7 +69,15 @@ enum : int {
   kIdProxyAddress = 1009,
   kIdProxyUser = 1011,
   kIdAttempts = 1013,
+  kIdEmail = 1015,
+  kIdCacheMode = 1016,
   kIdReset = 3,
+};
+
+// Match choice dialog (132).
+enum : int {
+  kIdMatchPrompt = 1001,
+  kIdMatchList = 1002,  // one row per match, then "Aucun de ceux-ci"
 };
 
 // Acquisition dialog (130).

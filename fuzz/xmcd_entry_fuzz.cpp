@@ -1,6 +1,8 @@
 // An xmcd disc entry, as a read answer carries it: decoded from the server's bytes (Latin-1 or
 // UTF-8), parsed, and, when complete, turned into the items of every mode for a disc whose
 // table of contents the input gives too (it may have fewer tracks than the entry has titles).
+// The same bytes are read as a file of the entry cache, for the disc the entry names and for
+// another one.
 //
 // Input: the entry's bytes, then (after a byte 0xFF) the options, the average title length and
 // the table of contents; without them a bare entry file is a whole input. Seeds: entries shaped
@@ -13,6 +15,7 @@
 #include "discfetch/cddb_answer.h"
 #include "discfetch/disc_entry.h"
 #include "discfetch/item_builders.h"
+#include "discfetch/xmcd_cache.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {
@@ -54,7 +57,8 @@ void BuildItems(const DiscContext& disc) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   orv::fuzz::FuzzInput input(data, size);
-  const std::string text = EntryTextToUser(input.Piece());
+  const std::string bytes(input.Piece());
+  const std::string text = EntryTextToUser(bytes);
   const uint8_t choices = input.Byte();
   DiscfetchOptions options;
   options.incNumber = choices & 1;
@@ -72,6 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(entry.trackTitles.size() <= static_cast<size_t>(kMaxEntryTracks));
   Require(entry.trackExtendedData.size() <= static_cast<size_t>(kMaxEntryTracks));
   if (complete) BuildItems(DiscContext{options, 1, toc, entry});
+  for (uint32_t discId : {entry.discId, 0x0501a302u}) {
+    DiscEntry cached;
+    if (ParseCachedEntry(bytes, discId, cached)) {
+      Require(cached.discId == discId);
+      Require(cached.trackTitles.size() == cached.trackExtendedData.size());
+    }
+  }
   (void)DecodeEscapes(text);
   return 0;
 }

@@ -17,8 +17,8 @@ struct CommandText {
 };
 
 const char* const kFilterText =
-    "FILTER is a filter name, looked up beside orvhost (filmcard, pagebuilder), or the path of a\n"
-    "filter library.\n";
+    "FILTER is a filter name, looked up beside orvhost, then in ../lib/orvhost/filters from\n"
+    "orvhost's folder (filmcard, pagebuilder), or the path of a filter library.\n";
 
 const char* const kAnswersText =
     "Dialogs and message boxes of the filter show in the terminal. With --answers FILE (or\n"

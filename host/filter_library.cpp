@@ -45,7 +45,7 @@ std::vector<std::string> FilterSearchFolders() {
   const std::string self = platform::ProgramFolder();
   if (self.empty()) return {};
   const fs::path folder = fs::u8path(self);
-  return {folder.u8string(), (folder.parent_path() / "lib" / "orvhost").u8string()};
+  return {folder.u8string(), (folder / ORVHOST_FILTERS_FROM_BIN).lexically_normal().u8string()};
 }
 
 std::string FilterNameOfFile(const std::string& path) { return fs::u8path(path).stem().u8string(); }
@@ -56,7 +56,9 @@ bool FilterLibrary::Load(const std::string& filter, std::string& error) {
   if (path_.empty()) {
     error = "unknown filter " + filter;
     if (IsDeliverableName(filter) && !folders.empty()) {
-      error += " (no " + platform::LibraryFileName(filter) + " in " + folders.front() + ")";
+      error += " (no " + platform::LibraryFileName(filter) + " in " + folders.front();
+      for (size_t i = 1; i < folders.size(); ++i) error += " or " + folders[i];
+      error += ")";
     }
     return false;
   }

@@ -16,7 +16,8 @@ namespace orv::host {
 std::string FindFilterFile(const std::string& filter,
                            const std::vector<std::string>& searchFolders);
 
-// Where deliverables are looked up: beside orvhost, then the install tree's lib/orvhost.
+// Where deliverables are looked up: beside orvhost, then the install tree's filter folder
+// (lib/orvhost/filters beside orvhost's bin/), so an unpacked tree works wherever it lies.
 std::vector<std::string> FilterSearchFolders();
 
 // The deliverable's name, which is also its profile section: the library file's stem.

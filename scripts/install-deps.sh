@@ -5,6 +5,7 @@
 #   scripts/install-deps.sh windows   the 32-bit Windows cross build and Wine to run its tests
 #   scripts/install-deps.sh fuzz      the fuzz targets (clang and libFuzzer)
 #   scripts/install-deps.sh bench     the tools the benchmarks compare with
+#   scripts/install-deps.sh package   the Debian package's tools (shlibdeps, lintian)
 #
 # As root it runs apt-get itself; otherwise it prints the exact command to run and fails.
 set -euo pipefail
@@ -20,15 +21,19 @@ fuzz=(clang libclang-rt-dev)
 # xauth (for xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their
 # packages, and recommendations are not installed here.
 windows=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wine)
-# bench/filescan-bench.sh times these on the same tree, and sqlite3 counts what was stored.
+# bench/filescan-bench.sh times these on the same tree, and sqlite3 counts what was stored;
+# bench/export-bench.sh times xsltproc beside the export and reads peak memory from GNU time.
 bench=(libimage-exiftool-perl mediainfo sqlite3 xsltproc time)
+# CPack's .deb: dpkg-shlibdeps (dpkg-dev), which finds the libraries with file; lintian checks it.
+package=(dpkg-dev file lintian)
 
 case "${1:-}" in
   native) wanted=("${native[@]}") ;;
   windows) wanted=("${windows[@]}") ;;
   fuzz) wanted=("${native[@]}" "${fuzz[@]}") ;;
   bench) wanted=("${bench[@]}") ;;
-  *) echo "usage: $0 native|windows|fuzz|bench" >&2; exit 2 ;;
+  package) wanted=("${package[@]}") ;;
+  *) echo "usage: $0 native|windows|fuzz|bench|package" >&2; exit 2 ;;
 esac
 
 installed() {

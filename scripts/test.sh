@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the release suite, the same suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then the Windows cross build and its tests under Wine when
-# scripts/test-windows.sh is there, then every fuzz target for a short time (ORV_FUZZ_SECONDS,
+# scripts/test-windows.sh is there, then the packages (scripts/package.sh, checked by
+# scripts/check-packages.sh), then every fuzz target for a short time (ORV_FUZZ_SECONDS,
 # 20 by default; 0 skips it) with fixed seeds (ORV_FUZZ_SEED, 1 by default), so that short run
 # reaches the same inputs on every machine. Exits non-zero when anything fails.
 set -uo pipefail
@@ -17,7 +18,7 @@ export ORV_FUZZ_SEED=${ORV_FUZZ_SEED:-1}
 # the disk. Each stage still calls install-deps.sh itself, which then finds nothing missing,
 # or retries and shows why the early install failed.
 (
-  [[ -f scripts/test-windows.sh ]] && scripts/install-deps.sh windows
+  [[ -f scripts/test-windows.sh ]] && scripts/install-deps.sh windows && scripts/install-deps.sh package
   [[ $fuzz_seconds -gt 0 ]] && scripts/install-deps.sh fuzz
   true
 ) >/dev/null 2>&1 &
@@ -65,6 +66,22 @@ run_windows() {
 }
 wait "$later_deps"
 [[ -f scripts/test-windows.sh ]] && timed run_windows
+
+# The packages, from the release and Windows builds the stages above made: the .deb unpacked
+# into an empty folder runs the main job and the installed-tree checks, and lintian checks it.
+run_packages() {
+  echo "=== packages"
+  local out
+  out=$(mktemp -d)
+  if bash scripts/package.sh "$out" && bash scripts/check-packages.sh "$out"; then
+    summary+=("packages: passed")
+  else
+    failed+=("packages")
+    summary+=("packages: failed")
+  fi
+  rm -rf "$out"
+}
+[[ -f scripts/test-windows.sh ]] && timed run_packages
 
 run_fuzz() {
   echo "=== fuzz: every target for $1 s"

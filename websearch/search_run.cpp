@@ -8,13 +8,14 @@
 #include "websearch/html_cleanup.h"
 #include "websearch/messages.h"
 #include "websearch/picture_store.h"
+#include "websearch/site_file_place.h"
 #include "websearch/user_agent.h"
 #include "websearch/web_ids.h"
 
 namespace orv::websearch {
 
 SiteFile WebSearchFilter::Site() const {
-  return SiteFile(siteFilePath_.empty() ? SiteFilePath(platform::ThisModulePath()) : siteFilePath_);
+  return SiteFile(siteFilePath_.empty() ? SiteFileFor(platform::ThisModulePath()) : siteFilePath_);
 }
 
 void WebSearchFilter::Describe(FilterInfo& info) {

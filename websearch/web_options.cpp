@@ -8,6 +8,7 @@
 #include "text/ascii.h"
 #include "text/number.h"
 #include "websearch/messages.h"
+#include "websearch/site_file_place.h"
 #include "websearch/web_ids.h"
 
 namespace orv::websearch {
@@ -39,7 +40,8 @@ bool ReadNumber(const ui::DialogModel& model, int controlId, int32_t& value) {
   return true;
 }
 
-void EditSiteFile(const SiteFile& file) {
+void EditSiteFile(const SiteFile& read) {
+  const SiteFile file(SiteFileToEdit(read.Path()));
   if (file.Exists() && platform::OpenInTextEditor(file.Path())) return;
   if (file.Exists()) return;  // the editor said why it could not start
   const std::string format = platform::LoadResourceString(kStringMissingFile);

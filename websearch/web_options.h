@@ -28,7 +28,8 @@ void ShowNumber(ui::DialogModel& model, int controlId, int32_t value);
 // The number typed in the box; false when it does not hold one (blanks around it aside).
 bool ReadNumber(const ui::DialogModel& model, int controlId, int32_t& value);
 
-// Opens the site file in the text editor, or says (string 71) that it does not exist.
+// Opens the site file in the text editor (on Linux the user's copy, made first: see
+// SiteFileToEdit), or says (string 71) that it does not exist.
 void EditSiteFile(const SiteFile& file);
 
 class WebOptionsDialog : public OptionsDialog {

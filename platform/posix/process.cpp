@@ -11,6 +11,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/posix/atomic_file.h"
+#include "platform/posix/profile_paths.h"
+#include "platform/user_folder.h"
+
 extern char** environ;
 
 namespace orv::platform {
@@ -40,6 +44,12 @@ int StandardOutputColumns() {
   struct winsize size {};
   if (isatty(STDOUT_FILENO) != 1 || ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return 0;
   return size.ws_col;
+}
+
+std::string UserConfigFolder(bool create) {
+  const std::string root = posix::ProfileStoreRoot();
+  if (root.empty() || (create && !posix::MakeFolders(root))) return "";
+  return root;
 }
 
 bool OpenInTextEditor(const std::string& path) {

@@ -5,6 +5,8 @@
 #include <stdlib.h>
 #include <windows.h>
 
+#include "platform/user_folder.h"
+
 namespace orv::platform {
 
 std::string ProgramFolder() {
@@ -46,6 +48,11 @@ int StandardOutputColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info;
   if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info)) return 0;
   return info.srWindow.Right - info.srWindow.Left + 1;
+}
+
+std::string UserConfigFolder(bool create) {
+  (void)create;
+  return "";
 }
 
 bool OpenInTextEditor(const std::string& path) {

@@ -16,11 +16,15 @@ CddbSite Site(const std::string& host, int port) {
   return site;
 }
 
-TEST(CddbRequest, DirectRequestsCarryPathCommandAndHelloOnly) {
+TEST(CddbRequest, DirectRequestsCarryPathCommandHelloAndTheHostLine) {
   EXPECT_EQ(FormatHello(HelloWord("jean paul"), HelloWord("pc-salon"), "Orvella", "6.4.0", 5),
             "hello=jean_paul+pc_salon+Orvella+6.4.0&proto=5");
-  EXPECT_EQ(FormatRequest(Site("cddb.example", 8880), "cmd=stat", "hello=a+b+c+d&proto=5", {}),
-            "GET /~cddb/cddb.cgi?cmd=stat&hello=a+b+c+d&proto=5 HTTP/1.0\r\n\r\n");
+  EXPECT_EQ(
+      FormatRequest(Site("cddb.example", 8880), "cmd=stat", "hello=a+b+c+d&proto=5", {}),
+      "GET /~cddb/cddb.cgi?cmd=stat&hello=a+b+c+d&proto=5 HTTP/1.0\r\nHost: cddb.example:8880\r\n"
+      "\r\n");
+  EXPECT_EQ(FormatRequest(Site("cddb.example", 80), "cmd=stat", "h", {}),
+            "GET /~cddb/cddb.cgi?cmd=stat&h HTTP/1.0\r\nHost: cddb.example\r\n\r\n");
 }
 
 TEST(CddbRequest, ProxyRequestsNameTheServerAndAuthenticateOnlyWithAUser) {

@@ -2,6 +2,7 @@
 // profile on OK and Cancel, the server list, the acquisition's queue rules.
 #include <gtest/gtest.h>
 
+#include "discfetch/discfetch_dialogs.h"
 #include "tests/discfetch/entry_text.h"
 #include "tests/discfetch/run_fixture.h"
 
@@ -41,7 +42,10 @@ TEST_F(Dialogs, OptionsOkWritesEveryOptionAndCancelNone) {
   EXPECT_EQ(StoredText("cddbsite"), "127.0.0.1");
   EXPECT_EQ(StoredInt("cddbport"), server_.Port());
   EXPECT_EQ(StoredInt("NbAttempt"), 4);
-  EXPECT_EQ(platform::ListProfileValues(Section()).size(), 15u) << "the fifteen options, no more";
+  EXPECT_EQ(StoredText("CddbEmail"), "");
+  EXPECT_EQ(StoredInt("CddbCache"), 0);
+  EXPECT_EQ(StoredInt("FirstMatch"), 0);
+  EXPECT_EQ(platform::ListProfileValues(Section()).size(), 18u) << "every option, no more";
 }
 
 TEST_F(Dialogs, AnIntegerFieldWithoutANumberIsRefused) {
@@ -104,6 +108,39 @@ TEST_F(Dialogs, SettingsShowTheProxyOfTheHost) {
   EXPECT_EQ(filter_.Proxy().host, "proxy.lan");
   EXPECT_EQ(filter_.Proxy().port, 3128);
   EXPECT_EQ(filter_.Proxy().user, "zoe");
+}
+
+TEST_F(Dialogs, TheEmailCacheAndFirstMatchOptionsReachTheProfileOnOk) {
+  const std::string email = "jean.dupont@mail.example.fr";
+  Answer("dialog 129 check 1013=1 press 3 ok\ndialog 131 set 1015=" + email +
+         " select 1016=2 ok\n");
+  EXPECT_EQ(ShowOptions(), 1);
+  EXPECT_EQ(StoredText("CddbEmail"), email);
+  EXPECT_EQ(StoredInt("CddbCache"), 2) << "cache only";
+  EXPECT_EQ(StoredInt("FirstMatch"), 1);
+  // Shown again as stored: the cache list holds the three modes.
+  Answer("dialog 129 press 3 ok\ndialog 131 ok\n");
+  EXPECT_EQ(ShowOptions(), 1);
+  EXPECT_EQ(StoredInt("CddbCache"), 2);
+  const ui::DialogModel settings = ui::LoadDialogModel(131);
+  ASSERT_NE(settings.Find(1016), nullptr);
+  ASSERT_NE(settings.Find(1015), nullptr);
+  EXPECT_EQ(ui::LoadDialogModel(132).Find(1002)->kind, ui::ControlKind::kListView);
+}
+
+TEST_F(Dialogs, DiscsLeftByAnEarlierRunShowAsWaiting) {
+  Insert({{"a", WorkedExampleTracks()}});
+  filter_.Queue().Add(7, {{0, 2, 0}, {1, 0, 0}});
+  filter_.Queue().Add(8, {{0, 2, 0}, {1, 0, 0}});
+  filter_.Queue().RemoveDone({true, false});
+  EXPECT_EQ(filter_.Queue().lastDiscId, 0u) << "the disc in the drive may be fed again";
+  AcquisitionDialog dialog(filter_.Queue(), "D:");
+  ui::DialogModel model = ui::LoadDialogModel(130);
+  dialog.OnInit(model);
+  EXPECT_EQ(model.Text(3000),
+            "1 CDs mémorisés pour importation (max 50), dont 1 en attente depuis une "
+            "importation précédente");
+  EXPECT_TRUE(model.Find(ui::kIdOk)->enabled);
 }
 
 TEST_F(Dialogs, AcquisitionQueuesADiscOnceInARowAndAgainAfterASwap) {

@@ -183,6 +183,13 @@ Answer FakeCddbServer::AnswerFor(const std::string& request) {
 }
 
 void FakeCddbServer::Send(platform::TcpConnection& connection, const Answer& answer) {
+  if (answer.httpStatus != "200 OK") {
+    // An error page, then the connection closes.
+    connection.SendAll("HTTP/1.0 " + answer.httpStatus + "\r\nContent-Type: text/html\r\n\r\n" +
+                           "<html><body>" + answer.httpStatus + "</body></html>\n",
+                       2000);
+    return;
+  }
   std::string whole = kHttpHeader + answer.cddbText;
   const auto waitForClient = [&] {
     // The connection stays open until the client gives up (or the test ends).

@@ -40,6 +40,7 @@ inline constexpr int kSlowDripMs = 40;
 struct Answer {
   std::string cddbText;
   Delivery delivery = Delivery::kWhole;
+  std::string httpStatus = "200 OK";  // "503 Service Unavailable": the gateway refuses
 };
 
 class FakeCddbServer {

@@ -138,5 +138,22 @@ TEST_F(HostImport, ThroughTheProxyTheRequestsNameTheServer) {
             std::string::npos);
 }
 
+TEST_F(HostImport, DiscsNotImportedAreListedWithTheirReasonAtTheEnd) {
+  // The first disc is refused, the second unknown: one message names both, and the run still
+  // went through (exit 0), so what was imported is kept.
+  server_.Script("query", {{"500 Unknown developer email\r\n"}});
+  const RunResult run = ImportWith("dialog 130 press 3002 press 3002 ok\nmsgbox ok\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> ops = Ops(run);
+  ASSERT_EQ(ops.size(), 8u);
+  EXPECT_EQ(ops[4] + ops[5] + ops[6], "\"ProcessItem\":0\"ProcessItem\":0\"ProcessItem\":-1");
+  EXPECT_EQ(run.err.find("no answer left"), std::string::npos) << "one message, answered";
+  platform::SetEnvironmentValue("ORVHOST_CDDB_DEFAULT", "127.0.0.1:1");
+  const RunResult down = ImportWith("dialog 130 press 3002 ok\n");
+  ASSERT_EQ(down.status, 0) << down.err;
+  EXPECT_NE(down.err.find("CD 1 : serveur injoignable (127.0.0.1:1)"), std::string::npos)
+      << down.err;
+}
+
 }  // namespace
 }  // namespace orv::discfetch

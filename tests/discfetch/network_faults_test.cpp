@@ -10,6 +10,7 @@
 #include <chrono>
 
 #include "discfetch/cddb_answer.h"
+#include "discfetch/lookup_report.h"
 #include "tests/discfetch/entry_text.h"
 #include "tests/discfetch/fake_cddb_server.h"
 #include "tests/discfetch/run_fixture.h"
@@ -114,7 +115,7 @@ TEST_F(ClientFaults, UnreachableServersFailQuickly) {
   site_.host = "127.0.0.1";
   site_.port = closed.Port();
   closed.Close();
-  EXPECT_EQ(Failing([&] { return Query(); }), CddbError::kBroken);
+  EXPECT_EQ(Failing([&] { return Query(); }), CddbError::kUnreachable);
 }
 
 // The same faults seen by an import run: the disc is not found, or message 55 is asked.
@@ -127,7 +128,7 @@ class RunFaults : public testing::RunTest {
   }
 };
 
-TEST_F(RunFaults, FailedQueriesCostTheirAttemptsThenTheDiscIsNotFound) {
+TEST_F(RunFaults, FailedQueriesCostTheirAttemptsThenTheDiscWaitsForTheNextRun) {
   SetOptions({{"NbAttempt", 4}, {"CreateNotFound", 1}});
   Insert({{"a", testing::WorkedExampleTracks()}});
   server_.AddEntry("rock", EntryText("0501a302", "Noir / Tostaky", {"Un", "Deux"}));
@@ -140,8 +141,11 @@ TEST_F(RunFaults, FailedQueriesCostTheirAttemptsThenTheDiscIsNotFound) {
   const std::vector<Produced> produced = Run();
   EXPECT_LT(std::chrono::steady_clock::now() - start, kCeiling);
   ASSERT_EQ(produced.size(), 1u);
-  EXPECT_EQ(produced[0].title, "CD 001") << "four failed queries: not found";
+  EXPECT_EQ(produced[0].result, 0) << "a server that fails is not a disc it does not know";
   EXPECT_EQ(server_.RequestCount("query"), 4u);
+  EXPECT_EQ(filter_.Queue().Size(), 1u);
+  ASSERT_EQ(filter_.Failures().size(), 1u);
+  EXPECT_EQ(filter_.Failures()[0].outcome, LookupOutcome::kGarbled) << "the last: too large";
 }
 
 TEST_F(RunFaults, AFailedReadAsksMessage55AndIgnoreSkipsTheDisc) {

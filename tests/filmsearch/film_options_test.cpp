@@ -127,7 +127,7 @@ TEST_F(FilmOptionsTest, ConfigureOkStoresEveryOptionAndCancelNone) {
   EXPECT_NE(info.icon, nullptr);
 }
 
-TEST_F(FilmOptionsTest, TheEditButtonOpensTheSiteFileOrSaysItIsMissing) {
+TEST_F(FilmOptionsTest, TheEditButtonOpensTheUsersCopyOfTheSiteFileOrSaysItIsMissing) {
   const std::string seen = folder_ / "seen.txt";
   const std::string editor =
       folder_.Write("editor.sh", "#!/bin/sh\nprintf '%s' \"$1\" > '" + seen + "'\n");
@@ -140,7 +140,10 @@ TEST_F(FilmOptionsTest, TheEditButtonOpensTheSiteFileOrSaysItIsMissing) {
   FilmOptionsDialog present(table, options, web, websearch::SiteFile(site_));
   present.OnInit(model);
   present.OnCommand(model, websearch::kIdEditSiteFile);
-  EXPECT_EQ(orv::testing::ReadFile(seen), site_);
+  // The editor gets the user's own copy, which the filter reads from then on.
+  const std::string own = folder_ / "config/filmsearch.ini";
+  EXPECT_EQ(orv::testing::ReadFile(seen), own);
+  EXPECT_EQ(orv::testing::ReadFile(own), orv::testing::ReadFile(site_));
 
   // The message names the missing file; its answer is taken from the answers file.
   Answer("msgbox ok\ndialog 1001 cancel\n");

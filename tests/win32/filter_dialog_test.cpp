@@ -202,6 +202,7 @@ TEST_F(FilterDialogTest, DiscfetchOkWritesTheOptionsOfBothDialogs) {
                  DialogDriver::SetText(dialog, 1001, "80");
                  DialogDriver::SelectComboItem(dialog, 1010, 9);  // MP3
                  DialogDriver::ClickRadio(dialog, 1006);          // one item per title
+                 DialogDriver::SetCheck(dialog, 1013, true);      // always the first match
                  DialogDriver::Press(dialog, 3);
                  HWND settings = driver.WaitForDialog(dialog);
                  ASSERT_NE(settings, nullptr);
@@ -209,6 +210,8 @@ TEST_F(FilterDialogTest, DiscfetchOkWritesTheOptionsOfBothDialogs) {
                  DialogDriver::SetText(settings, 3004, "cddb.example");
                  DialogDriver::SetText(settings, 1002, "8880");
                  DialogDriver::SetText(settings, 1013, "0");
+                 DialogDriver::SetText(settings, 1015, "jean.dupont@mail.example.fr");
+                 DialogDriver::SelectComboItem(settings, 1016, 1);  // cache first
                  DialogDriver::Press(settings, IDOK);
                  EXPECT_TRUE(driver.WaitUntilClosed(settings));
                  DialogDriver::Press(dialog, IDOK);
@@ -224,6 +227,9 @@ TEST_F(FilterDialogTest, DiscfetchOkWritesTheOptionsOfBothDialogs) {
   EXPECT_EQ(String("discfetch", "cddbsite"), "cddb.example");
   EXPECT_EQ(Dword("discfetch", "cddbport"), 8880u);
   EXPECT_EQ(Dword("discfetch", "NbAttempt"), 1u) << "0 attempts become 1";
+  EXPECT_EQ(String("discfetch", "CddbEmail"), "jean.dupont@mail.example.fr");
+  EXPECT_EQ(Dword("discfetch", "CddbCache"), 1u);
+  EXPECT_EQ(Dword("discfetch", "FirstMatch"), 1u);
   Clean("discfetch");
 }
 
