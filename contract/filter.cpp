@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "contract/option_meanings.h"
 #include "contract/options_dialog.h"
+#include "platform/option_record.h"
 #include "platform/resources.h"
 
 namespace orv {
@@ -12,6 +14,7 @@ int32_t Filter::Configure(const char* profileName, const char* registryKey, int3
                                     platform::LoadResourceString(kStringSection));
   OptionTable& options = Options();
   LoadOptions(options, store_);
+  if (platform::OptionMeaningsWanted(store_)) NoteMeanings();
   if (!showDialog) return 1;
   std::unique_ptr<ui::DialogLogic> dialog = MakeOptionsDialog();
   if (ui::RunModalDialog(kDialogOptions, *dialog) == ui::DialogResult::kOk) {
@@ -21,6 +24,15 @@ int32_t Filter::Configure(const char* profileName, const char* registryKey, int3
   // Nothing was written, so reloading restores the values read at the start.
   LoadOptions(options, store_);
   return 0;
+}
+
+void Filter::NoteMeanings() {
+  // The dialog as it would open, lists filled and values shown, but never shown.
+  ui::DialogModel model = ui::LoadDialogModel(kDialogOptions);
+  if (model.id == 0) return;
+  std::unique_ptr<ui::DialogLogic> dialog = MakeOptionsDialog();
+  dialog->OnInit(model);
+  platform::NoteOptionMeanings(store_, OptionMeanings(Options(), model));
 }
 
 int32_t Filter::GetInfo(FilterInfo& info) {

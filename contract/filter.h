@@ -45,6 +45,9 @@ class Filter {
   virtual int32_t ProcessItem(MediaItem& item, int32_t& itemKind) = 0;
 
   const platform::ProfileLocation& OptionStore() const { return store_; }
+  // For a host that asks what the options mean (platform/option_record.h): the options dialog
+  // is initialised without being shown and each option's meaning noted.
+  void NoteMeanings();
 
  protected:
   // category, sourceKind, isExport.

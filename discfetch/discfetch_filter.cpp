@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "contract/list_piece.h"
+#include "contract/option_meanings.h"
 #include "discfetch/default_server.h"
 #include "discfetch/disc_lookup.h"
 #include "discfetch/discfetch_dialogs.h"
@@ -11,6 +12,7 @@
 #include "platform/activity.h"
 #include "platform/cd_drive.h"
 #include "platform/data_folder.h"
+#include "platform/option_record.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
 #include "text/number.h"
@@ -84,6 +86,12 @@ int32_t DiscfetchFilter::Configure(const char* profileName, const char* registry
   // The defaults follow $ORVHOST_CDDB_DEFAULT as it is now.
   table_ = MakeOptionTable(options_);
   Filter::Configure(profileName, registryKey, 0);
+  if (platform::OptionMeaningsWanted(OptionStore())) {
+    // The server's options belong to the CDDB settings dialog; their labels are the template's.
+    platform::NoteOptionMeanings(
+        OptionStore(),
+        OptionMeanings(MakeSettingsTable(options_), ui::LoadDialogModel(kDialogCddbSettings)));
+  }
   ReadProxySettings();
   const char* timeout = std::getenv("ORVHOST_CDDB_TIMEOUT");
   timeoutMs_ = timeout ? text::IntegerValue(timeout) : kRunTimeoutMs;

@@ -7,6 +7,7 @@
 #ifndef ORV_HOST_COLLECTION_H
 #define ORV_HOST_COLLECTION_H
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,6 +60,18 @@ class Collection {
   // Removes the run's items and its record, all or none.
   virtual bool RemoveRun(int64_t run, std::string& error) = 0;
 
+  // The same items handed one at a time to `visit`, which may keep none of them (a store may
+  // reuse the object it passes); `visit` returning false stops the walk (still a success).
+  // Holds one item at a time where the store can stream them.
+  virtual bool VisitItems(std::optional<int> category,
+                          const std::function<bool(const StoredItem&)>& visit, std::string& error) {
+    std::vector<StoredItem> items;
+    if (!Items(category, items, error)) return false;
+    for (const StoredItem& item : items) {
+      if (!visit(item)) break;
+    }
+    return true;
+  }
   // Defaults completed by what the collection stores.
   virtual CollectionSettings Settings() = 0;
   virtual bool SaveSettings(const CollectionSettings& settings, std::string& error) = 0;
@@ -79,8 +92,7 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
 // The checks both stores make before opening `path`: it must be a file; a missing one must be in
 // a folder that exists, and with kExistingOnly or kReadOnly it must exist. Sets `exists`; on
 // failure sets `error` and returns false.
-bool CheckCollectionPath(const std::string& path, OpenMode mode, bool& exists,
-                         std::string& error);
+bool CheckCollectionPath(const std::string& path, OpenMode mode, bool& exists, std::string& error);
 
 // $XDG_DATA_HOME/orvhost/collection.db, else ~/.local/share/orvhost/collection.db.
 std::string DefaultCollectionPath();

@@ -34,10 +34,11 @@ class ItemRecords {
   }
   bool Add(const StoredItem& stored) {
     MediaItem item;
-    if (!ToMediaItem(stored, item)) return false;
+    if (!ToMediaItem(stored, item, records_.empty() ? nullptr : &records_.back())) return false;
     records_.push_back(item);
     return true;
   }
+  size_t Size() const { return records_.size(); }
   ItemList List() {
     ItemList list{};
     list.items = records_.empty() ? nullptr : records_.data();
@@ -94,19 +95,23 @@ int RunExport(const Command& command) {
   const FilterInfo info = run.GetInfo();
   if (!info.isExport) return Fail(kExitUsage, library.name() + " is an import filter: use import");
 
-  std::vector<StoredItem> stored;
-  if (collection && !collection->Items(info.category, stored, error)) {
+  // The records are made as the items are read: the collection's items are never all held twice.
+  ItemRecords records;
+  std::string failure;
+  const auto add = [&](const StoredItem& item) {
+    // Headings and link items give the collection its shape; they are not items to export.
+    if (IsHeadingOrLink(item.itemKind)) return true;
+    if (records.Size() >= static_cast<size_t>(INT32_MAX)) {
+      failure = "too many items for one export";
+    } else if (!records.Add(item)) {
+      failure = "out of memory making item records";
+    }
+    return failure.empty();
+  };
+  if (collection && !collection->VisitItems(info.category, add, error)) {
     return Fail(kExitUnavailable, error);
   }
-  if (stored.size() > static_cast<size_t>(INT32_MAX)) {
-    return Fail(kExitUnavailable, "too many items for one export");
-  }
-  ItemRecords records;
-  for (const StoredItem& item : stored) {
-    // Headings and link items give the collection its shape; they are not items to export.
-    if (IsHeadingOrLink(item.itemKind)) continue;
-    if (!records.Add(item)) return Fail(kExitUnavailable, "out of memory making item records");
-  }
+  if (!failure.empty()) return Fail(kExitUnavailable, failure);
   ItemList items = records.List();
 
   HostDocumentHolder document(collection ? collection->Settings() : DefaultSettings(), databasePath,

@@ -39,8 +39,9 @@ std::string Shown(const platform::ProfileValue& value) {
 FilterOptions DiscoverOptions(const platform::ProfileLocation& where,
                               const std::function<void()>& configure) {
   FilterOptions result;
-  const std::optional<std::vector<platform::ProfileValue>> read =
-      platform::RecordOptionReads(where, configure);
+  std::optional<std::vector<platform::ProfileValue>> read;
+  const std::vector<platform::OptionMeaning> meanings = platform::RecordOptionMeanings(
+      where, [&] { read = platform::RecordOptionReads(where, configure); });
   result.recorded = read.has_value();
   if (read) {
     for (const platform::ProfileValue& value : *read) {
@@ -61,11 +62,18 @@ FilterOptions DiscoverOptions(const platform::ProfileLocation& where,
     option.stored = value;
     result.options.push_back(std::move(option));
   }
+  for (const platform::OptionMeaning& meaning : meanings) {
+    if (FilterOption* option = Find(result.options, meaning.name)) {
+      option->meaning = Printable(text::UserToUtf8(meaning.meaning));
+    }
+  }
   return result;
 }
 
 std::string OptionsListing(const FilterOptions& options) {
-  std::vector<std::array<std::string, 4>> rows = {{"option", "kind", "default", "stored"}};
+  constexpr size_t kColumns = 5;
+  std::vector<std::array<std::string, kColumns>> rows = {
+      {"option", "kind", "default", "stored", "meaning"}};
   for (const FilterOption& option : options.options) {
     // Without a record (the Windows build) a stored value is all there is: its own kind shows.
     const platform::ProfileValue& kind = option.read ? option.byDefault : *option.stored;
@@ -73,25 +81,27 @@ std::string OptionsListing(const FilterOptions& options) {
     rows.push_back({Printable(text::UserToUtf8(option.name)),
                     known ? (kind.isInteger ? "integer" : "text") : "not read",
                     option.read ? Shown(option.byDefault) : (options.recorded ? "-" : "?"),
-                    option.stored ? Shown(*option.stored) : "-"});
+                    option.stored ? Shown(*option.stored) : "-", option.meaning});
   }
-  // Long defaults do not push the stored values far away.
+  // Long defaults and values do not push the meanings far away.
   constexpr size_t kMaxColumn = 32;
-  size_t widths[3] = {0, 0, 0};
+  size_t widths[kColumns - 1] = {};
   for (const auto& row : rows) {
-    for (int c = 0; c < 3; ++c) {
+    for (size_t c = 0; c + 1 < kColumns; ++c) {
       widths[c] = std::max(widths[c], std::min(kMaxColumn, CharacterCount(row[c])));
     }
   }
   std::string out;
   for (const auto& row : rows) {
     std::string line;
-    for (int c = 0; c < 3; ++c) {
+    for (size_t c = 0; c + 1 < kColumns; ++c) {
       line += row[c];
       const size_t shown = CharacterCount(row[c]);
       line.append(shown < widths[c] ? widths[c] - shown + 2 : 2, ' ');
     }
-    out += line + row[3] + "\n";
+    line += row[kColumns - 1];
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out += line + "\n";
   }
   return out;
 }

@@ -19,6 +19,7 @@ struct FilterOption {
   bool read = false;                 // the filter reads it: the default below is known
   platform::ProfileValue byDefault;  // kind and default value
   std::optional<platform::ProfileValue> stored;
+  std::string meaning;  // UTF-8: what the option means in the filter's dialog, "" unknown
 };
 
 struct FilterOptions {
@@ -28,12 +29,12 @@ struct FilterOptions {
 };
 
 // Runs `configure` (the filter's Configure without its dialog) while recording the options read
-// from `where`, and joins what `where` stores.
+// from `where` and what the filter says they mean, and joins what `where` stores.
 FilterOptions DiscoverOptions(const platform::ProfileLocation& where,
                               const std::function<void()>& configure);
 
-// `configure --show`: a table of key, kind, default and stored value ("-" when none), texts
-// quoted with their control characters escaped.
+// `configure --show`: a table of key, kind, default, stored value ("-" when none) and meaning,
+// texts quoted with their control characters escaped.
 std::string OptionsListing(const FilterOptions& options);
 
 // "Count, Category, Prefix": the keys of the options read ("" when none or unknown).

@@ -26,8 +26,14 @@ void SetFixedText(char* field, size_t size, const std::string& utf8) {
 
 std::string TextOfField(HostString s) { return text::UserToUtf8(orv::TextOf(s)); }
 
-bool MakeText(HostString& field, const std::string& utf8) {
+// A text equal to `same` shares it (texts are reference-counted and never changed in place).
+bool MakeText(HostString& field, const std::string& utf8, HostString same) {
   const std::string user = text::Utf8ToUser(utf8);
+  if (same && TextOf(same) == user) {
+    hs_retain(same);
+    field = same;
+    return true;
+  }
   field = hs_make(user.data(), user.size());
   return field != nullptr;
 }
@@ -87,14 +93,17 @@ StoredItem FromMediaItem(const MediaItem& item, int32_t itemKind) {
   return s;
 }
 
-bool ToMediaItem(const StoredItem& s, MediaItem& item) {
+bool ToMediaItem(const StoredItem& s, MediaItem& item, const MediaItem* previous) {
   std::memset(&item, 0, sizeof item);
-  const bool made = MakeText(item.title, s.title) && MakeText(item.type, s.type) &&
-                    MakeText(item.editor, s.editor) && MakeText(item.author, s.author) &&
-                    MakeText(item.coauthor, s.coauthor) && MakeText(item.lang, s.lang) &&
-                    MakeText(item.custom1, s.custom1) && MakeText(item.custom2, s.custom2) &&
-                    MakeText(item.custom3, s.custom3) && MakeText(item.comment, s.comment) &&
-                    MakeText(item.image, s.image) && MakeText(item.lendname, s.lendname);
+  const auto make = [&](HostString MediaItem::*field, const std::string& utf8) {
+    return MakeText(item.*field, utf8, previous ? previous->*field : nullptr);
+  };
+  const bool made = make(&MediaItem::title, s.title) && make(&MediaItem::type, s.type) &&
+                    make(&MediaItem::editor, s.editor) && make(&MediaItem::author, s.author) &&
+                    make(&MediaItem::coauthor, s.coauthor) && make(&MediaItem::lang, s.lang) &&
+                    make(&MediaItem::custom1, s.custom1) && make(&MediaItem::custom2, s.custom2) &&
+                    make(&MediaItem::custom3, s.custom3) && make(&MediaItem::comment, s.comment) &&
+                    make(&MediaItem::image, s.image) && make(&MediaItem::lendname, s.lendname);
   if (!made) {
     ReleaseItemTexts(item);
     return false;

@@ -27,8 +27,10 @@ bool MakeFreshItem(MediaItem& item);
 StoredItem FromMediaItem(const MediaItem& item, int32_t itemKind);
 
 // Fills a record from a stored item: texts made by the host in the user's code page, fixed texts
-// truncated so that their terminator fits. False when a text could not be made.
-bool ToMediaItem(const StoredItem& stored, MediaItem& item);
+// truncated so that their terminator fits. A text equal to the same field of `previous` shares
+// that record's text (a collection repeats editors, languages, comments from item to item). False
+// when a text could not be made.
+bool ToMediaItem(const StoredItem& stored, MediaItem& item, const MediaItem* previous = nullptr);
 
 // Releases every text of the record and leaves the fields null.
 void ReleaseItemTexts(MediaItem& item);

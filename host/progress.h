@@ -3,8 +3,13 @@
 #define ORV_HOST_PROGRESS_H
 
 #include <cstdint>
+#include <string>
 
 namespace orv::host {
+
+// "12/40" while the count announced holds; the number done alone past it, or when none was
+// announced ("41", never "41/40").
+std::string ProgressText(int64_t calls, int32_t total);
 
 class Progress {
  public:
@@ -22,6 +27,7 @@ class Progress {
   bool drawn_ = false;
   int32_t total_ = 0;
   int64_t calls_ = 0;
+  size_t width_ = 0;  // the widest text drawn
 };
 
 }  // namespace orv::host

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -91,6 +92,28 @@ class SqliteCollection : public Collection {
       items.resize(kept);
     }
     return true;
+  }
+
+  // Streams the rows one at a time into one reused item, for exports: they never see links, so
+  // none are attached. A collection not yet upgraded keeps its links as rows and is read whole.
+  bool VisitItems(std::optional<int> category, const std::function<bool(const StoredItem&)>& visit,
+                  std::string& error) override {
+    if (version_ < 2) return Collection::VisitItems(category, visit, error);
+    Statement select(db_, "SELECT id, run, itemKind" + sqlite::ItemColumns() +
+                              " FROM items ORDER BY id");
+    if (!select.ok()) return Failed(error);
+    StoredItem item;  // its texts keep their buffers from row to row
+    int step;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+      item.order = select.ColumnInt64(0);
+      item.run = select.ColumnInt64(1);
+      sqlite::ReadItem(select, 2, item);
+      if ((!category || CollectionCategory(item) == *category) && !visit(item)) {
+        sqlite3_reset(select.get());
+        return true;
+      }
+    }
+    return step == SQLITE_DONE || Failed(error);
   }
 
   bool FindSame(const StoredItem& item, int64_t& id, std::shared_ptr<const StoredItem>& link,

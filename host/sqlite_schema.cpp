@@ -80,7 +80,7 @@ int ReadItem(const Statement& statement, int column, StoredItem& item) {
   for (const ItemField& field : ItemFields()) {
     switch (field.kind) {
       case FieldKind::kText:
-        item.*field.text = statement.ColumnText(column++);
+        statement.ColumnText(column++, item.*field.text);
         break;
       case FieldKind::kInteger:
         item.*field.integer = statement.ColumnInt(column++);

@@ -32,10 +32,16 @@ class Statement {
   }
   void BindInt(int index, int64_t value) { sqlite3_bind_int64(statement_, index, value); }
   std::string ColumnText(int column) const {
+    std::string text;
+    ColumnText(column, text);
+    return text;
+  }
+  // Into `text`, whose buffer is kept: a walk over many rows reuses it.
+  void ColumnText(int column, std::string& text) const {
     const auto* bytes = sqlite3_column_text(statement_, column);
     const int n = sqlite3_column_bytes(statement_, column);
-    return bytes ? std::string(reinterpret_cast<const char*>(bytes), static_cast<size_t>(n))
-                 : std::string();
+    text.assign(bytes ? reinterpret_cast<const char*>(bytes) : "",
+                bytes ? static_cast<size_t>(n) : 0);
   }
   int32_t ColumnInt(int column) const {
     const sqlite3_int64 value = sqlite3_column_int64(statement_, column);

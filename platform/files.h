@@ -59,7 +59,8 @@ class FileEnumeration {
 };
 
 // CopyFileA: false when the source cannot be read or the target cannot be written, or when the
-// target exists and `overwrite` is false. The copy is complete or the target is left untouched.
+// target exists and `overwrite` is false. The copy is complete or the target is left untouched
+// (a temporary file renamed over it); it is not forced to disk.
 bool CopyFile(const std::string& from, const std::string& to, bool overwrite);
 
 // Reads a whole file as bytes; false when it cannot be opened or is larger than maxBytes.

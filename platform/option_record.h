@@ -11,12 +11,18 @@
 // read from that location, in the registry-text form of the Linux profile store. Any filter
 // built on the option tables is recorded without doing anything for it.
 //
-// The Windows build keeps no record: RecordOptionReads gives nothing there.
+// The Windows build keeps no record of the reads: RecordOptionReads gives nothing there.
+//
+// Meanings: while a record of meanings runs, a filter notes what each option means in its own
+// options dialog (the label of its control, or of the value chosen). That record is kept in
+// ORVHOST_OPTION_MEANINGS in the same way, and in both builds: a line per option, "name<TAB>
+// meaning", in the user's code page.
 #ifndef ORV_PLATFORM_OPTION_RECORD_H
 #define ORV_PLATFORM_OPTION_RECORD_H
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/profile.h"
@@ -32,6 +38,22 @@ void NoteOptionReads(const ProfileLocation& where, const std::vector<ProfileValu
 // cannot record.
 std::optional<std::vector<ProfileValue>> RecordOptionReads(const ProfileLocation& where,
                                                            const std::function<void()>& run);
+
+// The record's first line for `where`: key paths and sections ignore case.
+std::string OptionRecordHeader(const ProfileLocation& where);
+
+struct OptionMeaning {
+  std::string name;
+  std::string meaning;  // user's code page
+};
+
+// True while a record of meanings of `where` runs: a filter computes its meanings then only.
+bool OptionMeaningsWanted(const ProfileLocation& where);
+// Notes meanings of options of `where`; an option noted before keeps its first meaning.
+void NoteOptionMeanings(const ProfileLocation& where, const std::vector<OptionMeaning>& meanings);
+// Runs `run` while recording the meanings noted for `where`, in the order noted.
+std::vector<OptionMeaning> RecordOptionMeanings(const ProfileLocation& where,
+                                                const std::function<void()>& run);
 
 }  // namespace orv::platform
 

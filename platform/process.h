@@ -4,6 +4,7 @@
 #ifndef ORV_PLATFORM_PROCESS_H
 #define ORV_PLATFORM_PROCESS_H
 
+#include <optional>
 #include <string>
 
 namespace orv::platform {
@@ -13,6 +14,9 @@ std::string ProgramFolder();
 
 // Sets a variable of the process environment, seen by every module of the process afterwards.
 bool SetEnvironmentValue(const std::string& name, const std::string& value);
+// A variable of the process environment as every module sees it; nothing when it is not set.
+std::optional<std::string> EnvironmentValue(const std::string& name);
+bool RemoveEnvironmentValue(const std::string& name);
 
 // True when standard error is a terminal (a console on Windows).
 bool StandardErrorIsTerminal();

@@ -22,8 +22,9 @@ fuzz=(clang libclang-rt-dev)
 # xvfb-run) and Wine's own fonts (for its dialogs) are only recommended by their packages, and
 # recommendations are not installed here.
 windows=(g++-mingw-w64-i686 nlohmann-json3-dev wine wine32:i386 xvfb xauth fonts-wine)
-# bench/filescan-bench.sh times these on the same tree, and sqlite3 counts what was stored.
-bench=(libimage-exiftool-perl mediainfo sqlite3)
+# bench/filescan-bench.sh times these on the same tree, and sqlite3 counts what was stored;
+# bench/export-bench.sh times xsltproc beside the export and reads peak memory from GNU time.
+bench=(libimage-exiftool-perl mediainfo sqlite3 xsltproc time)
 # CPack's .deb: dpkg-shlibdeps (dpkg-dev), which finds the libraries with file; lintian checks it.
 package=(dpkg-dev file lintian)
 

@@ -204,6 +204,16 @@ else
   status=1
 fi
 
+# configure --show lists the stored options with what they mean in the filter's dialog, as the
+# Linux orvhost does (the labels come from the DLL's own dialog resource).
+shown=$(windows configure filmcard --show | tr -d '\r')
+if grep -Eq "^AllFiles .*\"1\" +Traiter Tous les fichiers du répertoire$" <<<"$shown"; then
+  echo "configure --show: stored options with their meaning"
+else
+  echo "configure --show: orvhost.exe gives no meaning" >&2
+  echo "$shown" >&2
+  status=1
+fi
 step "filescan readers: orvhost.exe against the Linux orvhost"
 bash scripts/compare-filescan-readers.sh || status=1
 exit $status

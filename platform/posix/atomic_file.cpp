@@ -121,9 +121,9 @@ bool TempFile::Write(std::string_view bytes) {
   return true;
 }
 
-bool TempFile::Commit(bool overwrite) {
+bool TempFile::Commit(bool overwrite, bool durable) {
   if (fd_ < 0) return false;
-  bool ok = fsync(fd_) == 0;
+  bool ok = !durable || fsync(fd_) == 0;
   ok = close(fd_) == 0 && ok;
   fd_ = -1;
   if (ok) {
@@ -132,7 +132,7 @@ bool TempFile::Commit(bool overwrite) {
   }
   if (ok) {
     path_.clear();
-    SyncFolder(FolderPart(target_));
+    if (durable) SyncFolder(FolderPart(target_));
   }
   Discard();
   return ok;

@@ -26,8 +26,10 @@ class TempFile {
   int Descriptor() const { return fd_; }
   bool Write(std::string_view bytes);
   // Flushes and renames over the target. With `overwrite` false an existing target is kept and
-  // Commit fails. The temporary file is gone afterwards, whatever the outcome.
-  bool Commit(bool overwrite);
+  // Commit fails. The temporary file is gone afterwards, whatever the outcome. Without
+  // `durable` the bytes and the rename are not forced to disk: a killed process still leaves
+  // the old file or the new one, only a system crash may lose the copy.
+  bool Commit(bool overwrite, bool durable = true);
 
  private:
   void Discard();

@@ -171,7 +171,9 @@ bool CopyFile(const std::string& from, const std::string& to, bool overwrite) {
     ok = temp.Write(std::string_view(buffer.data(), static_cast<size_t>(got)));
   }
   close(source);
-  return ok && temp.Commit(overwrite);
+  // Copies (icons, pictures, posters) are made again by the next run: they are complete or
+  // absent after a kill, but not forced to disk one by one, which cost more than the copying.
+  return ok && temp.Commit(overwrite, /*durable=*/false);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) {

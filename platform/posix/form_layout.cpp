@@ -167,6 +167,7 @@ DialogTemplate TemplateOf(const platform::ResourceDialog& dialog) {
     control.password = has("ES_PASSWORD");
     control.picture = has("SS_ICON") || has("SS_BITMAP");
     control.multiLine = has("BS_MULTILINE");
+    control.iconButton = has("BS_ICON");
     if (row.kind == static_cast<int>(ControlKind::kLabel)) {
       control.align = has("SS_CENTER")  ? Align::kCenter
                       : has("SS_RIGHT") ? Align::kRight
@@ -199,9 +200,35 @@ CellRect CellsOf(ControlKind kind, int x, int y, int w, int h) {
   return rect;
 }
 
-FormLayout LayOut(const DialogModel& model, const DialogTemplate& dialogTemplate) {
+namespace {
+
+constexpr int kMaxScale = 2 * kScaleUnit;
+
+int Scaled(int units, int scale) { return units * scale / kScaleUnit; }
+
+// A multi-line label inside a group box keeps off the box's bottom line: its last rows would
+// be drawn over the frame.
+void KeepLabelsInsideFrames(const DialogModel& model, FormLayout& layout) {
+  for (FormItem& item : layout.items) {
+    if (model.controls[item.control].kind != ControlKind::kLabel || item.rect.height < 2) continue;
+    for (const FormItem& frame : layout.items) {
+      const CellRect& f = frame.rect;
+      if (model.controls[frame.control].kind != ControlKind::kGroupBox) continue;
+      const int inside = f.Bottom() - 1;  // the frame's bottom line
+      if (item.rect.row > f.row && item.rect.row < inside && item.rect.col > f.col &&
+          item.rect.col < f.Right() - 1 && item.rect.Bottom() > inside) {
+        item.rect.height = std::max(1, inside - item.rect.row);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+FormLayout LayOutAtScale(const DialogModel& model, const DialogTemplate& dialogTemplate,
+                         int scale) {
   FormLayout layout;
-  layout.width = RoundDiv(dialogTemplate.width, kUnitsPerColumn);
+  layout.width = RoundDiv(Scaled(dialogTemplate.width, scale), kUnitsPerColumn);
   layout.height = RoundDiv(dialogTemplate.height, kUnitsPerRow);
   const std::vector<TemplateControl>& row = dialogTemplate.controls;
   std::vector<bool> used(row.size(), false);
@@ -223,7 +250,9 @@ FormLayout LayOut(const DialogModel& model, const DialogTemplate& dialogTemplate
     FormItem item;
     item.control = static_cast<int>(i);
     item.info = row[match];
-    item.rect = CellsOf(control.kind, item.info.x, item.info.y, item.info.w, item.info.h);
+    const int left = Scaled(item.info.x, scale);
+    const int right = Scaled(item.info.x + item.info.w, scale);
+    item.rect = CellsOf(control.kind, left, item.info.y, right - left, item.info.h);
     const bool choice =
         control.kind == ControlKind::kCheckBox || control.kind == ControlKind::kRadioButton;
     if (choice && item.info.multiLine && item.info.h >= kTwoLines) {
@@ -238,6 +267,7 @@ FormLayout LayOut(const DialogModel& model, const DialogTemplate& dialogTemplate
     layout.items.push_back(item);
   }
   AlignSideBySide(model, layout);
+  KeepLabelsInsideFrames(model, layout);
   LengthenLabels(model, layout);
   for (FormItem& item : layout.items) {
     const Control& control = model.controls[item.control];
@@ -250,6 +280,78 @@ FormLayout LayOut(const DialogModel& model, const DialogTemplate& dialogTemplate
         std::max(item.rect.width, std::min(wanted, FreeLimit(model, layout, item) - item.rect.col));
   }
   return layout;
+}
+
+namespace {
+
+// The widest word of a text, in cells.
+int LongestWord(const CellText& text) {
+  int longest = 0, word = 0;
+  for (const Glyph& glyph : text.glyphs) {
+    word = glyph.ch == ' ' || glyph.ch == '\n' ? 0 : word + glyph.width;
+    longest = std::max(longest, word);
+  }
+  return longest;
+}
+
+// Whether a text wrapped in `width` cells shows whole in `lines` lines.
+bool WrapsWhole(const CellText& text, int width, int lines) {
+  return LongestWord(text) <= width && static_cast<int>(Wrap(text, width).size()) <= lines;
+}
+
+}  // namespace
+
+int CutTexts(const DialogModel& model, const FormLayout& layout) {
+  int cut = 0;
+  // The caption sits on the top line with a blank on each side, two cells from each corner.
+  if (ToCells(model.caption).Width() + 2 > layout.width - 2) ++cut;
+  for (const FormItem& item : layout.items) {
+    const Control& control = model.controls[item.control];
+    const CellText text = ToCells(control.text, true);
+    if (text.glyphs.empty() || item.info.picture) continue;
+    bool whole = true;
+    switch (control.kind) {
+      case ControlKind::kLabel:
+        if (item.rect.height > 1) {
+          whole = WrapsWhole(text, item.rect.width, item.rect.height);
+        } else {
+          const int room = item.info.align == Align::kLeft ? item.textWidth : item.rect.width;
+          whole = text.Width() <= room;
+        }
+        break;
+      case ControlKind::kCheckBox:
+      case ControlKind::kRadioButton:
+        whole = item.rect.height > 1 ? WrapsWhole(text, item.rect.width - 4, item.rect.height)
+                                     : text.Width() + 4 <= item.textWidth;
+        break;
+      case ControlKind::kButton:
+        whole = control.icon != 0 || item.info.iconButton || text.Width() <= item.rect.width - 2;
+        break;
+      case ControlKind::kGroupBox:
+        whole = text.Width() + 2 <= item.rect.width - 2;
+        break;
+      default:
+        break;
+    }
+    if (!whole) ++cut;
+  }
+  return cut;
+}
+
+FormLayout LayOut(const DialogModel& model, const DialogTemplate& dialogTemplate) {
+  // The least widening that shows every text whole, else the one that cuts fewest.
+  FormLayout best;
+  int bestCut = -1;
+  for (int scale = kScaleUnit; scale <= kMaxScale; ++scale) {
+    FormLayout layout = LayOutAtScale(model, dialogTemplate, scale);
+    const int cut = CutTexts(model, layout);
+    if (bestCut < 0 || cut < bestCut) {
+      best = std::move(layout);
+      bestCut = cut;
+    }
+    if (cut == 0) break;
+  }
+  return best;
 }
 
 int ScrollOrigin(int origin, int view, int content, int start, int length) {

@@ -41,6 +41,7 @@ struct TemplateControl {
   bool password = false;       // ES_PASSWORD
   bool picture = false;        // an icon or bitmap: nothing a terminal can show
   bool multiLine = false;      // BS_MULTILINE: a check box or radio button's text may wrap
+  bool iconButton = false;     // BS_ICON: a push button showing an icon, its name cut to fit
   Align align = Align::kLeft;
 };
 
@@ -68,7 +69,21 @@ struct FormLayout {
 
 // Model controls are matched to template controls in template order (the model is made from
 // the template), by id where the two part; a control the template lacks is not laid out.
+//
+// Terminal glyphs are wider than the template's font, so a French text may need more cells than
+// its place gives at four dialog units a cell: the dialog's columns are then widened, by one
+// scale for the whole dialog (rows are kept), to the least scale up to twice that shows every
+// text whole. A multi-line label keeps inside the frame around it.
 FormLayout LayOut(const DialogModel& model, const DialogTemplate& dialogTemplate);
+
+// Horizontal scales in sixteenths: kScaleUnit is one cell per four dialog units.
+constexpr int kScaleUnit = 16;
+// The layout with the dialog's columns widened by scale / kScaleUnit, as LayOut makes it.
+FormLayout LayOutAtScale(const DialogModel& model, const DialogTemplate& dialogTemplate, int scale);
+
+// The texts `layout` cannot show whole: the caption, labels, check boxes and radio buttons,
+// button names and group box titles.
+int CutTexts(const DialogModel& model, const FormLayout& layout);
 
 // The first row or column to show of `content` cells in a view of `view` cells, moved from
 // `origin` as little as needed to show [start, start + length) (its start when it is longer than

@@ -417,14 +417,30 @@ void PaintHints(Canvas& screen, std::string_view hints) {
   screen.PutText(row, 1, ToCells(hints), screen.cols() - 2, kReverse);
 }
 
+// What Enter does where the focus is: a focused button is pressed, a list's row is opened,
+// anything else presses the default button (named by its label), or validates without one.
+std::string EnterHint(const FormController& form, const Control* focused) {
+  if (focused && focused->kind == ControlKind::kButton) return "Entrée appuyer";
+  if (focused && focused->kind == ControlKind::kListView) return "Entrée choisir la ligne";
+  const int target = form.DefaultButton();
+  if (target < 0) return "Entrée valider";
+  const Control& button = form.model().controls[form.layout().items[target].control];
+  CellText label = ToCells(button.text, true);
+  std::u32string points;
+  for (const Glyph& glyph : label.glyphs) points += glyph.ch;
+  const std::string name = FromCodePoints(points);
+  return name.empty() ? "Entrée valider" : "Entrée " + name;
+}
+
 std::string HintsFor(const FormController& form, int width) {
   if (form.dropDown().open()) return "↑↓ entrée  Entrée choisir  Échap fermer la liste";
   std::string own;
+  const Control* focused = nullptr;
   if (form.focus() >= 0) {
-    const Control& focused = form.model().controls[form.layout().items[form.focus()].control];
+    focused = &form.model().controls[form.layout().items[form.focus()].control];
     // What the pointer resting on it would tell.
-    if (!focused.tooltip.empty()) own = focused.tooltip + "  ";
-    switch (focused.kind) {
+    if (!focused->tooltip.empty()) own = focused->tooltip + "  ";
+    switch (focused->kind) {
       case ControlKind::kCheckBox:
         own += "Espace cocher  ";
         break;
@@ -432,7 +448,7 @@ std::string HintsFor(const FormController& form, int width) {
         own += "↑↓ choisir  ";
         break;
       case ControlKind::kComboBox:
-        own += focused.editable ? "F4 ouvrir la liste  " : "Espace ouvrir la liste  ";
+        own += focused->editable ? "F4 ouvrir la liste  " : "Espace ouvrir la liste  ";
         break;
       case ControlKind::kListView:
         own += "↑↓ ligne  Espace sélectionner  ";
@@ -440,17 +456,15 @@ std::string HintsFor(const FormController& form, int width) {
       case ControlKind::kTimePicker:
         own += "←→ champ  ↑↓ valeur  ";
         break;
-      case ControlKind::kButton:
-        own += "Espace appuyer  ";
-        break;
       default:
         break;
     }
   }
+  const std::string enter = EnterHint(form, focused);
   // The mnemonics' hint goes first when the line is short.
-  const std::string full = own + "Tab suivant  Alt+lettre aller à  Entrée valider  Échap annuler";
+  const std::string full = own + "Tab suivant  Alt+lettre aller à  " + enter + "  Échap annuler";
   if (ToCells(full).Width() <= width - 2) return full;
-  return own + "Tab suivant  Entrée valider  Échap annuler";
+  return own + "Tab suivant  " + enter + "  Échap annuler";
 }
 
 }  // namespace orv::ui::form

@@ -12,18 +12,6 @@ namespace {
 
 constexpr const char* kRecordVariable = "ORVHOST_OPTION_READS";
 
-// The location as the record's first line, a comment of the registry text. Key paths and
-// sections ignore case; an ini file name is a path and keeps its case.
-std::string Header(const ProfileLocation& where) {
-  std::string line = where.useIniFile
-                         ? "; ini " + where.iniFile + " [" + text::ToLowerAscii(where.section) + "]"
-                         : "; key " + text::ToLowerAscii(where.keyPath);
-  for (char& c : line) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
-  return line;
-}
-
 // Puts the variable back as it was before the record started, whatever `run` does.
 class RestoreVariable {
  public:
@@ -49,7 +37,7 @@ void NoteOptionReads(const ProfileLocation& where, const std::vector<ProfileValu
   const char* current = getenv(kRecordVariable);
   if (!current) return;
   const std::string record = current;
-  const std::string header = Header(where);
+  const std::string header = OptionRecordHeader(where);
   if (record.compare(0, record.find('\n'), header) != 0) return;
   // Each option once, at its first read: a table loaded again (Cancel in the dialog) adds
   // nothing.
@@ -73,7 +61,8 @@ std::optional<std::vector<ProfileValue>> RecordOptionReads(const ProfileLocation
   std::string record;
   {
     RestoreVariable restore;
-    if (setenv(kRecordVariable, (Header(where) + "\n").c_str(), 1) != 0) return std::nullopt;
+    if (setenv(kRecordVariable, (OptionRecordHeader(where) + "\n").c_str(), 1) != 0)
+      return std::nullopt;
     run();
     if (const char* value = getenv(kRecordVariable)) record = value;
   }

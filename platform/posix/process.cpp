@@ -30,6 +30,14 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
   return setenv(name.c_str(), value.c_str(), 1) == 0;
 }
 
+std::optional<std::string> EnvironmentValue(const std::string& name) {
+  const char* value = getenv(name.c_str());
+  if (!value) return std::nullopt;
+  return std::string(value);
+}
+
+bool RemoveEnvironmentValue(const std::string& name) { return unsetenv(name.c_str()) == 0; }
+
 bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
 
 bool StandardInputIsTerminal() { return isatty(STDIN_FILENO) == 1; }

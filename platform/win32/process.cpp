@@ -25,6 +25,23 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
   return runtime && process;
 }
 
+std::optional<std::string> EnvironmentValue(const std::string& name) {
+  // The process block, which every module shares whatever C runtime it was linked with.
+  const DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+  if (size == 0) return std::nullopt;
+  std::string value(size, '\0');
+  const DWORD length = GetEnvironmentVariableA(name.c_str(), value.data(), size);
+  if (length >= size) return std::nullopt;  // changed in between
+  value.resize(length);
+  return value;
+}
+
+bool RemoveEnvironmentValue(const std::string& name) {
+  const bool runtime = _putenv_s(name.c_str(), "") == 0;
+  const bool process = SetEnvironmentVariableA(name.c_str(), nullptr) != 0;
+  return runtime && process;
+}
+
 bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 
 // _isatty says yes for any character device, NUL included: only a console can answer.

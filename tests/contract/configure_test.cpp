@@ -8,7 +8,9 @@
 #include <stdexcept>
 
 #include "contract/filter.h"
+#include "contract/option_meanings.h"
 #include "contract/options_dialog.h"
+#include "platform/option_record.h"
 
 namespace orv {
 namespace {
@@ -44,7 +46,9 @@ class SampleFilter : public Filter {
   std::unique_ptr<ui::DialogLogic> MakeOptionsDialog() override {
     struct Dialog : OptionsDialog {
       using OptionsDialog::OptionsDialog;
-      void Prepare(ui::DialogModel& model) override { model.SetItems(1005, {"Un", "Deux", "Trois"}); }
+      void Prepare(ui::DialogModel& model) override {
+        model.SetItems(1005, {"Un", "Deux", "Trois"});
+      }
     };
     return std::make_unique<Dialog>(table_);
   }
@@ -104,8 +108,9 @@ TEST_F(ConfigureTest, OkWritesEveryOptionEvenUnchanged) {
   EXPECT_EQ(filter.Configure("Orvella Premium", "Kelvard", 1), 1);
   EXPECT_EQ(Stored(filter).size(), 5u);
 
-  Answer("dialog 129 check 1001=0 check 1003=1 set 1005=Trois set 1006=\"mon texte\" "
-         "set 1007=02:15:30 ok\n");
+  Answer(
+      "dialog 129 check 1001=0 check 1003=1 set 1005=Trois set 1006=\"mon texte\" "
+      "set 1007=02:15:30 ok\n");
   EXPECT_EQ(filter.Configure("Orvella Premium", "Kelvard", 1), 1);
   SampleFilter reloaded;
   reloaded.Configure("Orvella Premium", "Kelvard", 0);
@@ -163,6 +168,68 @@ TEST(FilterExports, FillsTheTableAndTheInfoRecord) {
   EXPECT_EQ(info.interfaceTag, 640);
   EXPECT_EQ(info.reserved, 77);
   EXPECT_NE(info.icon, nullptr);
+}
+
+TEST_F(ConfigureTest, MeaningsAreNotedFromTheDialogOnlyWhenAHostAsks) {
+  SampleFilter filter;
+  filter.Configure("Orvella Premium", "Kelvard", 0);
+  ASSERT_TRUE(platform::WriteProfileValues(filter.OptionStore(),
+                                           {platform::ProfileValue{"Radio", true, 0, ""}}));
+  const std::vector<platform::OptionMeaning> meanings = platform::RecordOptionMeanings(
+      filter.OptionStore(), [&] { filter.Configure("Orvella Premium", "Kelvard", 0); });
+  ASSERT_EQ(meanings.size(), 3u);
+  EXPECT_EQ(meanings[0].name, "Check");
+  EXPECT_EQ(meanings[0].meaning, "Cocher");
+  EXPECT_EQ(meanings[1].meaning, "Premier");  // the stored position, not the default
+  EXPECT_EQ(meanings[2].meaning, "Deux");     // a list without a label: its entry alone
+  // The record ends with the environment as it was; outside one nothing is noted.
+  EXPECT_EQ(getenv("ORVHOST_OPTION_MEANINGS"), nullptr);
+  EXPECT_FALSE(platform::OptionMeaningsWanted(filter.OptionStore()));
+  EXPECT_EQ(filter.Configure("Orvella Premium", "Kelvard", 0), 1);
+  EXPECT_EQ(getenv("ORVHOST_OPTION_MEANINGS"), nullptr);
+}
+
+TEST(OptionMeanings, EachControlKindSaysWhatItsOptionMeans) {
+  ui::DialogModel model;
+  const auto add = [&](int id, ui::ControlKind kind, const char* text) {
+    ui::Control control;
+    control.id = id;
+    control.kind = kind;
+    control.text = text;
+    model.controls.push_back(control);
+  };
+  using K = ui::ControlKind;
+  add(-1, K::kLabel, "&Son :");
+  add(10, K::kComboBox, "");
+  model.SetItems(10, {"Mono", "Stéréo"});
+  add(-1, K::kGroupBox, "Dossier");
+  add(11, K::kCheckBox, "Demander le &répertoire");
+  add(12, K::kEdit, "");  // after a check box that names nothing: the frame's title
+  add(13, K::kRadioButton, "Tout");
+  add(14, K::kRadioButton, "Filtre :");
+  add(15, K::kEdit, "");  // a radio button ending with a colon names the box after it
+  add(16, K::kCheckBox, "Pierre && Fils");
+  int32_t sound = 1, ask = 0, mode = 1, wrong = 7, outside = 0;
+  std::string folder, filter, hidden;
+  const OptionTable table = {
+      IntOption("Sound", &sound, 0, OptionControl::kComboBox, 10),
+      IntOption("Ask", &ask, 1, OptionControl::kCheckBox, 11),
+      TextOption("Folder", &folder, "", OptionControl::kEdit, 12),
+      RadioOption("Mode", &mode, 0, {13, 14}),
+      IntOption("Wrong", &wrong, 0, OptionControl::kRadio, 13, 2),  // a value that chooses nothing
+      TextOption("Filter", &filter, "", OptionControl::kEdit, 15),
+      IntOption("Outside", &outside, 0, OptionControl::kCheckBox, 16),
+      TextOption("Hidden", &hidden, "", OptionControl::kNone),
+  };
+  const std::vector<platform::OptionMeaning> meanings = OptionMeanings(table, model);
+  std::vector<std::string> shown;
+  for (const platform::OptionMeaning& meaning : meanings) {
+    shown.push_back(meaning.name + "=" + meaning.meaning);
+  }
+  EXPECT_EQ(shown, (std::vector<std::string>{"Sound=Son: Stéréo", "Ask=Demander le répertoire",
+                                             "Folder=Dossier", "Mode=Filtre", "Filter=Filtre",
+                                             "Outside=Pierre & Fils"}));
+  EXPECT_EQ(LabelText("  Su&pport : "), "Support");
 }
 
 TEST(FilterExports, ExceptionsNeverCrossAndRepeatedFailuresEndTheRun) {

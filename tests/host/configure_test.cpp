@@ -19,10 +19,25 @@ class ConfigureTest : public HostRunTest {
   std::string KeyFile(const std::string& filter) const {
     return folder_ + "/config/registry/software/kelvard/orvella premium/" + filter + ".reg";
   }
-  // The --show row of one option: key, kind, default, stored value, as blank-separated words.
+  // The --show row of one option: key, kind, default, stored value, as blank-separated words,
+  // then its meaning, if any.
   static std::string Row(const std::string& key, const std::string& kind, const std::string& def,
                          const std::string& stored) {
-    return key + " +" + kind + " +" + def + " +" + stored;
+    return key + " +" + kind + " +" + def + " +" + stored + "( .*)?";
+  }
+  // The meaning a --show listing gives an option ("" when the option is not listed).
+  static std::string Meaning(const RunResult& shown, const std::string& key) {
+    for (const std::string& line : shown.OutLines()) {
+      if (line.compare(0, key.size() + 1, key + " ") != 0) continue;
+      // The fifth column starts after the fourth run of two blanks or more.
+      size_t at = 0;
+      for (int column = 0; column < 4 && at != std::string::npos; ++column) {
+        at = line.find("  ", at);
+        if (at != std::string::npos) at = line.find_first_not_of(' ', at);
+      }
+      return at == std::string::npos ? "" : line.substr(at);
+    }
+    return "";
   }
 };
 
@@ -31,7 +46,7 @@ TEST_F(ConfigureTest, ShowOnAFreshProfileListsEveryOptionReadWithItsDefault) {
   ASSERT_EQ(test.status, 0) << test.err;
   const std::vector<std::string> lines = test.OutLines();
   ASSERT_EQ(lines.size(), 15u) << test.out;  // a header and the fourteen options, in table order
-  EXPECT_THAT(lines[0], MatchesRegex(Row("option", "kind", "default", "stored")));
+  EXPECT_THAT(lines[0], MatchesRegex(Row("option", "kind", "default", "stored") + "meaning"));
   EXPECT_THAT(lines[1], MatchesRegex(Row("Count", "integer", "3", "-")));
   EXPECT_THAT(lines[4], MatchesRegex(Row("ThrowAt", "integer", "-1", "-")));
   EXPECT_THAT(lines[11], MatchesRegex(Row("Prefix", "text", "\"Film\"", "-")));
@@ -52,6 +67,39 @@ TEST_F(ConfigureTest, ShowOnAFreshProfileListsEveryOptionReadWithItsDefault) {
   EXPECT_THAT(pagebuilder.OutLines(), Contains(MatchesRegex(Row("Template", "text", "\"\"", "-"))));
   // Listing writes nothing.
   EXPECT_FALSE(std::filesystem::exists(folder_ + "/config"));
+}
+
+TEST_F(ConfigureTest, ShowSaysWhatEachOptionMeansInTheFiltersOwnDialog) {
+  // A radio group or a list: the label of the value in effect, stored or default.
+  ASSERT_EQ(Orvhost({"configure", "filescan", "--set", "FileMode=2"}).status, 0);
+  const RunResult filescan = Orvhost({"configure", "filescan", "--show"});
+  ASSERT_EQ(filescan.status, 0) << filescan.err;
+  EXPECT_EQ(Meaning(filescan, "FileMode"), "Filtre") << filescan.out;
+  EXPECT_EQ(Meaning(filescan, "DefaultType"), "Vidéos");
+  EXPECT_EQ(Meaning(filescan, "DoSubFolder"), "Traiter aussi les sous-dossiers");
+  EXPECT_EQ(Meaning(filescan, "Folder"), "Dossier");  // a box under a check box: its frame
+  ASSERT_EQ(Orvhost({"configure", "filescan", "--set", "FileMode=0"}).status, 0);
+  EXPECT_EQ(Meaning(Orvhost({"configure", "filescan"}), "FileMode"), "Importer TOUS les Fichiers");
+
+  const RunResult filmcard = Orvhost({"configure", "filmcard", "--show"});
+  EXPECT_EQ(Meaning(filmcard, "DefSupport"), "Support: DVD") << filmcard.out;
+  EXPECT_EQ(Meaning(filmcard, "DefSound"), "Son: Dolby 5.1");
+  EXPECT_EQ(Meaning(filmcard, "DefTime"), "Durée");
+  EXPECT_EQ(Meaning(filmcard, "GetComment"), "Importer les commentaires");  // "&" gone
+
+  // discfetch's server options belong to its CDDB settings dialog.
+  const RunResult discfetch = Orvhost({"configure", "discfetch", "--show"});
+  EXPECT_EQ(Meaning(discfetch, "CreateTitles"), "Créer un enregistrement par CD") << discfetch.out;
+  EXPECT_EQ(Meaning(discfetch, "MaxCD"), "Durée Maxi d'un CD (mn)");
+  EXPECT_EQ(Meaning(discfetch, "NbAttempt"), "Nombre de tentatives");
+
+  ASSERT_EQ(Orvhost({"configure", "pagebuilder", "--set", "MediaType=4"}).status, 0);
+  const RunResult pagebuilder = Orvhost({"configure", "pagebuilder", "--show"});
+  EXPECT_EQ(Meaning(pagebuilder, "MediaType"), "Collection") << pagebuilder.out;
+  EXPECT_EQ(Meaning(pagebuilder, "Template"), "Fichier modèle");
+  // A value that chooses no button has no meaning rather than a wrong one.
+  ASSERT_EQ(Orvhost({"configure", "pagebuilder", "--set", "MediaType=9"}).status, 0);
+  EXPECT_EQ(Meaning(Orvhost({"configure", "pagebuilder"}), "MediaType"), "");
 }
 
 TEST_F(ConfigureTest, SetValuesAreStoredByKindAndReadByTheFilter) {

@@ -95,7 +95,10 @@ std::string Stored(const std::string& table, const std::string& key) {
   std::istringstream lines(table);
   for (std::string line; std::getline(lines, line);) {
     if (line.compare(0, key.size() + 1, key + " ") != 0) continue;
-    std::string value = line.substr(line.find_last_of(' ') + 1);
+    // The fourth word: key, kind, default and stored value are single words here.
+    std::istringstream words(line);
+    std::string value;
+    for (int word = 0; word < 4; ++word) words >> value;
     if (value.size() >= 2 && value.front() == '"') value = value.substr(1, value.size() - 2);
     return value;
   }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "host/filter_options.h"
+#include "host/progress.h"
 
 namespace orv::host {
 namespace {
@@ -87,3 +88,13 @@ TEST(FilterOptionsTest, SetsAreCheckedAgainstWhatTheFilterReads) {
 
 }  // namespace
 }  // namespace orv::host
+
+TEST(ProgressTextTest, PastTheAnnouncedCountOnlyTheNumberDoneShows) {
+  EXPECT_EQ(orv::host::ProgressText(0, 3), "0/3");
+  EXPECT_EQ(orv::host::ProgressText(3, 3), "3/3");
+  EXPECT_EQ(orv::host::ProgressText(4, 3), "4");
+  EXPECT_EQ(orv::host::ProgressText(2, 1), "2");
+  // No count announced (GetCount gave 0 or less).
+  EXPECT_EQ(orv::host::ProgressText(5, 0), "5");
+  EXPECT_EQ(orv::host::ProgressText(5, -1), "5");
+}

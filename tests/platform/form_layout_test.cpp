@@ -93,11 +93,42 @@ TEST(FormLayoutTest, ALabelRunsOnToTheNextControlOrItsFrameButNoFurther) {
   add(ControlKind::kCheckBox, 11, "Une case au texte bien plus long", 8, 30, 30,
       10);  // frame at 30
   add(ControlKind::kLabel, -1, "Hors cadre et bien plus long", 130, 12, 20, 8);
-  const FormLayout layout = LayOut(model, dialog);
+  const FormLayout layout = LayOutAtScale(model, dialog, kScaleUnit);
   EXPECT_EQ(layout.items[1].textWidth, 16);  // "Format d'écran :" fits before the list
   EXPECT_LE(layout.items[1].rect.col + layout.items[1].textWidth, 19);
   EXPECT_EQ(layout.items[3].rect.col + layout.items[3].textWidth, 30);  // up to the border
   EXPECT_EQ(layout.items[4].rect.col + layout.items[4].textWidth, 50);  // the dialog's edge
+}
+
+TEST(FormLayoutTest, ColumnsWidenByOneScaleUntilEveryTextIsWhole) {
+  MadeUpDialog made{{}, {200, 60, {}}};
+  made.model.caption = "Options";
+  made.Add(ControlKind::kGroupBox, -1, "Cadre", 4, 0, 120, 50);
+  const int label = made.Add(ControlKind::kLabel, -1, "&Format d'écran :", 8, 12, 30, 8);
+  const int list = made.Add(ControlKind::kComboBox, 10, "", 48, 10, 40, 60);
+  const int check = made.Add(ControlKind::kCheckBox, 11, "Une case un peu longue", 8, 30, 90, 10);
+  const int button = made.Add(ControlKind::kButton, 1, "Appliquer", 130, 40, 30, 14);
+  // Below the frame's bottom line: a label given two rows gets the one left inside.
+  made.Add(ControlKind::kGroupBox, -1, "Bas", 4, 52, 120, 30);
+  const int inside = made.Add(ControlKind::kLabel, -1, "Un texte sous le bord", 8, 68, 60, 16);
+  made.dialog.height = 90;
+  EXPECT_GT(CutTexts(made.model, LayOutAtScale(made.model, made.dialog, kScaleUnit)), 0);
+
+  const FormLayout layout = LayOut(made.model, made.dialog);
+  EXPECT_EQ(CutTexts(made.model, layout), 0);
+  EXPECT_GT(layout.width, 50);
+  EXPECT_LE(layout.width, 100) << "no wider than twice";
+  // Run-ons still stop before the next control and the frame's border.
+  EXPECT_LT(layout.items[label].rect.col + layout.items[label].textWidth,
+            layout.items[list].rect.col);
+  EXPECT_LE(layout.items[check].rect.col + layout.items[check].textWidth,
+            layout.items[0].rect.Right() - 1);
+  EXPECT_GE(layout.items[button].rect.width - 2, 9);
+  EXPECT_EQ(layout.items[inside].rect.height, 1);
+  // A text no widening can show whole: the least widening that cuts fewest.
+  MadeUpDialog hopeless{{}, {40, 20, {}}};
+  hopeless.Add(ControlKind::kButton, 1, "Un nom de bouton bien trop long pour lui", 4, 4, 20, 14);
+  EXPECT_EQ(LayOut(hopeless.model, hopeless.dialog).width, 10);
 }
 
 TEST(FormLayoutTest, ControlsSideBySideShareARowWhateverTheRoundingButNotAcrossAFrame) {
@@ -128,7 +159,7 @@ TEST(FormLayoutTest, ALongLabelRunsOnIntoFreeRowsBelowButNotOverAControl) {
   const int free = made.Add(ControlKind::kLabel, -1, text, 4, 0, 80, 16);
   const int blocked = made.Add(ControlKind::kLabel, -1, text, 4, 32, 80, 16);
   made.Add(ControlKind::kButton, 3, "Ejecter", 4, 48, 60, 14);
-  const FormLayout layout = LayOut(made.model, made.dialog);
+  const FormLayout layout = LayOutAtScale(made.model, made.dialog, kScaleUnit);
   EXPECT_EQ(layout.items[free].rect.height, 4);
   EXPECT_EQ(layout.items[blocked].rect.height, 2) << "the button's row is not free";
 }
