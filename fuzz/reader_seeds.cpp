@@ -168,6 +168,11 @@ void AddVideos(std::vector<InputFile>& out) {
   two.streams = {VideoStream("xvid", 640, 480, 25, 1, 250), AudioStream(0x55, 2, 48000),
                  AudioStream(0x2000, 6, 48000)};
   add("xvid_mp3_ac3", two);
+  AviSpec surround;
+  AviStreamSpec ac3 = AudioStream(0, 6, 48000);
+  ac3.format = ExtensibleWaveFormat(0x2000, 6, 48000, 0x3F);
+  surround.streams = {VideoStream("DX50", 720, 576, 25, 1, 100), ac3};
+  add("dx50_extensible_ac3", surround);
   AviSpec junk;
   junk.junkBeforeHeaders = true;
   junk.streams = {VideoStream("MJPG", 320, 240, 30000, 1001, 45), AudioStream(1, 1, 22050)};
