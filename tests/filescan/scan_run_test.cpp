@@ -181,11 +181,21 @@ TEST_F(RecordingRun, DispatchRowsAreNotExclusive) {
   One(folder_.Write("page.html", "x"), options, page, kind);
   EXPECT_EQ(Text(page->type), "Html File");
   EXPECT_EQ(Text(page->coauthor), "page.html");
-  One(folder_.Write("Holiday.JPG/song.mp3", "x"), options, inPictures, kind);
+  One(folder_.Write("x.jpg.mp3", "x"), options, inPictures, kind);
   ASSERT_EQ(calls_.size(), 3u);
   EXPECT_EQ(calls_[1].reader, "picture");
   EXPECT_EQ(calls_[2].reader, "music");
   EXPECT_EQ(inPictures->category, 2);  // the later row writes last
+
+  // Only the file's own name counts: the folders above it are no reason to read it.
+  calls_.clear();
+  HostItem notes, song;
+  EXPECT_EQ(One(folder_.Write("x.mp3s/notes.txt", "x"), options, notes, kind), 1);
+  EXPECT_EQ(One(folder_.Write("Holiday.JPG/.docker/song.mp3", "x"), options, song, kind), 1);
+  ASSERT_EQ(calls_.size(), 1u);
+  EXPECT_EQ(calls_[0].reader, "music");
+  EXPECT_EQ(notes->category, 3);
+  EXPECT_EQ(Text(notes->title), "notes");
 
   HostItem document;
   One(folder_.Write("report.doc", std::string(3 << 20, 'x')), options, document, kind);
