@@ -90,7 +90,7 @@ TEST_F(RecordingRun, OneCallPerEntryInOrderAndFoldersOnlyWithTheForcedTree) {
   folder_.Write("tree/a.txt", "x");
   folder_.Write("tree/b.jpg", "x");
   folder_.Write("tree/S/song.mp3", "x");
-  folder_.Write("tree/My.Pics/p.jpg", "x");
+  folder_.Write("tree/My.Pics/p.jpg", "x");  // a heading keeps its whole name
   ScanRun run = MakeRun(Recorders());
   run.Start(folder_ / "tree", true);
   EXPECT_EQ(run.Count(), 6);
@@ -113,7 +113,7 @@ TEST_F(RecordingRun, OneCallPerEntryInOrderAndFoldersOnlyWithTheForcedTree) {
   all = RunAll(run, options);
   EXPECT_EQ(all[2].result, 1);
   EXPECT_EQ(all[2].kind, 64);
-  EXPECT_EQ(all[2].title, "My");
+  EXPECT_EQ(all[2].title, "My.Pics");
   EXPECT_EQ(all[2].category, 5);
   EXPECT_EQ(all[2].level, 0);
   EXPECT_EQ(all[3].kind, 5);
