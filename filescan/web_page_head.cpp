@@ -2,6 +2,7 @@
 
 #include "text/ascii.h"
 #include "text/code_page_numbers.h"
+#include "text/html_entities.h"
 
 namespace orv::filescan {
 namespace {
@@ -9,6 +10,11 @@ namespace {
 constexpr std::string_view kTitleOpen = "<title>";
 constexpr std::string_view kTitleClose = "</title>";
 constexpr std::string_view kContent = "content=\"";
+
+// A head text as the page shows it: references decoded, the lines it was written on joined.
+std::string Shown(uint32_t codePage, std::string_view raw) {
+  return text::CollapseAsciiBlanks(text::DecodeEntities(text::CodePageToUser(codePage, raw)));
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
 
@@ -67,7 +73,7 @@ WebPageHead DecodeWebPageHead(std::string_view page) {
   if (open != std::string::npos && close != std::string::npos) {
     const size_t start = open + kTitleOpen.size();
     if (close > start)
-      head.title = text::CodePageToUser(codePage, page.substr(start, close - start));
+      head.title = Shown(codePage, page.substr(start, close - start));
   }
 
   const size_t description = lower.find("description");
@@ -79,7 +85,7 @@ WebPageHead DecodeWebPageHead(std::string_view page) {
     const size_t end = page.find('"', start);
     if (end != std::string::npos) {
       head.hasDescription = true;
-      head.description = text::CodePageToUser(codePage, page.substr(start, end - start));
+      head.description = Shown(codePage, page.substr(start, end - start));
     }
   }
   return head;
