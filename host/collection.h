@@ -1,8 +1,9 @@
 // The collection orvhost keeps items and settings in.
 //
 // On Linux it is a SQLite database (sqlite_collection.cpp); a build without SQLite may supply a
-// different store behind the same interface. Every added item is kept as soon as AddItem
-// returns, so an interrupted import keeps what was stored.
+// different store behind the same interface. The SQLite store commits added items in batches of
+// a few hundred (or every half second) and the rest when the collection is closed, so a killed
+// import keeps every item of its committed batches and loses at most the last one.
 #ifndef ORV_HOST_COLLECTION_H
 #define ORV_HOST_COLLECTION_H
 
