@@ -11,6 +11,7 @@
 #include "tests/filescan/mp3_builder.h"
 #include "text/buffered_reader.h"
 #include "text/byte_source.h"
+#include "text/codepage.h"
 
 namespace orv::filescan {
 namespace {
@@ -31,7 +32,7 @@ TEST(Id3v2, Version22ThreeLetterFramesInLatin1) {
   const auto tag = Parse(Id3v2TagOf(2, 0, frames + std::string(30, '\0')));
   ASSERT_TRUE(tag);
   EXPECT_EQ(tag->version, 2);
-  EXPECT_EQ(tag->title, "Café du port");
+  EXPECT_EQ(tag->title, text::Utf8ToUser("Café du port"));
   EXPECT_EQ(tag->artist, "Nina");
   EXPECT_EQ(tag->album, "Saisons");
   EXPECT_EQ(tag->year, "1998");
@@ -48,7 +49,7 @@ TEST(Id3v2, Version23Utf16InBothByteOrdersAfterAnExtendedHeader) {
       Id3v2TextFrame(3, "TYER", 0, "2003") + Id3v2TextFrame(3, "TCON", 0, "(4)Eurodisco");
   const auto tag = Parse(Id3v2TagOf(3, 0x40, extended + frames));
   ASSERT_TRUE(tag);
-  EXPECT_EQ(tag->title, "Été");
+  EXPECT_EQ(tag->title, text::Utf8ToUser("Été"));
   EXPECT_EQ(tag->artist, "Orchestre");
   EXPECT_EQ(tag->year, "2003");
   EXPECT_EQ(tag->genre, "Eurodisco");
@@ -65,7 +66,7 @@ TEST(Id3v2, Version24Utf8AndUtf16BigEndianWithFooterAndSyncsafeSizes) {
       Id3v2TextFrame(4, "TALB", 3, std::string("Premier\0Second", 14));
   const auto tag = Parse(Id3v2TagOf(4, 0x50, extended + frames));
   ASSERT_TRUE(tag);
-  EXPECT_EQ(tag->title, "Été indien");
+  EXPECT_EQ(tag->title, text::Utf8ToUser("Été indien"));
   EXPECT_EQ(tag->artist, "Duo");
   EXPECT_EQ(tag->year, "2004");
   EXPECT_EQ(tag->genre, "Rock");
@@ -88,8 +89,8 @@ TEST(Id3v2, UnsynchronisationOfTheWholeTagAndOfOneFrame) {
   ASSERT_NE(unsynced23, frames23);
   auto tag = Parse(Id3v2TagOf(3, 0x80, unsynced23));
   ASSERT_TRUE(tag);
-  EXPECT_EQ(tag->title, "ÿété");
-  EXPECT_EQ(tag->artist, "Après");
+  EXPECT_EQ(tag->title, text::Utf8ToUser("ÿété"));
+  EXPECT_EQ(tag->artist, text::Utf8ToUser("Après"));
 
   // 2.4: the frame's own flag, with a data length indicator before the data; the size counts
   // the bytes as stored.
@@ -98,7 +99,7 @@ TEST(Id3v2, UnsynchronisationOfTheWholeTagAndOfOneFrame) {
       Id3v2FrameOf(4, "TIT2", Syncsafe(6) + data, 0x03) + Id3v2TextFrame(4, "TPE1", 0, "Duo");
   tag = Parse(Id3v2TagOf(4, 0, frame24));
   ASSERT_TRUE(tag);
-  EXPECT_EQ(tag->title, "ÿété");
+  EXPECT_EQ(tag->title, text::Utf8ToUser("ÿété"));
   EXPECT_EQ(tag->artist, "Duo");
 }
 

@@ -155,7 +155,7 @@ TEST(Music, AnId3v2TagAloneFillsTheItem) {
   Music music;
   Read(front + MpegFrames(1000, 3, 3, 128, 44100), music);
   ASSERT_TRUE(music.filled);
-  EXPECT_EQ(music.title, "Été");
+  EXPECT_EQ(music.title, text::Utf8ToUser("Été"));
   EXPECT_EQ(music.author, "Nina");
   EXPECT_EQ(music.coauthor, "Saisons");
   EXPECT_EQ(music.type, "Pop");
