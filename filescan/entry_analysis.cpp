@@ -29,14 +29,15 @@ struct Entry {
   const std::string& path;
   std::string upperPath;
   std::string name;
+  std::string upperName;  // what the dispatch looks at: never the folders above the file
   std::string title;
   platform::FileFacts facts;
   std::tm created;
   std::tm lastWritten;
 };
 
-bool Holds(const std::string& upperPath, const char* fragment) {
-  return upperPath.find(fragment) != std::string::npos;
+bool Holds(const std::string& upperName, const char* fragment) {
+  return upperName.find(fragment) != std::string::npos;
 }
 
 void Call(const ContentReader& reader, const Entry& entry, MediaItem& item) {
@@ -48,9 +49,9 @@ void SetSoftwareSize(const Entry& entry, MediaItem& item) {
   item.chap = WholeMebibytes(entry.facts.size);
 }
 
-// Runs every row whose fragments the path holds; true when one ran.
+// Runs every row whose fragments the file's name holds; true when one ran.
 bool Dispatch(const Entry& entry, const ContentReaders& readers, MediaItem& item) {
-  const std::string& upper = entry.upperPath;
+  const std::string& upper = entry.upperName;
   bool recognised = false;
   if (Holds(upper, ".JPG") || Holds(upper, ".JPE")) {
     recognised = true;
@@ -133,7 +134,7 @@ int32_t AnalyseEntry(const ScanEntry& scanEntry, const FilescanOptions& options,
     return 1;
   }
 
-  Entry entry{scanEntry.text, text::ToUpperAscii(scanEntry.text), {}, {}, {}, {}, {}};
+  Entry entry{scanEntry.text, text::ToUpperAscii(scanEntry.text), {}, {}, {}, {}, {}, {}};
   if (options.fileMode == kFilteredFiles && !PathMatchesFilter(entry.upperPath, options.filter)) {
     return 0;
   }
@@ -143,6 +144,7 @@ int32_t AnalyseEntry(const ScanEntry& scanEntry, const FilescanOptions& options,
   entry.created = platform::LocalTime(facts->created);
   entry.lastWritten = platform::LocalTime(facts->lastWritten);
   entry.name = FileNameOf(entry.path);
+  entry.upperName = text::ToUpperAscii(entry.name);
   entry.title = FileTitleOf(entry.name);
 
   int32_t result = 1;

@@ -1,7 +1,7 @@
 // One entry of the scan list turned into an item: the FileMode filter, the folder item, the
-// file's own facts, the dispatch to the content readers by fragments of the upper-cased path
-// (rows are not exclusive: a path holding fragments of two rows runs both, the later row
-// writing last), the fields of a file no reader recognises, and the forced category.
+// file's own facts, the dispatch to the content readers by fragments of the upper-cased file
+// name, never of the folders above it (rows are not exclusive: a name holding fragments of two
+// rows runs both, the later row writing last), the fields of a file no reader recognises, and the forced category.
 #ifndef ORV_FILESCAN_ENTRY_ANALYSIS_H
 #define ORV_FILESCAN_ENTRY_ANALYSIS_H
 

@@ -21,8 +21,7 @@ int32_t FilescanFilter::Open(const char* path, HostDocument* document, ItemList*
   (void)items;
   const std::string root =
       options_.selectDir != 0 ? std::string(path ? path : "") : options_.folder;
-  run_.Start(root, options_.doSubFolder != 0);
-  return 1;
+  return run_.Start(root, options_.doSubFolder != 0) ? 1 : 0;
 }
 
 int32_t FilescanFilter::Close() { return 1; }

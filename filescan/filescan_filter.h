@@ -16,8 +16,8 @@ class FilescanFilter : public Filter {
  public:
   FilescanFilter();
 
-  // Walks the host's path, or the Folder option when SelectDir is 0. Always 1: a missing root
-  // gives an empty run.
+  // Walks the host's path, or the Folder option when SelectDir is 0. 0, after a message, when
+  // that is no folder that can be read.
   int32_t Open(const char* path, HostDocument* document, ItemList* items) override;
   int32_t Close() override;
   // Files and folders together, whatever FileMode later keeps.

@@ -16,6 +16,8 @@ struct Id3v1Tag {
   std::string title, artist, album, year;
   int track = 0;    // 0 in a version 1.0 tag
   int genre = 255;  // the genre byte
+  // The title, artist and album that filled their whole 30 bytes, so may have been cut.
+  bool titleFull = false, artistFull = false, albumFull = false;
 };
 
 // Nothing unless `bytes` are 128 bytes starting with "TAG".

@@ -7,7 +7,6 @@
 namespace orv::filescan {
 namespace {
 
-constexpr std::string_view kJfifStart("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11);
 constexpr std::string_view kPhotoshop("Photoshop 3.0\x00", 14);
 constexpr std::string_view kIptcResource("8BIM\x04\x04", 6);
 // ISO 2022 escape for UTF-8, the value of record 1:90 in UTF-8 files.
@@ -115,20 +114,24 @@ IptcInfo ParseIptcRecords(std::string_view data) {
 std::optional<std::string> FindIptcResource(text::ByteSource& source) {
   text::BufferedReader reader(source, 16 * 1024);
   std::string_view bytes;
-  if (!reader.View(0, kJfifStart.size(), bytes) || bytes != kJfifStart) return std::nullopt;
-  // Right after the 16-byte JFIF segment: each segment a 2-byte marker and a length that
-  // counts itself. Every step moves on by at least two bytes, so the walk ends.
-  for (uint64_t at = 20;;) {
-    if (!reader.View(at, 4, bytes)) return std::nullopt;
-    const bool isScan = bytes[0] == '\xFF' && bytes[1] == '\xDA';
-    const bool isPhotoshop = bytes[0] == '\xFF' && bytes[1] == '\xED';
+  if (!reader.View(0, 2, bytes) || bytes != "\xFF\xD8") return std::nullopt;
+  // Whatever segment comes first (JFIF, EXIF, Adobe): each segment a 2-byte marker and a length
+  // that counts itself. Every step moves on by at least one byte, so the walk ends.
+  for (uint64_t at = 2;;) {
+    if (!reader.View(at, 4, bytes) || bytes[0] != '\xFF') return std::nullopt;
+    if (bytes[1] == '\xFF') {  // fill byte before a marker
+      ++at;
+      continue;
+    }
     const uint16_t length = static_cast<uint16_t>((static_cast<uint8_t>(bytes[2]) << 8) |
                                                   static_cast<uint8_t>(bytes[3]));
-    if (isScan) return std::nullopt;
-    if (isPhotoshop) {
+    if (bytes[1] == '\xDA' || bytes[1] == '\xD9') return std::nullopt;  // the image data, or none
+    if (bytes[1] == '\xED') {
       if (length < 2 || !reader.View(at + 4, length - 2u, bytes)) return std::nullopt;
-      if (bytes.substr(0, kPhotoshop.size()) != kPhotoshop) return std::nullopt;
-      return ResourceData(bytes.substr(kPhotoshop.size()));
+      // Other programs' application segments 13 may come before the Photoshop one.
+      if (bytes.substr(0, kPhotoshop.size()) == kPhotoshop) {
+        return ResourceData(bytes.substr(kPhotoshop.size()));
+      }
     }
     at += 2u + length;
     if (at >= reader.Size()) return std::nullopt;

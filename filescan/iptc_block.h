@@ -1,5 +1,6 @@
 // The IPTC caption block that picture editors keep in a Photoshop resource ("8BIM", number
-// 0x0404) of the JPEG application segment 13, in a JFIF file: its records 2:120 (caption),
+// 0x0404) of the JPEG application segment 13, wherever it stands among the segments before the
+// image data (after a JFIF segment, an EXIF one, or any other): its records 2:120 (caption),
 // 2:110 (credit), 2:101 (country), 2:122 (writer), 2:20 (supplemental categories) and 2:25
 // (keywords), in the user's code page (UTF-8 when record 1:90 says so, else windows-1252).
 #ifndef ORV_FILESCAN_IPTC_BLOCK_H
@@ -28,8 +29,8 @@ struct IptcInfo {
 // or at a record running past the data.
 IptcInfo ParseIptcRecords(std::string_view data);
 
-// The IPTC resource data of a JFIF file, read up to the segment that holds it; nothing when the
-// file is not JFIF or holds no such block before its scan.
+// The IPTC resource data of a JPEG file, read up to the segment that holds it; nothing when the
+// file is not a JPEG or holds no such block before its scan.
 std::optional<std::string> FindIptcResource(text::ByteSource& source);
 
 // Both together: nothing when the file holds no block.

@@ -4,9 +4,10 @@
 
 #include "contract/filter.h"
 #include "contract/host_string.h"
-#include "filescan/genre_names.h"
 #include "filescan/id3v1_tag.h"
+#include "filescan/id3v2_tag.h"
 #include "filescan/mpeg_audio_frames.h"
+#include "filescan/music_tags.h"
 #include "filescan/title_text.h"
 #include "platform/clock.h"
 #include "platform/file_source.h"
@@ -39,32 +40,33 @@ std::string PlayingTime(int64_t seconds) {
 
 bool ReadMusicFrom(text::ByteSource& source, const std::string& fileTitle, MediaItem& item) {
   text::BufferedReader reader(source);
+  const std::optional<Id3v2Tag> front = ReadId3v2(reader);
   const std::optional<MpegAudioFacts> frames = WalkMpegAudioFrames(reader);
   if (!frames) return false;
-  std::string tail;
-  if (source.Size() < kId3v1Size ||
-      !source.ReadExactly(source.Size() - kId3v1Size, kId3v1Size, tail)) {
-    return false;
+  std::optional<Id3v1Tag> back;
+  std::string_view tail;
+  if (reader.Size() >= kId3v1Size && reader.View(reader.Size() - kId3v1Size, kId3v1Size, tail)) {
+    back = ParseId3v1(tail);
   }
-  const std::optional<Id3v1Tag> tag = ParseId3v1(tail);
-  if (!tag) return false;
+  // A file with neither tag still makes an item: its file title and what its frames tell.
+  const MusicTags tags = MergeMusicTags(back, front);
 
-  const std::string title = WithoutTrailingBlanks(tag->title);
+  const std::string title = WithoutTrailingBlanks(tags.title);
   Assign(&item.title, UnderscoresToSpaces(title.empty() ? fileTitle : title));
-  if (const std::optional<std::string> genre = GenreName(tag->genre)) Assign(&item.type, *genre);
-  const std::string artist = WithoutTrailingBlanks(tag->artist);
+  if (!tags.genre.empty()) Assign(&item.type, tags.genre);
+  const std::string artist = WithoutTrailingBlanks(tags.artist);
   if (!artist.empty()) Assign(&item.author, artist);
-  const std::string album = WithoutTrailingBlanks(tag->album);
+  const std::string album = WithoutTrailingBlanks(tags.album);
   if (!album.empty()) Assign(&item.coauthor, album);
   Assign(&item.comment, text::FormatText("BitRate:%d Kbits/s - Sample Rate:%d KHz",
                                          frames->averageBitRate, frames->sampleRate / 1000));
-  item.year = text::IntegerValue(tag->year);
+  item.year = text::IntegerValue(tags.year);
   if (item.year == 0) item.year = platform::LocalTime(platform::Now()).tm_year + 1900;
   item.price = 0;
   CopyFixedText(item.length, sizeof item.length,
                 PlayingTime(static_cast<int64_t>(frames->duration)));
   item.sound = kSoundStereo;
-  item.chap = tag->track;
+  item.chap = tags.track;
   item.category = ORV_CATEGORY_AUDIO;
   item.medium = kMediumMp3;
   return true;

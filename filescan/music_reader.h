@@ -1,6 +1,7 @@
 // The content reader for MP3 files: the MPEG audio frames for bit rate, sample rate and
-// playing time, and the ID3v1 tag for title, artist, album, year, track and genre. A file
-// without both yields no item (its title stays empty).
+// playing time, and the ID3v1 and ID3v2 tags for title, artist, album, year, track and genre
+// (music_tags.h says which wins). A file whose frames cannot be found yields no item (its title
+// stays empty); one without tags is titled with its file title.
 #ifndef ORV_FILESCAN_MUSIC_READER_H
 #define ORV_FILESCAN_MUSIC_READER_H
 

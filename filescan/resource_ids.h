@@ -10,6 +10,10 @@ enum : int {
   kStringFolderTip = 71,        // tooltip of the folder browse button
   kStringFormats = 80,          // the recognised formats, shown by button 2003
   kStringAnalysisFailed = 100,  // "%s": the entry whose analysis failed
+  kStringSourceFailed = 101,    // "%s %s": the folder that cannot be scanned, and why
+  kStringSourceMissing = 102,   // the reasons
+  kStringSourceNotFolder = 103,
+  kStringSourceUnreadable = 104,
   kStringVideoComment = 120,    // the comment of an AVI: codecs, frame size, rate, audio
   kStringExifComment = 121,     // the comment of a picture with camera data
   kStringFolderTitle = 460,     // title of the folder browser

@@ -1,7 +1,6 @@
 #include "filescan/scan_list.h"
 
 #include "contract/path.h"
-#include "filescan/title_text.h"
 #include "platform/files.h"
 
 namespace orv::filescan {
@@ -12,7 +11,7 @@ namespace {
 constexpr unsigned kMaxDepth = 256;
 
 struct SubFolder {
-  std::string title;
+  std::string name;  // whole: a heading "Vol. 2" is not "Vol"
   std::string path;
 };
 
@@ -34,13 +33,13 @@ int WalkTree(const std::string& root, const std::string& mask, unsigned depth, u
         ++files;
       } else if (entry.kind == platform::EntryKind::kFolder) {
         if (depthLimit != 0 && depth + 1 == depthLimit) continue;
-        folders.push_back({FileTitleOf(entry.name), JoinPath(root, entry.name)});
+        folders.push_back({entry.name, JoinPath(root, entry.name)});
       }
     }
   }
   // The enumeration is closed before descending, so open handles do not pile up with depth.
   for (const SubFolder& folder : folders) {
-    list.push_back({folder.title, kEntryFolder, depth});
+    list.push_back({folder.name, kEntryFolder, depth});
     files += WalkTree(folder.path, mask, depth + 1, depthLimit, list);
   }
   return files;

@@ -12,7 +12,7 @@ namespace orv::filescan {
 enum : unsigned { kEntryFolder = 0, kEntryFile = 1 };
 
 struct ScanEntry {
-  std::string text;  // a file's full path, or a folder's file title
+  std::string text;  // a file's full path, or a folder's whole name
   unsigned kind = kEntryFile;
   // 0 directly in the scanned folder; a folder entry carries the depth of the folder holding
   // it, the files inside it one more.

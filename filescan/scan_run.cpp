@@ -5,15 +5,30 @@
 #include "contract/filter.h"
 #include "filescan/entry_analysis.h"
 #include "filescan/resource_ids.h"
+#include "platform/files.h"
 #include "platform/resources.h"
 #include "text/format.h"
 
 namespace orv::filescan {
 
-void ScanRun::Start(const std::string& root, bool subFolders) {
+bool ScanRun::Start(const std::string& root, bool subFolders) {
   entries_.clear();
   cursor_ = 0;
+  const platform::FolderAccess access = platform::CheckFolder(root);
+  if (access != platform::FolderAccess::kReadable) {
+    // An empty run would be reported as a success with nothing stored: say why instead.
+    const int reason = access == platform::FolderAccess::kMissing      ? kStringSourceMissing
+                       : access == platform::FolderAccess::kNotAFolder ? kStringSourceNotFolder
+                                                                       : kStringSourceUnreadable;
+    const std::string message =
+        text::FormatResourceText(platform::LoadResourceString(kStringSourceFailed).c_str(),
+                                 root.c_str(), platform::LoadResourceString(reason).c_str());
+    services_.system.showMessage(message, platform::LoadResourceString(kStringFilterName),
+                                 ui::MessageButtons::kOk, ui::MessageIcon::kError);
+    return false;
+  }
   WalkTree(root, "*", 0, subFolders ? 0 : 1, entries_);
+  return true;
 }
 
 int32_t ScanRun::Count() const {

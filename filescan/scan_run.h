@@ -27,8 +27,9 @@ class ScanRun {
  public:
   explicit ScanRun(ScanServices services = {}) : services_(std::move(services)) {}
 
-  // Empties the list and walks `root`, the sub-folders too when asked.
-  void Start(const std::string& root, bool subFolders);
+  // Empties the list and walks `root`, the sub-folders too when asked. False, after a message
+  // naming the folder and the reason, when it is missing, not a folder or cannot be read.
+  bool Start(const std::string& root, bool subFolders);
   const std::vector<ScanEntry>& Entries() const { return entries_; }
   int32_t Count() const;
   // The entry under the cursor, then the cursor moves on: 1 item, 0 nothing, -1 none left or

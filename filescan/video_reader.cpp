@@ -17,6 +17,9 @@ namespace orv::filescan {
 namespace {
 
 constexpr uint64_t kSecondsPerDay = 24 * 3600;
+constexpr uint16_t kWaveFormatExtensible = 0xFFFE;
+// WAVEFORMATEX (18 bytes), valid bits or samples per block (2), channel mask (4), then the GUID.
+constexpr uint64_t kSubFormatOffset = 24;
 
 std::string HandlerText(uint32_t handler) {
   std::string code;
@@ -50,6 +53,12 @@ VideoSummary SummarizeStreams(const platform::AviFileInfo& info, const std::stri
       uint32_t sampleRate = 0;
       if (!format.U16Le(tag)) continue;  // no format: the stream cannot be described
       format.U16Le(channels), format.U32Le(sampleRate);
+      // More than two channels come in the extensible format, whose real tag opens the
+      // sub-format GUID after the 22 extra bytes' start; a block too short for it stays unknown.
+      uint16_t subTag = 0;
+      if (tag == kWaveFormatExtensible && format.Seek(kSubFormatOffset) && format.U16Le(subTag)) {
+        tag = subTag;
+      }
       if (const char* name = FindAudioFormatName(tag)) {
         summary.audioName = name;
         summary.channels = channels;

@@ -3,6 +3,7 @@
 #include "text/ascii.h"
 #include "text/code_page_numbers.h"
 #include "text/html_charset.h"
+#include "text/html_entities.h"
 
 namespace orv::filescan {
 namespace {
@@ -10,6 +11,11 @@ namespace {
 constexpr std::string_view kTitleOpen = "<title>";
 constexpr std::string_view kTitleClose = "</title>";
 constexpr std::string_view kContent = "content=\"";
+
+// A head text as the page shows it: references decoded, the lines it was written on joined.
+std::string Shown(uint32_t codePage, std::string_view raw) {
+  return text::CollapseAsciiBlanks(text::DecodeEntities(text::CodePageToUser(codePage, raw)));
+}
 
 }  // namespace
 
@@ -25,7 +31,7 @@ WebPageHead DecodeWebPageHead(std::string_view page) {
   if (open != std::string::npos && close != std::string::npos) {
     const size_t start = open + kTitleOpen.size();
     if (close > start)
-      head.title = text::CodePageToUser(codePage, page.substr(start, close - start));
+      head.title = Shown(codePage, page.substr(start, close - start));
   }
 
   const size_t description = lower.find("description");
@@ -37,7 +43,7 @@ WebPageHead DecodeWebPageHead(std::string_view page) {
     const size_t end = page.find('"', start);
     if (end != std::string::npos) {
       head.hasDescription = true;
-      head.description = text::CodePageToUser(codePage, page.substr(start, end - start));
+      head.description = Shown(codePage, page.substr(start, end - start));
     }
   }
   return head;

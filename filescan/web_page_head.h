@@ -1,6 +1,7 @@
 // What a web page's head says about it: the text between its first title tags, the content of
 // its description meta tag, and the charset its meta tags declare (a meta charset or an
-// http-equiv Content-Type), which the two texts are converted from. Without a declaration the
+// http-equiv Content-Type), which the two texts are converted from. Both texts are shown as a
+// browser shows them: character references decoded, runs of blanks made one space, trimmed. Without a declaration the
 // page is windows-1252 (UTF-8 when it starts with a byte order mark).
 #ifndef ORV_FILESCAN_WEB_PAGE_HEAD_H
 #define ORV_FILESCAN_WEB_PAGE_HEAD_H

@@ -223,6 +223,33 @@ void AddMusic(std::vector<InputFile>& out) {
   add("mp3_frames_beyond_search_limit", std::string(10002, '\0') + frames + tag);
 }
 
+// ID3v2 tags -------------------------------------------------------------------------------
+
+void AddId3v2(std::vector<InputFile>& out) {
+  const auto add = [&](const std::string& name, const std::string& bytes) {
+    out.push_back({"id3v2", name, bytes});
+  };
+  const std::string title = Id3v2TextFrame(3, "TIT2", 0, "Titre");
+  add("id3v23_extended_header_size_huge", Id3v2TagOf(3, 0x40, Be32(0xFFFFFFFFu) + title));
+  add("id3v24_extended_header_size_past_tag", Id3v2TagOf(4, 0x40, Syncsafe(0x0FFFFFFF) + title));
+  std::string huge = Id3v2FrameOf(3, "TPE1", "\0Artiste");
+  PatchBe(huge, 4, 0xFFFFFFFFu, 4);
+  add("id3v23_frame_size_past_file", Id3v2TagOf(3, 0, title + huge));
+  std::string empties;
+  for (int i = 0; i < 10000; ++i) empties += Id3v2FrameOf(3, "TXXX", "");
+  add("id3v2_zero_size_frames_past_walk_limit", Id3v2TagOf(3, 0, empties + title));
+  std::string syncs;
+  for (int i = 0; i < 40000; ++i) syncs += std::string("\xFF\0", 2);
+  add("id3v23_unsynchronised_tag_of_sync_bytes", Id3v2TagOf(3, 0x80, syncs));
+  add("id3v24_frame_flags_longer_than_frame",
+      Id3v2TagOf(4, 0, Id3v2FrameOf(4, "TIT2", "\3x", 0x41) + Id3v2FrameOf(4, "TPE1", "", 0x03)));
+  add("id3v2_utf16_odd_length_and_lone_surrogate",
+      Id3v2TagOf(3, 0, Id3v2FrameOf(3, "TIT2", std::string("\1\xFF\xFE\x00\xD8T", 6)) +
+                           Id3v2FrameOf(3, "TPE1", std::string("\2\xD8\x00\x00", 4))));
+  add("id3v2_version_unknown_and_encoding_unknown",
+      Id3v2TagOf(9, 0, title) + Id3v2TagOf(3, 0, Id3v2FrameOf(3, "TIT2", "\7Titre")));
+}
+
 // Videos ------------------------------------------------------------------------------------
 
 AviSpec TwoStreams() {
@@ -325,6 +352,7 @@ std::vector<InputFile> MediaRegressions() {
   AddExif(out);
   AddIptc(out);
   AddMusic(out);
+  AddId3v2(out);
   AddVideos(out);
   return out;
 }

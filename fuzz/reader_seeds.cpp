@@ -125,6 +125,39 @@ void AddMusic(std::vector<InputFile>& out) {
        Id3v2(Id3v2Utf16Text("TALB", "Saisons"), 0, true) + MpegFrames(4, 3, 2, 96, 44100) + tag11});
 }
 
+// ID3v2 tags of each version, as the music files carry them.
+void AddId3v2(std::vector<InputFile>& out) {
+  const auto add = [&](const std::string& name, const std::string& bytes) {
+    out.push_back({"id3v2", name, bytes});
+  };
+  add("v22_latin1_frames",
+      Id3v2TagOf(2, 0,
+                 Id3v2TextFrame(2, "TT2", 0, "Caf\xE9") + Id3v2TextFrame(2, "TP1", 0, "Nina") +
+                     Id3v2TextFrame(2, "TCO", 0, "(13)") + Id3v2TextFrame(2, "TRK", 0, "3/12") +
+                     std::string(16, '\0')));
+  add("v23_utf16_extended_header",
+      Id3v2TagOf(3, 0x40,
+                 Be32(6) + std::string(6, '\0') +
+                     Id3v2TextFrame(3, "TIT2", 1, "\xFF\xFE" + Utf16Units("Pluie", false)) +
+                     Id3v2TextFrame(3, "TPE1", 1, "\xFE\xFF" + Utf16Units("Nina", true)) +
+                     Id3v2TextFrame(3, "TYER", 0, "1998") +
+                     Id3v2TextFrame(3, "TCON", 0, "(4)Eurodisco")));
+  add("v23_unsynchronised",
+      Id3v2TagOf(3, 0x80, Unsynchronise(Id3v2TextFrame(3, "TIT2", 0, "\xFF\xE9t\xE9") +
+                                        Id3v2FrameOf(3, "APIC", "\0image/jpeg\0\3\0\xFF\xD8\xFF"))));
+  add("v24_utf8_footer_frame_flags",
+      Id3v2TagOf(4, 0x10,
+                 Id3v2FrameOf(4, "TIT2", Syncsafe(6) + Unsynchronise(std::string("\0\xFF\xE9t\xE9\0", 6)),
+                              0x03) +
+                     Id3v2TextFrame(4, "TALB", 3, std::string("Un\0Deux", 7)) +
+                     Id3v2TextFrame(4, "TDRC", 3, "2004-05-06") +
+                     Id3v2TextFrame(4, "TPE1", 2, Utf16Units("Duo", true))));
+  add("v24_plain_sizes", Id3v2TagOf(4, 0,
+                                    Id3v2FrameOf(4, "PRIV", std::string(200, 'p'), 0, true) +
+                                        Id3v2FrameOf(4, "TIT2", std::string("\3Titre\0", 7), 0, true)) +
+                             Id3v1("Titre", "", "", "2000", 1, 0));
+}
+
 // Videos ------------------------------------------------------------------------------------
 
 void AddVideos(std::vector<InputFile>& out) {
@@ -135,6 +168,11 @@ void AddVideos(std::vector<InputFile>& out) {
   two.streams = {VideoStream("xvid", 640, 480, 25, 1, 250), AudioStream(0x55, 2, 48000),
                  AudioStream(0x2000, 6, 48000)};
   add("xvid_mp3_ac3", two);
+  AviSpec surround;
+  AviStreamSpec ac3 = AudioStream(0, 6, 48000);
+  ac3.format = ExtensibleWaveFormat(0x2000, 6, 48000, 0x3F);
+  surround.streams = {VideoStream("DX50", 720, 576, 25, 1, 100), ac3};
+  add("dx50_extensible_ac3", surround);
   AviSpec junk;
   junk.junkBeforeHeaders = true;
   junk.streams = {VideoStream("MJPG", 320, 240, 30000, 1001, 45), AudioStream(1, 1, 22050)};
@@ -259,6 +297,7 @@ std::vector<InputFile> ReaderSeeds() {
   std::vector<InputFile> out;
   AddPictures(out);
   AddMusic(out);
+  AddId3v2(out);
   AddVideos(out);
   AddDocuments(out);
   AddPrograms(out);

@@ -1,9 +1,11 @@
 // The collection orvhost keeps items and settings in.
 //
 // On Linux it is a SQLite database (sqlite_collection.cpp); a build without SQLite may supply a
-// different store behind the same interface. Every added item is kept as soon as AddItem
-// returns, so an interrupted import keeps what was stored. Each import is a run the collection
-// records; a link item is kept as the link of the item before it.
+// different store behind the same interface. Each import is a run the collection records; a link
+// item is kept as the link of the item before it. The SQLite store commits added items in
+// batches of a few hundred (or every half second), and the rest when the run ends or the
+// collection is closed, so a killed import keeps every item of its committed batches and loses
+// at most the last one.
 #ifndef ORV_HOST_COLLECTION_H
 #define ORV_HOST_COLLECTION_H
 

@@ -19,6 +19,10 @@ bool PathExists(const std::string& path);  // a file or a folder
 bool IsFolder(const std::string& path);
 bool IsRegularFile(const std::string& path);
 
+// Whether a folder can be walked, and if not, why.
+enum class FolderAccess { kReadable, kMissing, kNotAFolder, kUnreadable };
+FolderAccess CheckFolder(const std::string& path);
+
 // True when `name` matches `pattern` ("*" any run, "?" one character), ignoring ASCII case.
 bool WildcardMatch(std::string_view pattern, std::string_view name);
 

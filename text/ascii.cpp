@@ -22,13 +22,34 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+namespace {
+
+bool IsAsciiBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+}  // namespace
+
 std::string_view TrimAsciiBlanks(std::string_view text) {
-  const auto blank = [](char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-  };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsAsciiBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsAsciiBlank(text.back())) text.remove_suffix(1);
   return text;
+}
+
+std::string CollapseAsciiBlanks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  bool blank = false;
+  for (char c : TrimAsciiBlanks(text)) {
+    if (IsAsciiBlank(c)) {
+      blank = true;
+      continue;
+    }
+    if (blank) out += ' ';
+    blank = false;
+    out += c;
+  }
+  return out;
 }
 
 }  // namespace orv::text

@@ -20,6 +20,8 @@ std::string ToUpperAscii(std::string_view text);
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 // Without the blanks (space, tab, CR, LF, VT, FF) at both ends.
 std::string_view TrimAsciiBlanks(std::string_view text);
+// Trimmed, and each run of blanks inside made one space: a text that was laid out on lines.
+std::string CollapseAsciiBlanks(std::string_view text);
 
 }  // namespace orv::text
 

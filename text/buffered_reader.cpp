@@ -21,6 +21,7 @@ bool BufferedReader::Fill(uint64_t offset, size_t count) {
 }
 
 bool BufferedReader::ViewUpTo(uint64_t offset, size_t count, std::string_view& bytes) {
+  if (!failed_ && source_.ViewAt(offset, count, bytes)) return true;  // no copy needed
   if (!Fill(offset, count)) return false;
   const uint64_t end = windowStart_ + window_.size();
   if (offset < windowStart_ || offset > end) {

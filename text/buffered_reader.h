@@ -1,7 +1,7 @@
 // Reads pieces of a ByteSource through one window of bytes, so that a reader walking many small
 // headers (music frames, picture segments) makes few reads of the file and never loads it
 // whole: a piece already in the window costs nothing, any other piece refills the window from
-// the piece's start.
+// the piece's start. Pieces the source holds in memory are looked at where they are.
 #ifndef ORV_TEXT_BUFFERED_READER_H
 #define ORV_TEXT_BUFFERED_READER_H
 

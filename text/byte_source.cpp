@@ -12,4 +12,10 @@ bool MemorySource::ReadAt(uint64_t offset, size_t count, std::string& out) {
   return true;
 }
 
+bool MemorySource::ViewAt(uint64_t offset, size_t count, std::string_view& bytes) {
+  bytes = offset >= bytes_.size() ? std::string_view()
+                                  : bytes_.substr(static_cast<size_t>(offset), count);
+  return true;
+}
+
 }  // namespace orv::text

@@ -20,6 +20,14 @@ class ByteSource {
   // none past it. False on a read error.
   virtual bool ReadAt(uint64_t offset, size_t count, std::string& out) = 0;
 
+  // Up to `count` bytes from `offset` without a copy, when the source holds them in memory
+  // (fewer at the end of the source, none past it), valid until the source changes. False when
+  // it does not hold them: ReadAt then reads them.
+  virtual bool ViewAt(uint64_t offset, size_t count, std::string_view& bytes) {
+    (void)offset, (void)count, (void)bytes;
+    return false;
+  }
+
   // Exactly `count` bytes, or false.
   bool ReadExactly(uint64_t offset, size_t count, std::string& out) {
     return ReadAt(offset, count, out) && out.size() == count;
@@ -32,6 +40,7 @@ class MemorySource : public ByteSource {
   explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
   uint64_t Size() const override { return bytes_.size(); }
   bool ReadAt(uint64_t offset, size_t count, std::string& out) override;
+  bool ViewAt(uint64_t offset, size_t count, std::string_view& bytes) override;
 
  private:
   std::string_view bytes_;

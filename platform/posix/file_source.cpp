@@ -31,11 +31,13 @@ void FileSource::Close() {
   if (handle_ >= 0) ::close(static_cast<int>(handle_));
   handle_ = -1;
   size_ = 0;
+  head_.clear();
+  headRead_ = false;
 }
 
 bool FileSource::IsOpen() const { return handle_ >= 0; }
 
-bool FileSource::ReadAt(uint64_t offset, size_t count, std::string& out) {
+bool FileSource::ReadDirect(uint64_t offset, size_t count, std::string& out) {
   out.clear();
   if (handle_ < 0) return false;
   if (offset >= size_ || count == 0) return true;

@@ -59,6 +59,16 @@ bool IsRegularFile(const std::string& path) {
   return StatPath(path, info) && S_ISREG(info.st_mode);
 }
 
+FolderAccess CheckFolder(const std::string& path) {
+  struct stat info;
+  if (!StatPath(path, info)) return FolderAccess::kMissing;
+  if (!S_ISDIR(info.st_mode)) return FolderAccess::kNotAFolder;
+  DIR* dir = opendir(path.c_str());
+  if (!dir) return FolderAccess::kUnreadable;
+  closedir(dir);
+  return FolderAccess::kReadable;
+}
+
 struct FileEnumeration::State {
   std::vector<FoundEntry> entries;
   size_t next = 0;

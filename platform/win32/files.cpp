@@ -37,6 +37,27 @@ bool IsRegularFile(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+FolderAccess CheckFolder(const std::string& path) {
+  const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : Attributes(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    return error == ERROR_ACCESS_DENIED ? FolderAccess::kUnreadable : FolderAccess::kMissing;
+  }
+  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return FolderAccess::kNotAFolder;
+  std::string pattern = path;
+  if (!IsPathSeparator(pattern.back())) pattern += '\\';
+  pattern += '*';
+  WIN32_FIND_DATAA found;
+  const HANDLE handle = FindFirstFileA(pattern.c_str(), &found);
+  if (handle == INVALID_HANDLE_VALUE) {
+    // An empty folder still lists "." and ".."; a refusal is a folder that cannot be read.
+    return GetLastError() == ERROR_FILE_NOT_FOUND ? FolderAccess::kReadable
+                                                  : FolderAccess::kUnreadable;
+  }
+  FindClose(handle);
+  return FolderAccess::kReadable;
+}
+
 struct FileEnumeration::State {
   HANDLE handle = INVALID_HANDLE_VALUE;
 };

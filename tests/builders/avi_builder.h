@@ -57,6 +57,19 @@ inline std::string WaveFormat(uint16_t tag, uint16_t channels, uint32_t samplesP
   return out;
 }
 
+// A WAVEFORMATEXTENSIBLE (tag 0xFFFE), as encoders write for more than two channels: the real
+// format tag is the start of its sub-format GUID (tag-0000-0010-8000-00AA00389B71).
+inline std::string ExtensibleWaveFormat(uint16_t subTag, uint16_t channels,
+                                        uint32_t samplesPerSecond, uint32_t channelMask) {
+  std::string out;
+  Put16(out, 0xFFFE), Put16(out, channels), Put32(out, samplesPerSecond);
+  Put32(out, samplesPerSecond * channels * 2), Put16(out, channels * 2), Put16(out, 16);
+  Put16(out, 22), Put16(out, 16), Put32(out, channelMask);
+  Put16(out, subTag), Put16(out, 0), Put16(out, 0x10);
+  out += std::string("\x80\x00\x00\xAA\x00\x38\x9B\x71", 8);
+  return out;
+}
+
 inline AviStreamSpec VideoStream(std::string handler, uint32_t width, uint32_t height,
                                  uint32_t rate, uint32_t scale, uint32_t length) {
   AviStreamSpec s;

@@ -43,6 +43,9 @@ inline TreeFiles VideoFiles() {
   add("mjpg_two_tracks.avi", {VideoStream("MJPG", 320, 240, 15, 1, 45), AudioStream(1, 2, 44100),
                               AudioStream(2, 1, 22050)});
   add("silent.avi", {VideoStream("DIV3", 352, 288, 25, 1, 100)});
+  AviStreamSpec surround = AudioStream(0, 6, 48000);
+  surround.format = ExtensibleWaveFormat(0x2000, 6, 48000, 0x3F);
+  add("extensible_ac3.avi", {VideoStream("DX50", 720, 576, 25, 1, 250), surround});
   add("ntsc.avi", {VideoStream("XVID", 720, 480, 30000, 1001, 1800), AudioStream(1, 2, 48000)});
   files.emplace_back("videos/random.avi", NoiseBytes(3000, 7));
   return files;
@@ -108,6 +111,14 @@ inline TreeFiles WebFiles() {
                      "<meta name=\"description\" content=\"A site\"/></head>"
                      "<body><a href=\"x\">link</a></body></html>\n");
   files.emplace_back("web/untitled.asp", "<% Response.Write(\"hi\") %>\n");
+  files.emplace_back("web/entities.htm",
+                     "<html><head><title>\r\n  Caf&eacute; &amp;\r\n  Th&#233;&acirc;tre\r\n</title>"
+                     "<meta name=\"description\" content=\"Pr&eacute;sentation\n &amp; tarifs\">"
+                     "</head></html>\n");
+  // Folders whose names hold a dot: their files keep their own reader, their headings their
+  // whole name.
+  files.emplace_back("web/Concert.mp3s/notes.txt", "A note\n");
+  files.emplace_back("web/Vol. 2/index.html", "<title>Volume</title>\n");
   return files;
 }
 

@@ -1,6 +1,6 @@
 // Builders of MP3 files for the tests: MPEG audio frames of any version, layer, bit rate and
-// sample rate, ID3v1.0 and 1.1 tags, and ID3v2 tags with UTF-16 text frames and a cover
-// picture.
+// sample rate, ID3v1.0 and 1.1 tags, and ID3v2 tags of versions 2.2 to 2.4 (text frames in each
+// encoding, a cover picture, extended header, footer, unsynchronisation).
 #ifndef ORV_TESTS_FILESCAN_MP3_BUILDER_H
 #define ORV_TESTS_FILESCAN_MP3_BUILDER_H
 
@@ -111,6 +111,60 @@ inline std::string Id3v2(const std::string& frames, size_t padding = 0, bool foo
   std::string tag = head + body;
   if (footer)
     tag += std::string("3DI") + version + std::string(1, '\0') + flags + Syncsafe(body.size());
+  return tag;
+}
+
+// ID3v2 of any version ------------------------------------------------------------------------
+
+// Text of ASCII and Latin-1 bytes as UTF-16, little- or big-endian, without byte order mark.
+inline std::string Utf16Units(const std::string& latin1, bool bigEndian) {
+  std::string units;
+  for (char c : latin1) {
+    units += bigEndian ? std::string(1, '\0') + c : std::string(1, c) + '\0';
+  }
+  return units;
+}
+
+// A frame of version 2 (three-letter id, 24-bit size), 3 (32-bit size) or 4 (syncsafe size,
+// or the plain size when `plainSize`, as some writers of 2.4 tags do), with its format flags.
+inline std::string Id3v2FrameOf(int version, const std::string& id, const std::string& body,
+                                uint8_t formatFlags = 0, bool plainSize = false) {
+  if (version == 2) return id + Be32(body.size()).substr(1) + body;
+  const std::string size =
+      version == 4 && !plainSize ? Syncsafe(static_cast<uint32_t>(body.size())) : Be32(body.size());
+  return id + size + std::string(1, '\0') + static_cast<char>(formatFlags) + body;
+}
+
+// A text frame: the encoding byte (0 Latin-1, 1 UTF-16 with mark, 2 UTF-16BE, 3 UTF-8) and the
+// text bytes as given, ended by a zero.
+inline std::string Id3v2TextFrame(int version, const std::string& id, char encoding,
+                                  const std::string& text) {
+  const std::string end = encoding == 1 || encoding == 2 ? std::string(2, '\0') : std::string(1, '\0');
+  return Id3v2FrameOf(version, id, std::string(1, encoding) + text + end);
+}
+
+// Unsynchronisation: a zero after every 0xFF that a zero or a byte of three top bits follows,
+// and after a last 0xFF.
+inline std::string Unsynchronise(const std::string& bytes) {
+  std::string out;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    out += bytes[i];
+    if (bytes[i] != '\xFF') continue;
+    if (i + 1 == bytes.size() || bytes[i + 1] == '\0' ||
+        (static_cast<uint8_t>(bytes[i + 1]) & 0xE0) == 0xE0) {
+      out += '\0';
+    }
+  }
+  return out;
+}
+
+// A tag of `version` around `body` (the frames, already unsynchronised when flags say so, and
+// any extended header), with a footer when flags hold 0x10.
+inline std::string Id3v2TagOf(int version, uint8_t flags, const std::string& body) {
+  const std::string head = std::string("ID3") + static_cast<char>(version) + std::string(1, '\0') +
+                           static_cast<char>(flags) + Syncsafe(static_cast<uint32_t>(body.size()));
+  std::string tag = head + body;
+  if (flags & 0x10) tag += "3DI" + head.substr(3);
   return tag;
 }
 

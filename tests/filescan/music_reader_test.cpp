@@ -1,5 +1,6 @@
 // The music reader on MP3 files built here: MPEG-1 and MPEG-2 frames, ID3v1.0 and 1.1 tags,
-// ID3v2 tags in front (UTF-16 text frames, a JPEG cover), and files with no frame or no tag.
+// ID3v2 tags in front (UTF-16 text frames, a JPEG cover), both tags together, and files with no
+// frame or no tag.
 #include "filescan/music_reader.h"
 
 #include <gtest/gtest.h>
@@ -114,26 +115,84 @@ TEST(Music, PlayingTimeCarriesTheMinutesIntoTheHours) {
   EXPECT_EQ(PlayingTime(360000), "100:00:00");
 }
 
-TEST(Music, NoTagOrNoFrameYieldsNothing) {
-  Music untagged;
-  Read(MpegFrames(50, 3, 3, 128, 44100), untagged);
-  EXPECT_FALSE(untagged.filled);
-  EXPECT_EQ(untagged.title, "");
-
+TEST(Music, NoFrameYieldsNothing) {
   Music noFrames;
   Read(std::string(20000, 'x') + Id3v1("Song", "", "", "2000", 1, 0), noFrames);
   EXPECT_FALSE(noFrames.filled);
+  EXPECT_EQ(noFrames.title, "");
 
   // The first frame more than 10,001 positions after the end of the ID3v2 tag.
   Music late;
-  Read(Id3v2("") + std::string(10002, '\0') + MpegFrames(20, 3, 3, 128, 44100) +
-           Id3v1("Song", "", "", "2000", 1, 0),
+  Read(Id3v2(Id3v2Utf16Text("TIT2", "Titre")) + std::string(10002, '\0') +
+           MpegFrames(20, 3, 3, 128, 44100) + Id3v1("Song", "", "", "2000", 1, 0),
        late);
   EXPECT_FALSE(late.filled);
+  EXPECT_EQ(late.title, "");
 
   Music tiny;
   Read("TAG", tiny);
   EXPECT_FALSE(tiny.filled);
+}
+
+TEST(Music, AFileWithoutTagsIsTitledByItsName) {
+  Music untagged;
+  Read(MpegFrames(1000, 3, 3, 128, 44100), untagged, "sans_titre");
+  ASSERT_TRUE(untagged.filled);
+  EXPECT_EQ(untagged.title, "sans titre");
+  EXPECT_EQ(untagged.type, "");
+  EXPECT_EQ(untagged.author, "");
+  EXPECT_EQ(untagged.comment, "BitRate:128 Kbits/s - Sample Rate:44 KHz");
+  EXPECT_EQ(untagged.length, "00:00:26");
+  EXPECT_EQ(untagged.item->chap, 0);
+}
+
+TEST(Music, AnId3v2TagAloneFillsTheItem) {
+  const std::string front = Id3v2TagOf(
+      4, 0,
+      Id3v2TextFrame(4, "TIT2", 3, "\xC3\x89t\xC3\xA9") + Id3v2TextFrame(4, "TPE1", 3, "Nina") +
+          Id3v2TextFrame(4, "TALB", 3, "Saisons") + Id3v2TextFrame(4, "TDRC", 3, "2004-05-06") +
+          Id3v2TextFrame(4, "TCON", 3, "(13)") + Id3v2TextFrame(4, "TRCK", 3, "7/12"));
+  Music music;
+  Read(front + MpegFrames(1000, 3, 3, 128, 44100), music);
+  ASSERT_TRUE(music.filled);
+  EXPECT_EQ(music.title, text::Utf8ToUser("Été"));
+  EXPECT_EQ(music.author, "Nina");
+  EXPECT_EQ(music.coauthor, "Saisons");
+  EXPECT_EQ(music.type, "Pop");
+  EXPECT_EQ(music.item->year, 2004);
+  EXPECT_EQ(music.item->chap, 7);
+}
+
+TEST(Music, BothTagsKeepId3v1ButTakeBackWhatItCut) {
+  const std::string longTitle = "Le vent du nord sur les collines de Bretagne";
+  const std::string longArtist = "Orchestre philharmonique de la ville";
+  const std::string front = Id3v2TagOf(
+      3, 0,
+      Id3v2TextFrame(3, "TIT2", 0, longTitle) + Id3v2TextFrame(3, "TPE1", 0, longArtist) +
+          Id3v2TextFrame(3, "TALB", 0, "Saisons (version longue)") +
+          Id3v2TextFrame(3, "TYER", 0, "1999") + Id3v2TextFrame(3, "TCON", 0, "Chanson"));
+  // The ID3v1 artist was cut and then edited: it no longer starts the ID3v2 one. The album fits
+  // its field, so the ID3v2 one, though longer and starting with it, does not replace it.
+  const std::string back = Id3v1(longTitle.substr(0, 30), "Orchestre philharmonique de Lx",
+                                 "Saisons", "1998", 3, 80);
+  Music music;
+  Read(front + MpegFrames(1000, 3, 3, 128, 44100) + back, music);
+  ASSERT_TRUE(music.filled);
+  EXPECT_EQ(music.title, longTitle);
+  EXPECT_EQ(music.author, "Orchestre philharmonique de Lx");
+  EXPECT_EQ(music.coauthor, "Saisons");
+  EXPECT_EQ(music.type, "Folk");
+  EXPECT_EQ(music.item->year, 1998);
+  EXPECT_EQ(music.item->chap, 3);
+
+  // ID3v1 fields left empty are filled from the ID3v2 tag.
+  Music sparse;
+  Read(front + MpegFrames(1000, 3, 3, 128, 44100) + Id3v1("", "", "", "    ", 0, 255), sparse);
+  ASSERT_TRUE(sparse.filled);
+  EXPECT_EQ(sparse.title, longTitle);
+  EXPECT_EQ(sparse.author, longArtist);
+  EXPECT_EQ(sparse.type, "Chanson");
+  EXPECT_EQ(sparse.item->year, 1999);
 }
 
 TEST(Music, ReservedFieldsAreNoFrameHeader) {

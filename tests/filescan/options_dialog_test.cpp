@@ -1,6 +1,7 @@
 // The options: dialog 129's logic on its model, and the filter through the exported table.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "contract/filter.h"
@@ -176,17 +177,28 @@ TEST_F(ExportedTable, InfoFollowsTheOptionsAndOpenScansTheChosenRoot) {
   ASSERT_EQ(table.Open((folder_ / "chosen").c_str(), nullptr, nullptr), 1);
   EXPECT_EQ(table.GetCount(), 2);
 
-  // An empty or missing root: an empty run.
+  // A missing root: Open fails after a message box, and the run is empty.
   values[0].integer = 1;
   ASSERT_TRUE(platform::WriteProfileValues(Filter().OptionStore(), {values[0]}));
   ASSERT_EQ(table.Configure("Orvella Premium", "Kelvard", 0), 1);
-  ASSERT_EQ(table.Open((folder_ / "absent").c_str(), nullptr, nullptr), 1);
+  // The module's filter outlives the test: what the box records must too.
+  const auto boxes = std::make_shared<int>(0);
+  ScanServices services;
+  services.system.showMessage = [boxes](std::string_view, std::string_view, ui::MessageButtons,
+                                        ui::MessageIcon) {
+    ++*boxes;
+    return ui::MessageAnswer::kOk;
+  };
+  Filter().SetServices(std::move(services));
+  ASSERT_EQ(table.Open((folder_ / "absent").c_str(), nullptr, nullptr), 0);
+  EXPECT_EQ(*boxes, 1);
   EXPECT_EQ(table.GetCount(), 0);
   MediaItem item{};
   int32_t kind = 7;
   EXPECT_EQ(table.ProcessItem(&item, &kind), -1);
   EXPECT_EQ(kind, 0);
   EXPECT_EQ(table.Close(), 1);
+  Filter().SetServices({});
 }
 
 }  // namespace

@@ -279,12 +279,27 @@ TEST(IptcPicture, AnEmptyCaptionOrACameraFileFallsToTheCameraData) {
        empty);
   EXPECT_EQ(empty.type, "Picture w/ EXIF");
 
-  // A camera file (EXIF first, no JFIF segment) is never searched for a caption.
+}
+
+TEST(IptcPicture, ACameraFileWithoutJfifKeepsItsCaption) {
+  // EXIF first, no JFIF segment, then another program's segment 13, fill bytes, and the
+  // Photoshop one.
+  ExifBuilder exif = CameraExif(false);
   Picture camera;
-  Read(StartOfImage() + exif.Segment() + PhotoshopSegment(IptcRecord(2, 120, "Caption")) +
+  Read(StartOfImage() + exif.Segment() + JpegSegment(0xED, "Adobe_CM") + "\xFF\xFF" +
+           PhotoshopSegment(IptcRecord(2, 120, "Port\r\nBateaux") + IptcRecord(2, 25, "mer")) +
            FrameSegment(640, 480) + ScanAndEnd(),
        camera);
-  EXPECT_EQ(camera.type, "Picture w/ EXIF");
+  EXPECT_EQ(camera.type, "Picture w/ IPTC");
+  EXPECT_EQ(camera.title, "Port");
+  EXPECT_EQ(camera.comment, "Port Bateaux\\nmer, ");
+
+  // The caption of an Adobe export that starts with its own segment 14.
+  Picture adobe;
+  Read(StartOfImage() + JpegSegment(0xEE, "Adobe\0d") +
+           PhotoshopSegment(IptcRecord(2, 120, "Affiche")) + ScanAndEnd(),
+       adobe);
+  EXPECT_EQ(adobe.title, "Affiche");
 }
 
 TEST(IptcPicture, DamagedPhotoshopSegmentsGiveNoCaption) {

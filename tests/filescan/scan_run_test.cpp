@@ -11,6 +11,7 @@
 
 #include "contract/path.h"
 #include "filescan/entry_analysis.h"
+#include "filescan/filescan_filter.h"
 #include "filescan/filter_tokens.h"
 #include "platform/shell_type.h"
 #include "tests/filescan/scan_fixture.h"
@@ -49,9 +50,9 @@ class RecordingRun : public ScanTest {
     ScanServices services;
     services.readers = std::move(readers);
     services.system.showMessage = [this](std::string_view text, std::string_view,
-                                         ui::MessageButtons, ui::MessageIcon icon) {
+                                         ui::MessageButtons buttons, ui::MessageIcon icon) {
       messages_.emplace_back(text);
-      EXPECT_EQ(icon, ui::MessageIcon::kExclamation);
+      boxes_.push_back({buttons, icon});
       return answer_;
     };
     return ScanRun(std::move(services));
@@ -83,6 +84,7 @@ class RecordingRun : public ScanTest {
 
   std::vector<Call> calls_;
   std::vector<std::string> messages_;
+  std::vector<std::pair<ui::MessageButtons, ui::MessageIcon>> boxes_;
   ui::MessageAnswer answer_ = ui::MessageAnswer::kYes;
 };
 
@@ -90,7 +92,7 @@ TEST_F(RecordingRun, OneCallPerEntryInOrderAndFoldersOnlyWithTheForcedTree) {
   folder_.Write("tree/a.txt", "x");
   folder_.Write("tree/b.jpg", "x");
   folder_.Write("tree/S/song.mp3", "x");
-  folder_.Write("tree/My.Pics/p.jpg", "x");
+  folder_.Write("tree/My.Pics/p.jpg", "x");  // a heading keeps its whole name
   ScanRun run = MakeRun(Recorders());
   run.Start(folder_ / "tree", true);
   EXPECT_EQ(run.Count(), 6);
@@ -113,7 +115,7 @@ TEST_F(RecordingRun, OneCallPerEntryInOrderAndFoldersOnlyWithTheForcedTree) {
   all = RunAll(run, options);
   EXPECT_EQ(all[2].result, 1);
   EXPECT_EQ(all[2].kind, 64);
-  EXPECT_EQ(all[2].title, "My");
+  EXPECT_EQ(all[2].title, "My.Pics");
   EXPECT_EQ(all[2].category, 5);
   EXPECT_EQ(all[2].level, 0);
   EXPECT_EQ(all[3].kind, 5);
@@ -181,11 +183,21 @@ TEST_F(RecordingRun, DispatchRowsAreNotExclusive) {
   One(folder_.Write("page.html", "x"), options, page, kind);
   EXPECT_EQ(Text(page->type), "Html File");
   EXPECT_EQ(Text(page->coauthor), "page.html");
-  One(folder_.Write("Holiday.JPG/song.mp3", "x"), options, inPictures, kind);
+  One(folder_.Write("x.jpg.mp3", "x"), options, inPictures, kind);
   ASSERT_EQ(calls_.size(), 3u);
   EXPECT_EQ(calls_[1].reader, "picture");
   EXPECT_EQ(calls_[2].reader, "music");
   EXPECT_EQ(inPictures->category, 2);  // the later row writes last
+
+  // Only the file's own name counts: the folders above it are no reason to read it.
+  calls_.clear();
+  HostItem notes, song;
+  EXPECT_EQ(One(folder_.Write("x.mp3s/notes.txt", "x"), options, notes, kind), 1);
+  EXPECT_EQ(One(folder_.Write("Holiday.JPG/.docker/song.mp3", "x"), options, song, kind), 1);
+  ASSERT_EQ(calls_.size(), 1u);
+  EXPECT_EQ(calls_[0].reader, "music");
+  EXPECT_EQ(notes->category, 3);
+  EXPECT_EQ(Text(notes->title), "notes");
 
   HostItem document;
   One(folder_.Write("report.doc", std::string(3 << 20, 'x')), options, document, kind);
@@ -270,6 +282,8 @@ TEST_F(RecordingRun, AFailingReaderAsksWhetherToGoOn) {
                 text::Utf8ToUser(" a causé une erreur d'exception dans Orvella. Ce fichier est "
                                  "corrompu ou son format n'est pas reconnu par Orvella. Désirez-"
                                  "vous continuer ou arrêter la procédure d'import ?"));
+  EXPECT_EQ(boxes_[0].first, ui::MessageButtons::kYesNo);
+  EXPECT_EQ(boxes_[0].second, ui::MessageIcon::kExclamation);
 
   messages_.clear();
   answer_ = ui::MessageAnswer::kNo;
@@ -283,6 +297,41 @@ TEST_F(RecordingRun, AFailingReaderAsksWhetherToGoOn) {
   int32_t kind = 0;
   EXPECT_EQ(run.Next(options, *next, kind), 1);
   EXPECT_EQ(Text(next->title), "b");
+}
+
+TEST_F(RecordingRun, ASourceThatIsNoReadableFolderIsRefusedWithItsReason) {
+  const auto expected = [](const std::string& path, const char* reason) {
+    return text::Utf8ToUser("Le dossier ") + path +
+           text::Utf8ToUser(std::string(" ne peut pas être importé : ") + reason + ".");
+  };
+  folder_.Write("tree/a.txt", "x");
+  ScanRun run = MakeRun(Recorders());
+  ASSERT_TRUE(run.Start(folder_ / "tree", true));
+  EXPECT_EQ(run.Count(), 1);
+
+  EXPECT_FALSE(run.Start(folder_ / "nowhere", true));
+  EXPECT_EQ(run.Count(), 0) << "the list of the run before is gone";
+  const std::string file = folder_.Write("song.mp3", "x");
+  EXPECT_FALSE(run.Start(file, true));
+  ASSERT_EQ(messages_.size(), 2u);
+  EXPECT_EQ(messages_[0], expected(folder_ / "nowhere", "il n'existe pas"));
+  EXPECT_EQ(messages_[1], expected(file, "ce n'est pas un dossier"));
+  EXPECT_EQ(boxes_[0].first, ui::MessageButtons::kOk);
+  EXPECT_EQ(boxes_[0].second, ui::MessageIcon::kError);
+
+  // Open reports the refusal to the host.
+  FilescanFilter filter;
+  ScanServices services;
+  services.system.showMessage = [this](std::string_view text, std::string_view,
+                                       ui::MessageButtons, ui::MessageIcon) {
+    messages_.emplace_back(text);
+    return ui::MessageAnswer::kOk;
+  };
+  filter.SetServices(std::move(services));
+  EXPECT_EQ(filter.Open((folder_ / "nowhere").c_str(), nullptr, nullptr), 0);
+  EXPECT_EQ(filter.Open((folder_ / "tree").c_str(), nullptr, nullptr), 1);
+  EXPECT_EQ(filter.GetCount(), 1);
+  EXPECT_EQ(messages_.size(), 3u);
 }
 
 }  // namespace

@@ -31,14 +31,15 @@ TEST(TreeWalk, FilesBeforeSubFoldersAndEachFolderRightBeforeItsContents) {
   tree.Write("a.txt", "x");
   tree.Write("S/song.mp3", "x");
   tree.Write("S/T/deep.txt", "x");
-  tree.Write("My.Pics/p.jpg", "x");
+  tree.Write("Vol. 2/p.jpg", "x");
   tree.MakeFolder("Empty");
   std::vector<ScanEntry> list;
   EXPECT_EQ(WalkTree(tree.Path().string(), "*", 0, 0, list), 5);
   EXPECT_EQ(Describe(list, tree.Path().string()),
             (std::vector<std::string>{"file a.txt 0", "file b.jpg 0", "folder Empty 0",
-                                      "folder My 0", "file My.Pics/p.jpg 1", "folder S 0",
-                                      "file S/song.mp3 1", "folder T 1", "file S/T/deep.txt 2"}));
+                                      "folder S 0",
+                                      "file S/song.mp3 1", "folder T 1", "file S/T/deep.txt 2",
+                                      "folder Vol. 2 0", "file Vol. 2/p.jpg 1"}));
 }
 
 TEST(TreeWalk, DepthLimitOneKeepsTheRootsOwnFiles) {

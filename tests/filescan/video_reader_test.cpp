@@ -68,6 +68,28 @@ TEST(VideoReader, AudioStreamsCountEvenWhenTheirFormatIsUnknown) {
             std::string::npos);
 }
 
+TEST(VideoReader, ExtensibleWaveFormatIsReadThroughItsSubFormat) {
+  AviSpec surround;
+  AviStreamSpec ac3 = AudioStream(0, 6, 48000);
+  ac3.format = ExtensibleWaveFormat(0x2000, 6, 48000, 0x3F);
+  AviStreamSpec pcm = AudioStream(0, 8, 96000);
+  pcm.format = ExtensibleWaveFormat(0x0001, 8, 96000, 0x63F);
+  surround.streams = {VideoStream("DX50", 720, 576, 25, 1, 10), pcm, ac3};
+  HostItem item;
+  EXPECT_NE(ReadAvi(surround, item).find("Audio: AC3 - 6c 48Khz\\nAudio Streams: 2"),
+            std::string::npos)
+      << StringOf(item->comment);
+
+  // Cut before its GUID, the format stays unknown.
+  AviSpec cut;
+  AviStreamSpec shortFormat = AudioStream(0, 6, 48000);
+  shortFormat.format = ExtensibleWaveFormat(0x2000, 6, 48000, 0x3F).substr(0, 24);
+  cut.streams = {VideoStream("DX50", 720, 576, 25, 1, 10), shortFormat};
+  HostItem unknown;
+  EXPECT_NE(ReadAvi(cut, unknown).find("Audio: Inconnu - 0c 0Khz\\nAudio Streams: 1"),
+            std::string::npos);
+}
+
 TEST(VideoReader, AHandlerMatchesTheFirstRowWhateverItsCase) {
   AviSpec layout;
   layout.streams = {VideoStream("MJPG", 320, 240, 25, 1, 10)};

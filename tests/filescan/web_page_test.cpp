@@ -13,7 +13,9 @@ using namespace orv::testing;
 
 TEST(WebPageHead, TitleIsThePagesOwnTextBetweenTheFirstTitleTags) {
   EXPECT_EQ(DecodeWebPageHead("<HTML><HEAD><TITLE>My Page</TITLE>").title, "My Page");
-  EXPECT_EQ(DecodeWebPageHead("<title>A &amp;\r\n B </title>").title, "A &amp;\r\n B ");
+  EXPECT_EQ(DecodeWebPageHead("<title>\r\n  Caf&eacute; &amp;\r\n\t  Th&#233;&#xE2;tre </title>").title,
+            text::Utf8ToUser("Café & Théâtre"));
+  EXPECT_EQ(DecodeWebPageHead("<title> &nbsp; </title>").title, "");
   EXPECT_EQ(DecodeWebPageHead("</title> <title>late").title, "");
   EXPECT_EQ(DecodeWebPageHead("<h1>no title</h1>").title, "");
   EXPECT_EQ(DecodeWebPageHead(std::string("<title>cut\0</title>", 19)).title, "")
@@ -30,6 +32,8 @@ TEST(WebPageHead, DescriptionEndsAtItsClosingQuote) {
   EXPECT_EQ(description("<META NAME=\"Description\" CONTENT=\"A site\" />\n<b>x\">"), "A site");
   EXPECT_EQ(description("<meta name='description' content='A site'>"), "<none>");
   EXPECT_EQ(description("<meta name=\"description\" content=\"never closed"), "<none>");
+  EXPECT_EQ(description("<meta name=\"description\" content=\"\n  Pr&eacute;sentation\n  &amp; tarifs\n\">"),
+            text::Utf8ToUser("Présentation & tarifs"));
 }
 
 TEST(WebPageHead, TextsAreReadInTheDeclaredCharset) {

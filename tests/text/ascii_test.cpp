@@ -16,6 +16,9 @@ TEST(Ascii, CasingTouchesAsciiLettersOnly) {
 TEST(Ascii, TrimsBlanksAtBothEnds) {
   EXPECT_EQ(TrimAsciiBlanks(" \t x y \r\n"), "x y");
   EXPECT_EQ(TrimAsciiBlanks("  "), "");
+  EXPECT_EQ(CollapseAsciiBlanks("\r\n  Un\t\ttitre\r\n   sur deux lignes \n"),
+            "Un titre sur deux lignes");
+  EXPECT_EQ(CollapseAsciiBlanks(" \n\t "), "");
 }
 
 }  // namespace

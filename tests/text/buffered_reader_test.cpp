@@ -14,6 +14,7 @@ class CountingSource : public MemorySource {
     ++reads;
     return MemorySource::ReadAt(offset, count, out);
   }
+  bool ViewAt(uint64_t, size_t, std::string_view&) override { return false; }
   int reads = 0;
 };
 
@@ -41,6 +42,20 @@ TEST(BufferedReader, ReadsThroughOneWindow) {
   EXPECT_EQ(source.reads, reads);
   EXPECT_FALSE(reader.View(UINT64_MAX - 1, 4, view));
   ASSERT_TRUE(reader.ViewUpTo(5000, 4, view));
+  EXPECT_TRUE(view.empty());
+}
+
+TEST(BufferedReader, BytesTheSourceHoldsAreViewedWhereTheyAre) {
+  const std::string bytes = "0123456789";
+  MemorySource source(bytes);
+  BufferedReader reader(source, 4);
+  std::string_view view;
+  ASSERT_TRUE(reader.View(2, 6, view));
+  EXPECT_EQ(view.data(), bytes.data() + 2);
+  EXPECT_FALSE(reader.View(8, 4, view));
+  ASSERT_TRUE(reader.ViewUpTo(8, 4, view));
+  EXPECT_EQ(view, "89");
+  ASSERT_TRUE(reader.ViewUpTo(20, 4, view));
   EXPECT_TRUE(view.empty());
 }
 
