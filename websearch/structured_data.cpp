@@ -20,6 +20,8 @@ constexpr size_t kNone = std::string_view::npos;
 // of tags that are never closed).
 constexpr size_t kMaxMetaTagBytes = 8192;
 constexpr size_t kMaxDirectors = 8;
+// Members of an offer looked into for a price given in an object of its own.
+constexpr size_t kMaxOfferMembers = 32;
 constexpr double kMaxPrice = 1e9;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
@@ -194,14 +196,19 @@ std::string PriceText(const Json* price) {
   return formatted;
 }
 
-// An offer's price: its own, an AggregateOffer's lowest, or its price specification's.
+// An offer's price: its own, an AggregateOffer's lowest, else that of an object inside the offer
+// (sites often give the price there, with its terms and currency).
 std::string OfferPrice(const Json& offer) {
   for (const char* name : {"price", "lowPrice"}) {
     std::string price = PriceText(Member(offer, name));
     if (!price.empty()) return price;
   }
-  if (const Json* specification = Member(offer, "priceSpecification")) {
-    return PriceText(Member(*specification, "price"));
+  if (!offer.is_object()) return {};
+  size_t looked = 0;
+  for (const Json& inner : offer) {
+    if (looked++ == kMaxOfferMembers) break;
+    std::string price = PriceText(Member(inner, "price"));
+    if (!price.empty()) return price;
   }
   return {};
 }

@@ -66,7 +66,7 @@ TEST(StructuredData, AProductAndThePriceOfItsOffer) {
                 .price,
             "1 234,50")
       << "a price written as text is left to the price rule";
-  EXPECT_EQ(Auction(Ld(R"({"@type":"Product","offers":{"priceSpecification":{"price":7}}})")).price,
+  EXPECT_EQ(Auction(Ld(R"({"@type":"Product","offers":{"terms":{"price":7}}})")).price,
             "7.00");
   // An Offer of its own when the page has no Product; prices no price field can hold are none.
   EXPECT_EQ(Auction(Ld(R"({"@type":"Offer","price":"3.20"})")).price, "3.20");
