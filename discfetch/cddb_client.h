@@ -21,7 +21,6 @@
 
 namespace orv::discfetch {
 
-// Why the last command failed; nothing reads it but tests and a curious developer.
 // Why the last command failed; the import run tells the user.
 enum class CddbError {
   kNone,

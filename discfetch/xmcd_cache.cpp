@@ -77,9 +77,12 @@ bool XmcdCache::Find(uint32_t discId, DiscEntry& entry, std::string& category) c
 
 bool XmcdCache::Keep(std::string_view category, uint32_t discId, std::string_view bytes) const {
   if (folder_.empty() || !IsCacheCategory(category)) return false;
+  // The server names the file's disc: an entry that does not list that disc would later be read
+  // for it, so it is not kept.
+  DiscEntry check;
+  if (!ParseCachedEntry(bytes, discId, check)) return false;
   const std::string path = folder_ + platform::kPathSeparator + CacheFileName(category, discId);
   std::string old;
-  DiscEntry check;
   if (platform::ReadWholeFile(path, old, kMaxCachedEntryBytes) &&
       ParseCachedEntry(old, discId, check)) {
     return true;

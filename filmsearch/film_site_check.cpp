@@ -2,12 +2,11 @@
 // and its hits), then the result page (the first hit's, or the search page itself).
 #include "filmsearch/film_hits.h"
 #include "filmsearch/filmsearch_filter.h"
-#include "websearch/keywords.h"
 
 namespace orv::filmsearch {
 
 void FilmSearchFilter::CheckSteps(websearch::SiteChecker& checker, const std::string& keywords) {
-  const std::string address = site_.searchUrl + websearch::EncodeKeywords(keywords);
+  const std::string address = SearchAddress(keywords);
   std::string page;
   if (!checker.Fetch("search", address, page)) return;
   if (checker.Presence(page, "ListNotFound", site_.listNotFound, false).found) {

@@ -75,8 +75,7 @@ websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
   if (ui::RunModalDialog(websearch::kDialogKeywords, keywords) != ui::DialogResult::kOk) {
     return found;  // "Arrêter": the run ends
   }
-  const std::string address =
-      site_.searchUrl + websearch::EncodeKeywords(keywords.Keywords(), "+", site_.searchCharset);
+  const std::string address = SearchAddress(keywords.Keywords());
   std::string page;
   if (!FetchPage(address, 6, page)) return found;
   Debug("Search page returned (300 chars) :\n" + websearch::FirstCharacters(page, 300));
@@ -107,6 +106,10 @@ websearch::WebSearchFilter::Found FilmSearchFilter::Search() {
   const std::vector<ui::ListColumn> columns =
       websearch::ListColumns(platform::LoadResourceString(websearch::kStringHitColumns), ",", 1);
   return ChooseHits(columns, std::move(rows), addresses);
+}
+
+std::string FilmSearchFilter::SearchAddress(const std::string& keywords) const {
+  return site_.searchUrl + websearch::EncodeKeywords(keywords, "+", site_.searchCharset);
 }
 
 void FilmSearchFilter::FillItem(MediaItem& item, const std::string& page) {

@@ -31,6 +31,8 @@ class FilmSearchFilter : public websearch::WebSearchFilter {
   void FillItem(MediaItem& item, const std::string& page) override;
   std::string Confirmation(const MediaItem& item) override;
   websearch::MarkerPair TitleMarkers() const override { return site_.title; }
+  // The search page's address for these keywords, encoded in the site's charset.
+  std::string SearchAddress(const std::string& keywords) const;
   bool UsesStructuredData() const override { return site_.structuredData; }
   void CheckSteps(websearch::SiteChecker& checker, const std::string& keywords) override;
 

@@ -186,7 +186,8 @@ class SqliteCollection : public Collection {
   }
 
   bool RemoveItems(const std::vector<int64_t>& ids, std::string& error) override {
-    if (!CommitBatch(error) || !Execute("BEGIN IMMEDIATE")) return Failed(error);
+    if (!CommitBatch(error)) return false;
+    if (!Execute("BEGIN IMMEDIATE")) return Failed(error);
     Statement item(db_, "DELETE FROM items WHERE id = ?");
     Statement link(db_, "DELETE FROM links WHERE item = ?");
     bool ok = item.ok() && link.ok();
@@ -245,7 +246,8 @@ class SqliteCollection : public Collection {
   }
 
   bool RemoveRun(int64_t run, std::string& error) override {
-    if (!CommitBatch(error) || !Execute("BEGIN IMMEDIATE")) return Failed(error);
+    if (!CommitBatch(error)) return false;
+    if (!Execute("BEGIN IMMEDIATE")) return Failed(error);
     Statement links(db_, "DELETE FROM links WHERE item IN (SELECT id FROM items WHERE run = ?)");
     Statement items(db_, "DELETE FROM items WHERE run = ?");
     Statement record(db_, "DELETE FROM runs WHERE id = ?");
@@ -271,7 +273,8 @@ class SqliteCollection : public Collection {
   }
 
   bool SaveSettings(const CollectionSettings& settings, std::string& error) override {
-    if (!CommitBatch(error) || !Execute("BEGIN")) return Failed(error);
+    if (!CommitBatch(error)) return false;
+    if (!Execute("BEGIN")) return Failed(error);
     bool ok = true;
     ForEachSetting(settings, [&](const std::string& name, const std::string& value) {
       Statement upsert(db_, "INSERT OR REPLACE INTO settings (name, value) VALUES (?, ?)");

@@ -160,12 +160,15 @@ bool UpgradeSchema(sqlite3* db, std::string& error) {
   {
     Statement select(db, "SELECT id, itemKind" + ItemColumns() + " FROM items ORDER BY id");
     if (!select.ok()) return Fail(db, error);
-    while (sqlite3_step(select.get()) == SQLITE_ROW) {
+    int step;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
       StoredItem row;
       row.order = select.ColumnInt64(0);
       ReadItem(select, 1, row);
       rows.push_back(std::move(row));
     }
+    // A read that stops early would commit an upgrade that left rows behind.
+    if (step != SQLITE_DONE) return Fail(db, error);
   }
   Statement digest(db, "UPDATE items SET digest = ? WHERE id = ?");
   Statement moveLink(db, "INSERT INTO links (item, itemKind" + ItemColumns() +

@@ -15,11 +15,7 @@ std::string PictureValue(std::string_view page, const MarkerPair& markers, std::
   asIs.fixCapitals = false;
   const std::string found = ExtractBetween(page, markers.start, markers.end, true, asIs);
   if (found.empty()) return found;
-  std::string address = PictureAddress(found, markers.start, webRoot, absolute);
-  // A page must not point the host at a local file ("file:///home/u/.ssh/id_rsa#http.jpg"):
-  // only a web address is a picture's address.
-  if (StartsWithScheme(address) && !platform::IsWebAddress(address)) address.clear();
-  return address;
+  return WebAddressOrNone(PictureAddress(found, markers.start, webRoot, absolute));
 }
 
 }  // namespace orv::websearch

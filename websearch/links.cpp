@@ -1,5 +1,6 @@
 #include "websearch/links.h"
 
+#include "platform/page_fetch.h"
 #include "text/ascii.h"
 
 namespace orv::websearch {
@@ -52,6 +53,11 @@ std::string PictureAddress(std::string_view value, std::string_view pictureStart
     if (!closingTag) address.insert(0, pictureStart);
   }
   return absolute ? AbsoluteLink(address, webRoot) : WithoutQuotes(address);
+}
+
+std::string WebAddressOrNone(std::string address) {
+  if (StartsWithScheme(address) && !platform::IsWebAddress(address)) address.clear();
+  return address;
 }
 
 }  // namespace orv::websearch

@@ -21,6 +21,10 @@ bool StartsWithScheme(std::string_view link);
 // case-sensitive.
 std::string AbsoluteLink(std::string_view link, std::string_view webRoot);
 
+// `address`, or "" when it names a scheme other than http or https: a page must not point the
+// host at a local file ("file:///home/u/.ssh/id_rsa#http.jpg").
+std::string WebAddressOrNone(std::string address);
+
 // A picture's address from the value found between the picture markers: when the start marker
 // holds a "/" of its own (not merely the one of a "</"), the marker is the start of the
 // address itself and goes in front of the value. Then made absolute when `absolute` is set

@@ -9,6 +9,7 @@
 #include "text/ascii.h"
 #include "text/codepage.h"
 #include "text/html_entities.h"
+#include "websearch/links.h"
 
 namespace orv::websearch {
 namespace {
@@ -234,13 +235,13 @@ void ReadBlock(const Json& block, StructuredKind kind, StructuredValues& values)
       FillEmpty(values.year, TextMember(*movie, "datePublished"));
       FillEmpty(values.year, TextMember(*movie, "dateCreated"));
       FillEmpty(values.director, Names(Member(*movie, "director")));
-      FillEmpty(values.picture, ImageAddress(Member(*movie, "image")));
+      FillEmpty(values.picture, WebAddressOrNone(ImageAddress(Member(*movie, "image"))));
     }
     return;
   }
   if (const Json* product = FindNode(block, "Product")) {
     FillEmpty(values.title, TextMember(*product, "name"));
-    FillEmpty(values.picture, ImageAddress(Member(*product, "image")));
+    FillEmpty(values.picture, WebAddressOrNone(ImageAddress(Member(*product, "image"))));
     FillEmpty(values.price, OffersPrice(Member(*product, "offers")));
   }
   if (values.price.empty()) {
@@ -318,7 +319,9 @@ void ReadOpenGraph(std::string_view page, std::string_view lower, StructuredKind
     }
     for (const auto& entry : wanted) {
       if (property != entry.property || !entry.field->empty()) continue;
-      if (Attribute(tagLower, tag, "content", content)) *entry.field = Cleaned(content);
+      if (!Attribute(tagLower, tag, "content", content)) continue;
+      *entry.field = entry.field == &values.picture ? WebAddressOrNone(Cleaned(content))
+                                                    : Cleaned(content);
     }
   }
 }

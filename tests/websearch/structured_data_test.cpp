@@ -23,6 +23,18 @@ StructuredValues Auction(const std::string& page) {
   return ReadStructuredData(text::Utf8ToUser(page), StructuredKind::kAuction);
 }
 
+TEST(StructuredData, APictureIsAWebAddressOrNone) {
+  // A page must not point the host at a local file, by JSON-LD or by OpenGraph; a relative
+  // address is left for the site's root.
+  EXPECT_TRUE(Film(Ld(R"({"@type":"Movie","image":"file:///home/u/.ssh/id_rsa#a.jpg"})") +
+                   "<meta property=\"og:image\" content=\"FILE:///etc/passwd\">")
+                  .picture.empty());
+  EXPECT_EQ(Auction(Ld(R"({"@type":"Product","image":"ftp://x/y.jpg"})") +
+                    "<meta property=\"og:image\" content=\"/covers/t.jpg\">")
+                .picture,
+            "/covers/t.jpg");
+}
+
 TEST(StructuredData, AMovieWhereverTheBlockPutsIt) {
   // In an @graph, after other nodes; the type as a list and with its vocabulary; the name with
   // a JSON escape and a character reference; directors as people.
