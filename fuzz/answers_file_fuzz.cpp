@@ -5,8 +5,8 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/posix/answers_file.h"
-#include "platform/posix/dialog_actions.h"
+#include "platform/posix/terminal/answers_file.h"
+#include "platform/posix/terminal/dialog_actions.h"
 
 namespace {
 

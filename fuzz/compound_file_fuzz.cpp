@@ -10,7 +10,7 @@
 #include "filescan/property_set.h"
 #include "fuzz/gio_caches.h"
 #include "fuzz/memory_file.h"
-#include "platform/posix/compound_file.h"
+#include "platform/posix/formats/compound_file.h"
 #include "platform/structured_storage.h"
 #include "tests/builders/host_item.h"
 #include "text/byte_source.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/posix/ini_text.h"
-#include "platform/posix/registry_text.h"
+#include "platform/posix/profile/ini_text.h"
+#include "platform/posix/profile/registry_text.h"
 #include "text/ascii.h"
 
 namespace {

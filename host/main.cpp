@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "host/command_line.h"
-#include "host/commands.h"
+#include "host/commands/command_line.h"
+#include "host/commands/commands.h"
 
 namespace {
 

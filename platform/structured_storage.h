@@ -2,7 +2,7 @@
 // structured storage): the stream named "\005SummaryInformation" of the root storage.
 //
 // Windows opens the storage with StgOpenStorage (read-only, transacted, denying nobody) and the
-// stream exclusively. Linux reads the compound file itself (platform/posix/compound_file.h):
+// stream exclusively. Linux reads the compound file itself (platform/posix/formats/compound_file.h):
 // its header, FAT and mini FAT sector chains, mini stream and directory.
 #ifndef ORV_PLATFORM_STRUCTURED_STORAGE_H
 #define ORV_PLATFORM_STRUCTURED_STORAGE_H

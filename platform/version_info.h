@@ -2,9 +2,9 @@
 // version strings of each translation's string table, as the system's version API gives them.
 //
 // Windows loads the block with GetFileVersionInfo and queries it with VerQueryValue. Linux
-// finds the resource in the PE file itself (platform/posix/pe_resources.h: PE32 and PE32+,
+// finds the resource in the PE file itself (platform/posix/formats/pe_resources.h: PE32 and PE32+,
 // section table, resource directory) and walks the VS_VERSIONINFO block
-// (platform/posix/version_block.h), matching table keys and string names without regard to
+// (platform/posix/formats/version_block.h), matching table keys and string names without regard to
 // case as VerQueryValue does.
 #ifndef ORV_PLATFORM_VERSION_INFO_H
 #define ORV_PLATFORM_VERSION_INFO_H

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "host/collection_settings.h"
-#include "host/stored_item.h"
+#include "host/collection/collection_settings.h"
+#include "host/collection/stored_item.h"
 
 namespace orv::host {
 

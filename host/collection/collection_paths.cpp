@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "host/collection.h"
+#include "host/collection/collection.h"
 
 namespace orv::host {
 

@@ -1,4 +1,4 @@
-#include "host/collection_settings.h"
+#include "host/collection/collection_settings.h"
 
 #include <cstdlib>
 

@@ -44,6 +44,6 @@ void ApplySetting(CollectionSettings& settings, std::string_view name, const std
 
 }  // namespace orv::host
 
-#include "host/collection_settings_inl.h"
+#include "host/collection/collection_settings_inl.h"
 
 #endif  // ORV_HOST_COLLECTION_SETTINGS_H

@@ -1,4 +1,4 @@
-#include "host/file_collection.h"
+#include "host/collection/file_collection.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/file_collection_lines.h"
+#include "host/collection/file_collection_lines.h"
 
 namespace orv::host {
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "host/collection.h"
+#include "host/collection/collection.h"
 
 namespace orv::host {
 

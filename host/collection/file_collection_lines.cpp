@@ -1,4 +1,4 @@
-#include "host/file_collection_lines.h"
+#include "host/collection/file_collection_lines.h"
 
 #include <cerrno>
 #include <cstdio>

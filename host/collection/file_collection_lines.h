@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/stored_item.h"
+#include "host/collection/stored_item.h"
 
 namespace orv::host::file_lines {
 

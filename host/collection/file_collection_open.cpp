@@ -1,5 +1,5 @@
 // The collection of a build without SQLite is the text-file store.
-#include "host/file_collection.h"
+#include "host/collection/file_collection.h"
 
 namespace orv::host {
 

@@ -1,4 +1,4 @@
-#include "host/import_store.h"
+#include "host/collection/import_store.h"
 
 #include "contract/abi.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "host/collection.h"
+#include "host/collection/collection.h"
 
 namespace orv::host {
 

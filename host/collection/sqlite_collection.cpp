@@ -12,9 +12,9 @@
 #include <string>
 #include <system_error>
 
-#include "host/collection.h"
-#include "host/sqlite_schema.h"
-#include "host/sqlite_statement.h"
+#include "host/collection/collection.h"
+#include "host/collection/sqlite_schema.h"
+#include "host/collection/sqlite_statement.h"
 
 namespace orv::host {
 

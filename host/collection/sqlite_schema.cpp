@@ -1,9 +1,9 @@
-#include "host/sqlite_schema.h"
+#include "host/collection/sqlite_schema.h"
 
 #include <vector>
 
 #include "contract/abi.h"
-#include "host/sqlite_statement.h"
+#include "host/collection/sqlite_statement.h"
 
 namespace orv::host::sqlite {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/stored_item.h"
+#include "host/collection/stored_item.h"
 
 namespace orv::host::sqlite {
 

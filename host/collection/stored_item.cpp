@@ -1,4 +1,4 @@
-#include "host/stored_item.h"
+#include "host/collection/stored_item.h"
 
 #include <cstring>
 

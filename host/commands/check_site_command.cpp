@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "host/commands.h"
-#include "host/filter_library.h"
-#include "host/filter_run.h"
-#include "host/json.h"
-#include "host/terminal_text.h"
+#include "host/commands/commands.h"
+#include "host/filter/filter_library.h"
+#include "host/filter/filter_run.h"
+#include "host/output/json.h"
+#include "host/output/terminal_text.h"
 #include "text/codepage.h"
 #include "websearch/site_check_hook.h"
 

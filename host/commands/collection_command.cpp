@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "host/collection.h"
-#include "host/commands.h"
-#include "host/host_proxy.h"
-#include "host/terminal_text.h"
+#include "host/collection/collection.h"
+#include "host/commands/commands.h"
+#include "host/filter/host_proxy.h"
+#include "host/output/terminal_text.h"
 
 namespace orv::host {
 

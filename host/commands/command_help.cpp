@@ -2,7 +2,7 @@
 // options (from the option table, so the help never misses one), notes and examples.
 #include <string>
 
-#include "host/command_line.h"
+#include "host/commands/command_line.h"
 
 namespace orv::host {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/collection_settings.h"
+#include "host/collection/collection_settings.h"
 
 namespace orv::host {
 

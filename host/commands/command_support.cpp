@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "host/collection.h"
-#include "host/commands.h"
+#include "host/collection/collection.h"
+#include "host/commands/commands.h"
 #include "platform/process.h"
 #include "text/number.h"
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "host/collection.h"
-#include "host/command_line.h"
-#include "host/filter_library.h"
+#include "host/collection/collection.h"
+#include "host/commands/command_line.h"
+#include "host/filter/filter_library.h"
 
 namespace orv::host {
 

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "host/commands.h"
-#include "host/filter_library.h"
-#include "host/filter_options.h"
-#include "host/filter_run.h"
+#include "host/commands/commands.h"
+#include "host/filter/filter_library.h"
+#include "host/filter/filter_options.h"
+#include "host/filter/filter_run.h"
 #include "platform/profile.h"
 
 namespace orv::host {

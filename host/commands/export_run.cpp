@@ -10,14 +10,14 @@
 #include <cstring>
 #include <fstream>
 
-#include "host/collection.h"
-#include "host/commands.h"
-#include "host/filter_library.h"
-#include "host/filter_options.h"
-#include "host/filter_run.h"
-#include "host/host_document.h"
-#include "host/item_conversion.h"
-#include "host/run_summary.h"
+#include "host/collection/collection.h"
+#include "host/commands/commands.h"
+#include "host/filter/filter_library.h"
+#include "host/filter/filter_options.h"
+#include "host/filter/filter_run.h"
+#include "host/filter/host_document.h"
+#include "host/filter/item_conversion.h"
+#include "host/filter/run_summary.h"
 #include "platform/interrupt.h"
 #include "platform/profile.h"
 #include "text/codepage.h"

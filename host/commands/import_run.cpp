@@ -7,13 +7,13 @@
 #include <memory>
 #include <system_error>
 
-#include "host/collection.h"
-#include "host/commands.h"
-#include "host/filter_library.h"
-#include "host/filter_run.h"
-#include "host/host_document.h"
-#include "host/import_store.h"
-#include "host/run_summary.h"
+#include "host/collection/collection.h"
+#include "host/commands/commands.h"
+#include "host/filter/filter_library.h"
+#include "host/filter/filter_run.h"
+#include "host/filter/host_document.h"
+#include "host/collection/import_store.h"
+#include "host/filter/run_summary.h"
 #include "platform/interrupt.h"
 #include "platform/process.h"
 #include "text/codepage.h"

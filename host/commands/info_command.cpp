@@ -2,13 +2,13 @@
 // (some filters take their category from an option), and the keys of those options.
 #include <cstdio>
 
-#include "host/collection_settings.h"
-#include "host/commands.h"
-#include "host/filter_library.h"
-#include "host/filter_options.h"
-#include "host/filter_run.h"
-#include "host/item_conversion.h"
-#include "host/terminal_text.h"
+#include "host/collection/collection_settings.h"
+#include "host/commands/commands.h"
+#include "host/filter/filter_library.h"
+#include "host/filter/filter_options.h"
+#include "host/filter/filter_run.h"
+#include "host/filter/item_conversion.h"
+#include "host/output/terminal_text.h"
 #include "platform/profile.h"
 
 namespace orv::host {

@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "host/collection.h"
-#include "host/commands.h"
-#include "host/item_listing.h"
+#include "host/collection/collection.h"
+#include "host/commands/commands.h"
+#include "host/output/item_listing.h"
 
 namespace orv::host {
 

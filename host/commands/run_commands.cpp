@@ -7,10 +7,10 @@
 #include <set>
 #include <vector>
 
-#include "host/collection.h"
-#include "host/commands.h"
-#include "host/item_listing.h"
-#include "host/terminal_text.h"
+#include "host/collection/collection.h"
+#include "host/commands/commands.h"
+#include "host/output/item_listing.h"
+#include "host/output/terminal_text.h"
 #include "platform/process.h"
 
 namespace orv::host {

@@ -1,4 +1,4 @@
-#include "host/filter_library.h"
+#include "host/filter/filter_library.h"
 
 #include <filesystem>
 #include <system_error>

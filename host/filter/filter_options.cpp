@@ -1,11 +1,11 @@
-#include "host/filter_options.h"
+#include "host/filter/filter_options.h"
 
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
 
-#include "host/terminal_text.h"
+#include "host/output/terminal_text.h"
 #include "platform/option_record.h"
 #include "text/ascii.h"
 #include "text/codepage.h"

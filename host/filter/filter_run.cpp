@@ -1,10 +1,10 @@
-#include "host/filter_run.h"
+#include "host/filter/filter_run.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "host/item_conversion.h"
-#include "host/progress.h"
+#include "host/filter/item_conversion.h"
+#include "host/filter/progress.h"
 #include "platform/interrupt.h"
 
 namespace orv::host {

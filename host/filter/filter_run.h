@@ -9,8 +9,8 @@
 #include <string>
 
 #include "contract/abi.h"
-#include "host/stored_item.h"
-#include "host/transcript.h"
+#include "host/collection/stored_item.h"
+#include "host/filter/transcript.h"
 
 namespace orv::host {
 

@@ -1,9 +1,9 @@
-#include "host/host_document.h"
+#include "host/filter/host_document.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "host/collection.h"
+#include "host/collection/collection.h"
 #include "text/codepage.h"
 
 namespace orv::host {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "contract/abi.h"
-#include "host/collection_settings.h"
+#include "host/collection/collection_settings.h"
 
 namespace orv::host {
 

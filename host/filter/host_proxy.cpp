@@ -1,8 +1,8 @@
-#include "host/host_proxy.h"
+#include "host/filter/host_proxy.h"
 
 #include <vector>
 
-#include "host/filter_run.h"
+#include "host/filter/filter_run.h"
 #include "platform/profile.h"
 #include "text/codepage.h"
 

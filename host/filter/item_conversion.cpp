@@ -1,4 +1,4 @@
-#include "host/item_conversion.h"
+#include "host/filter/item_conversion.h"
 
 #include <cstring>
 #include <string>

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "contract/abi.h"
-#include "host/stored_item.h"
+#include "host/collection/stored_item.h"
 
 namespace orv::host {
 

@@ -1,4 +1,4 @@
-#include "host/progress.h"
+#include "host/filter/progress.h"
 
 #include <algorithm>
 #include <cstdio>

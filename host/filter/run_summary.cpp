@@ -1,8 +1,8 @@
-#include "host/run_summary.h"
+#include "host/filter/run_summary.h"
 
 #include <cstdio>
 
-#include "host/collection_settings.h"
+#include "host/collection/collection_settings.h"
 
 namespace orv::host {
 

@@ -1,7 +1,7 @@
-#include "host/transcript.h"
+#include "host/filter/transcript.h"
 
-#include "host/item_conversion.h"
-#include "host/json.h"
+#include "host/filter/item_conversion.h"
+#include "host/output/json.h"
 #include "text/codepage.h"
 
 namespace orv::host {

@@ -1,4 +1,4 @@
-#include "host/item_listing.h"
+#include "host/output/item_listing.h"
 
 #include <algorithm>
 #include <array>
@@ -8,9 +8,9 @@
 #include "contract/abi.h"
 #include "contract/list_piece.h"
 #include "contract/medium.h"
-#include "host/collection_settings.h"
-#include "host/json.h"
-#include "host/terminal_text.h"
+#include "host/collection/collection_settings.h"
+#include "host/output/json.h"
+#include "host/output/terminal_text.h"
 #include "text/codepage.h"
 
 namespace orv::host {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/stored_item.h"
+#include "host/collection/stored_item.h"
 
 namespace orv::host {
 

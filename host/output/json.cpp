@@ -1,4 +1,4 @@
-#include "host/json.h"
+#include "host/output/json.h"
 
 #include <cmath>
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/stored_item.h"
+#include "host/collection/stored_item.h"
 
 namespace orv::host {
 

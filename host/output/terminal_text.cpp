@@ -1,4 +1,4 @@
-#include "host/terminal_text.h"
+#include "host/output/terminal_text.h"
 
 #include <cstdint>
 #include <cstdio>

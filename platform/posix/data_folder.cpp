@@ -1,7 +1,7 @@
 #include "platform/data_folder.h"
 
 #include "platform/posix/atomic_file.h"
-#include "platform/posix/profile_paths.h"
+#include "platform/posix/profile/profile_paths.h"
 
 namespace orv::platform {
 

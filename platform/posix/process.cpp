@@ -12,7 +12,7 @@
 #include <system_error>
 
 #include "platform/posix/atomic_file.h"
-#include "platform/posix/profile_paths.h"
+#include "platform/posix/profile/profile_paths.h"
 #include "platform/user_folder.h"
 
 extern char** environ;

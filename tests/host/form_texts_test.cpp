@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/rc_script.h"
+#include "tools/rcgen/rc_script.h"
 #include "terminal_form_fixture.h"
 #include "tests/filmsearch/film_pages.h"
 #include "tests/websearch/fake_site.h"

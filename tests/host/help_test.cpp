@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "host/command_line.h"
+#include "host/commands/command_line.h"
 #include "host_run.h"
 
 namespace orv::host::testing {

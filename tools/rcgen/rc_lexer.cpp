@@ -1,4 +1,4 @@
-#include "platform/posix/rc_lexer.h"
+#include "tools/rcgen/rc_lexer.h"
 
 #include "text/codepage.h"
 

@@ -1,11 +1,11 @@
-#include "platform/posix/rc_script.h"
+#include "tools/rcgen/rc_script.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <utility>
 
-#include "platform/posix/rc_lexer.h"
-#include "platform/posix/rc_styles.h"
+#include "tools/rcgen/rc_lexer.h"
+#include "tools/rcgen/rc_styles.h"
 #include "text/ascii.h"
 
 namespace orv::platform {

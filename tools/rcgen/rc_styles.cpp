@@ -1,4 +1,4 @@
-#include "platform/posix/rc_styles.h"
+#include "tools/rcgen/rc_styles.h"
 
 #include <algorithm>
 #include <cstddef>

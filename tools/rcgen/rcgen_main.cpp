@@ -12,8 +12,8 @@
 #include <string>
 #include <system_error>
 
-#include "platform/posix/rc_script.h"
-#include "platform/posix/rcgen/table_writer.h"
+#include "tools/rcgen/rc_script.h"
+#include "tools/rcgen/table_writer.h"
 
 namespace fs = std::filesystem;
 

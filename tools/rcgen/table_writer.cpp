@@ -1,4 +1,4 @@
-#include "platform/posix/rcgen/table_writer.h"
+#include "tools/rcgen/table_writer.h"
 
 #include <cstdio>
 

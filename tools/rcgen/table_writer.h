@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/posix/rc_script.h"
+#include "tools/rcgen/rc_script.h"
 
 namespace orv::rcgen {
 

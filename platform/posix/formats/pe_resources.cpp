@@ -1,4 +1,4 @@
-#include "platform/posix/pe_resources.h"
+#include "platform/posix/formats/pe_resources.h"
 
 #include <set>
 #include <vector>

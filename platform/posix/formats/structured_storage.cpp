@@ -1,7 +1,7 @@
 #include "platform/structured_storage.h"
 
 #include "platform/file_source.h"
-#include "platform/posix/compound_file.h"
+#include "platform/posix/formats/compound_file.h"
 
 namespace orv::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/posix/version_block.h"
+#include "platform/posix/formats/version_block.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "platform/file_source.h"
-#include "platform/posix/pe_resources.h"
-#include "platform/posix/version_block.h"
+#include "platform/posix/formats/pe_resources.h"
+#include "platform/posix/formats/version_block.h"
 #include "text/codepage.h"
 
 namespace orv::platform {

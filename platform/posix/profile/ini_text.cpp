@@ -1,4 +1,4 @@
-#include "platform/posix/ini_text.h"
+#include "platform/posix/profile/ini_text.h"
 
 #include <optional>
 #include <unordered_set>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/posix/registry_text.h"
+#include "platform/posix/profile/registry_text.h"
 #include "text/ascii.h"
 
 namespace orv::platform {

@@ -1,4 +1,4 @@
-#include "platform/posix/profile_paths.h"
+#include "platform/posix/profile/profile_paths.h"
 
 #include <cstdlib>
 

@@ -4,9 +4,9 @@
 
 #include "platform/files.h"
 #include "platform/posix/atomic_file.h"
-#include "platform/posix/ini_text.h"
-#include "platform/posix/profile_paths.h"
-#include "platform/posix/registry_text.h"
+#include "platform/posix/profile/ini_text.h"
+#include "platform/posix/profile/profile_paths.h"
+#include "platform/posix/profile/registry_text.h"
 #include "platform/profile.h"
 #include "text/ascii.h"
 #include "text/number.h"

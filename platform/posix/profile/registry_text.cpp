@@ -1,4 +1,4 @@
-#include "platform/posix/registry_text.h"
+#include "platform/posix/profile/registry_text.h"
 
 #include <cstdint>
 #include <optional>

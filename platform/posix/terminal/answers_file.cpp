@@ -1,4 +1,4 @@
-#include "platform/posix/answers_file.h"
+#include "platform/posix/terminal/answers_file.h"
 
 #include <algorithm>
 

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/posix/dialog_actions.h"
+#include "platform/posix/terminal/dialog_actions.h"
 #include "platform/ui.h"
 
 namespace orv::ui {

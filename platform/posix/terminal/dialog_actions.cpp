@@ -1,4 +1,4 @@
-#include "platform/posix/dialog_actions.h"
+#include "platform/posix/terminal/dialog_actions.h"
 
 #include <algorithm>
 #include <optional>

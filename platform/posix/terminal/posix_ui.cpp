@@ -15,10 +15,10 @@
 #include <map>
 
 #include "platform/files.h"
-#include "platform/posix/answers_file.h"
-#include "platform/posix/dialog_actions.h"
-#include "platform/posix/terminal_dialog.h"
-#include "platform/posix/terminal_form.h"
+#include "platform/posix/terminal/answers_file.h"
+#include "platform/posix/terminal/dialog_actions.h"
+#include "platform/posix/terminal/terminal_dialog.h"
+#include "platform/posix/terminal/forms/terminal_form.h"
 #include "platform/ui.h"
 
 namespace orv::ui {

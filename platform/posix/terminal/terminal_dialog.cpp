@@ -1,4 +1,4 @@
-#include "platform/posix/terminal_dialog.h"
+#include "platform/posix/terminal/terminal_dialog.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "platform/posix/answers_file.h"
-#include "platform/posix/dialog_actions.h"
+#include "platform/posix/terminal/answers_file.h"
+#include "platform/posix/terminal/dialog_actions.h"
 #include "text/ascii.h"
 #include "text/codepage.h"
 

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "host/collection.h"
-#include "host/file_collection.h"
+#include "host/collection/collection.h"
+#include "host/collection/file_collection.h"
 
 namespace orv::host {
 namespace {

@@ -1,6 +1,6 @@
 // The text-file collection of builds without SQLite (the Windows build uses it for orvhost.exe).
 // Portable: it runs in the Linux suites and under Wine alike.
-#include "host/file_collection.h"
+#include "host/collection/file_collection.h"
 
 #include <gtest/gtest.h>
 

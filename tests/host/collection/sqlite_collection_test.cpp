@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "host/collection.h"
+#include "host/collection/collection.h"
 
 namespace orv::host {
 namespace {

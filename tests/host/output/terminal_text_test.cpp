@@ -1,10 +1,10 @@
 // What orvhost prints of outside texts: escaped, and cut to columns at word boundaries.
-#include "host/terminal_text.h"
+#include "host/output/terminal_text.h"
 
 #include <gtest/gtest.h>
 
-#include "host/filter_options.h"
-#include "host/progress.h"
+#include "host/filter/filter_options.h"
+#include "host/filter/progress.h"
 
 namespace orv::host {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/posix/rc_script.h"
+#include "tools/rcgen/rc_script.h"
 
 namespace orv::platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/posix/form_canvas.h"
+#include "platform/posix/terminal/forms/form_canvas.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/form_text.h"
+#include "platform/posix/terminal/forms/form_text.h"
 
 namespace orv::ui::form {
 

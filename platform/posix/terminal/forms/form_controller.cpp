@@ -1,9 +1,9 @@
-#include "platform/posix/form_controller.h"
+#include "platform/posix/terminal/forms/form_controller.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "platform/posix/form_text.h"
+#include "platform/posix/terminal/forms/form_text.h"
 
 namespace orv::ui::form {
 namespace {

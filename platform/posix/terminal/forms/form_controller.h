@@ -16,7 +16,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "platform/posix/form_layout.h"
+#include "platform/posix/terminal/forms/form_layout.h"
 #include "platform/ui.h"
 
 namespace orv::ui::form {

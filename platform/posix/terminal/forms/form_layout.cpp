@@ -1,9 +1,9 @@
-#include "platform/posix/form_layout.h"
+#include "platform/posix/terminal/forms/form_layout.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "platform/posix/form_text.h"
+#include "platform/posix/terminal/forms/form_text.h"
 #include "platform/posix/resource_table.h"
 
 namespace orv::ui::form {

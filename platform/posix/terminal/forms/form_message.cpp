@@ -1,10 +1,10 @@
-#include "platform/posix/form_message.h"
+#include "platform/posix/terminal/forms/form_message.h"
 
 #include <algorithm>
 
-#include "platform/posix/answers_file.h"
-#include "platform/posix/form_painter.h"
-#include "platform/posix/terminal_dialog.h"
+#include "platform/posix/terminal/answers_file.h"
+#include "platform/posix/terminal/forms/form_painter.h"
+#include "platform/posix/terminal/terminal_dialog.h"
 
 namespace orv::ui::form {
 namespace {

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/posix/form_canvas.h"
-#include "platform/posix/form_controller.h"
-#include "platform/posix/form_layout.h"
+#include "platform/posix/terminal/forms/form_canvas.h"
+#include "platform/posix/terminal/forms/form_controller.h"
+#include "platform/posix/terminal/forms/form_layout.h"
 #include "platform/ui.h"
 
 namespace orv::ui::form {

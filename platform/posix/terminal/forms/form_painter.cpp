@@ -1,4 +1,4 @@
-#include "platform/posix/form_painter.h"
+#include "platform/posix/terminal/forms/form_painter.h"
 
 #include <algorithm>
 #include <cstdio>

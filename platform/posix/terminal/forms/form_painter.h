@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/posix/form_canvas.h"
-#include "platform/posix/form_controller.h"
+#include "platform/posix/terminal/forms/form_canvas.h"
+#include "platform/posix/terminal/forms/form_controller.h"
 
 namespace orv::ui::form {
 

@@ -1,4 +1,4 @@
-#include "platform/posix/form_session.h"
+#include "platform/posix/terminal/forms/form_session.h"
 
 #include <fcntl.h>
 #include <langinfo.h>

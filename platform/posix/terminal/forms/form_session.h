@@ -9,8 +9,8 @@
 #ifndef ORV_PLATFORM_POSIX_FORM_SESSION_H
 #define ORV_PLATFORM_POSIX_FORM_SESSION_H
 
-#include "platform/posix/form_canvas.h"
-#include "platform/posix/form_controller.h"
+#include "platform/posix/terminal/forms/form_canvas.h"
+#include "platform/posix/terminal/forms/form_controller.h"
 
 namespace orv::ui::form {
 

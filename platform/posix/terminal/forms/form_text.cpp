@@ -1,4 +1,4 @@
-#include "platform/posix/form_text.h"
+#include "platform/posix/terminal/forms/form_text.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "platform/posix/path_prompt_form.h"
+#include "platform/posix/terminal/forms/path_prompt_form.h"
 
 #include <algorithm>
 #include <filesystem>
 
 #include "platform/files.h"
-#include "platform/posix/form_text.h"
+#include "platform/posix/terminal/forms/form_text.h"
 #include "text/ascii.h"
 
 namespace orv::ui::form {

@@ -1,11 +1,11 @@
-#include "platform/posix/terminal_form.h"
+#include "platform/posix/terminal/forms/terminal_form.h"
 
-#include "platform/posix/answers_file.h"
-#include "platform/posix/form_controller.h"
-#include "platform/posix/form_message.h"
-#include "platform/posix/form_painter.h"
-#include "platform/posix/form_session.h"
-#include "platform/posix/path_prompt_form.h"
+#include "platform/posix/terminal/answers_file.h"
+#include "platform/posix/terminal/forms/form_controller.h"
+#include "platform/posix/terminal/forms/form_message.h"
+#include "platform/posix/terminal/forms/form_painter.h"
+#include "platform/posix/terminal/forms/form_session.h"
+#include "platform/posix/terminal/forms/path_prompt_form.h"
 #include "platform/posix/resource_table.h"
 
 namespace orv::ui {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/posix/form_layout.h"
+#include "platform/posix/terminal/forms/form_layout.h"
 #include "platform/ui.h"
 
 namespace orv::ui {

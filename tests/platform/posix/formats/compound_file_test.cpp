@@ -1,4 +1,4 @@
-#include "platform/posix/compound_file.h"
+#include "platform/posix/formats/compound_file.h"
 
 #include <gtest/gtest.h>
 

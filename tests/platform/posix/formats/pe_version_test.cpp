@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "platform/posix/pe_resources.h"
-#include "platform/posix/version_block.h"
+#include "platform/posix/formats/pe_resources.h"
+#include "platform/posix/formats/version_block.h"
 #include "platform/version_info.h"
 #include "tests/builders/counting_source.h"
 #include "tests/builders/pe_builder.h"

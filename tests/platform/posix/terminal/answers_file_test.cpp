@@ -1,5 +1,5 @@
 // The answers file: its syntax, how answers are matched to interactions, and dialogs run from it.
-#include "platform/posix/answers_file.h"
+#include "platform/posix/terminal/answers_file.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

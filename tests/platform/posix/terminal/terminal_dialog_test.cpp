@@ -1,5 +1,5 @@
 // The terminal renderer: what a person sees and how typed commands act on the dialog.
-#include "platform/posix/terminal_dialog.h"
+#include "platform/posix/terminal/terminal_dialog.h"
 
 #include <gtest/gtest.h>
 

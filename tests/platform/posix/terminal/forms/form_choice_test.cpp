@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/form_painter.h"
+#include "platform/posix/terminal/forms/form_painter.h"
 #include "platform/posix/resource_table.h"
 
 namespace orv::ui::form {

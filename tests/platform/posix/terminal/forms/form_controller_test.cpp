@@ -1,6 +1,6 @@
 // Keys and clicks on a full-screen dialog: focus order, the calls into the dialog logic, and
 // what each kind of control does with its keys. Dialog 200 of platform_test.rc, no terminal.
-#include "platform/posix/form_controller.h"
+#include "platform/posix/terminal/forms/form_controller.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // focus. Dialog 200 of platform_test.rc and made-up templates, drawn on canvases.
 #include <gtest/gtest.h>
 
-#include "platform/posix/form_painter.h"
+#include "platform/posix/terminal/forms/form_painter.h"
 #include "platform/posix/resource_table.h"
 
 namespace orv::ui::form {

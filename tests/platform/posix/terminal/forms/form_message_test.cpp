@@ -1,12 +1,12 @@
 // Message boxes and the path prompt of full-screen forms, without a terminal.
-#include "platform/posix/form_message.h"
+#include "platform/posix/terminal/forms/form_message.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/posix/form_controller.h"
-#include "platform/posix/path_prompt_form.h"
+#include "platform/posix/terminal/forms/form_controller.h"
+#include "platform/posix/terminal/forms/path_prompt_form.h"
 #include "tests/platform/temp_folder.h"
 
 namespace orv::ui::form {
