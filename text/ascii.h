@@ -14,6 +14,7 @@ inline char LowerAscii(char c) {
 inline char UpperAscii(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
+inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string ToLowerAscii(std::string_view text);
 std::string ToUpperAscii(std::string_view text);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "text/ascii.h"
 #include "text/codepage.h"
 
 namespace orv::text {
@@ -86,14 +87,13 @@ constexpr size_t kLongestName = 8;  // "thetasym"
 // Past this a numeric reference cannot be a character: it is not read any further.
 constexpr size_t kMaxDigits = 8;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 int HexValue(char c) {
-  if (IsDigit(c)) return c - '0';
+  if (IsAsciiDigit(c)) return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
-bool IsNameChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsDigit(c); }
+bool IsNameChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsAsciiDigit(c); }
 
 // The reference at text[at] (an "&"): its code point and length, or false when it is none.
 bool ReadReference(std::string_view text, size_t at, uint32_t& codePoint, size_t& length) {
@@ -104,7 +104,7 @@ bool ReadReference(std::string_view text, size_t at, uint32_t& codePoint, size_t
     if (hex) ++i;
     const size_t first = i;
     uint64_t value = 0;
-    while (i < text.size() && (hex ? HexValue(text[i]) >= 0 : IsDigit(text[i]))) {
+    while (i < text.size() && (hex ? HexValue(text[i]) >= 0 : IsAsciiDigit(text[i]))) {
       if (i - first < kMaxDigits)
         value = value * (hex ? 16 : 10) + (hex ? HexValue(text[i]) : text[i] - '0');
       else

@@ -4,14 +4,14 @@
 #include <cmath>
 #include <limits>
 
+#include "text/ascii.h"
+
 namespace orv::text {
 namespace {
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -23,12 +23,12 @@ std::optional<int32_t> LeadingInteger(std::string_view text) {
     negative = text[at] == '-';
     ++at;
   }
-  if (at >= text.size() || !IsDigit(text[at])) return std::nullopt;
+  if (at >= text.size() || !IsAsciiDigit(text[at])) return std::nullopt;
   // Accumulate in 64 bits and stop growing once past the 32-bit range, so any run of digits
   // is safe.
   constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
   int64_t value = 0;
-  for (; at < text.size() && IsDigit(text[at]); ++at) {
+  for (; at < text.size() && IsAsciiDigit(text[at]); ++at) {
     if (value <= kLimit) value = value * 10 + (text[at] - '0');
   }
   if (negative) value = -value;
@@ -41,7 +41,7 @@ std::optional<int> ParseDigits(std::string_view text, size_t maxDigits) {
   if (text.empty() || text.size() > maxDigits || maxDigits > 9) return std::nullopt;
   int value = 0;
   for (char c : text) {
-    if (!IsDigit(c)) return std::nullopt;
+    if (!IsAsciiDigit(c)) return std::nullopt;
     value = value * 10 + (c - '0');
   }
   return value;
@@ -55,7 +55,7 @@ std::optional<uint32_t> LeadingHex32(std::string_view text) {
   for (; at < text.size(); ++at) {
     const char c = text[at];
     uint32_t digit;
-    if (IsDigit(c)) {
+    if (IsAsciiDigit(c)) {
       digit = static_cast<uint32_t>(c - '0');
     } else if (c >= 'a' && c <= 'f') {
       digit = static_cast<uint32_t>(c - 'a' + 10);
