@@ -4,16 +4,12 @@
 #include <cstdint>
 #include <utility>
 
-#include "tools/rcgen/rc_lexer.h"
-#include "tools/rcgen/rc_styles.h"
 #include "text/ascii.h"
+#include "tools/rcgen/rc_parser.h"
 
 namespace orv::platform {
 namespace {
 
-// A dialog template counts its controls in 16 bits; nesting of ( ) in numbers is shallow in
-// any real script.
-constexpr size_t kMaxControls = 65535;
 constexpr int kMaxExpressionDepth = 32;
 
 bool IsMemoryFlag(const std::string& upper) {
@@ -37,482 +33,309 @@ bool IsSkippedResourceType(const std::string& upper) {
   return false;
 }
 
-class Parser {
- public:
-  Parser(std::string_view source, ResourceScript& script, ScriptError& error)
-      : lexer_(source), script_(script), error_(error) {
+}  // namespace
+
+namespace rc {
+
+Parser::Parser(std::string_view source, ResourceScript& script, ScriptError& error)
+    : lexer_(source), script_(script), error_(error) {
+  Advance();
+}
+
+bool Parser::ParseScript() {
+  while (ok_ && tok_.kind != TokenKind::kEnd) {
+    if (!ParseTopStatement()) break;
+  }
+  return ok_;
+}
+
+// Tokens -------------------------------------------------------------------------------
+
+void Parser::Advance() {
+  if (!ok_) return;
+  tok_ = lexer_.Next();
+  if (tok_.kind == TokenKind::kError) Fail(tok_.line, tok_.text);
+}
+
+bool Parser::Fail(int line, std::string message) {
+  if (ok_) {
+    ok_ = false;
+    error_.line = line;
+    error_.message = std::move(message);
+  }
+  return false;
+}
+
+bool Parser::FailHere(const std::string& message) { return Fail(tok_.line, message + Found()); }
+
+std::string Parser::Found() const {
+  switch (tok_.kind) {
+    case TokenKind::kEnd:
+      return " (found the end of the script)";
+    case TokenKind::kString:
+      return " (found a string)";
+    default:
+      return " (found \"" + tok_.text + "\")";
+  }
+}
+
+bool Parser::IsName(const char* upperName) const {
+  return tok_.kind == TokenKind::kName && text::ToUpperAscii(tok_.text) == upperName;
+}
+bool Parser::IsPunct(char c) const {
+  return tok_.kind == TokenKind::kPunct && tok_.text.size() == 1 && tok_.text[0] == c;
+}
+bool Parser::AcceptPunct(char c) {
+  if (!IsPunct(c)) return false;
+  Advance();
+  return true;
+}
+bool Parser::ExpectComma() {
+  if (AcceptPunct(',')) return true;
+  return FailHere("expected \",\"");
+}
+bool Parser::IsBegin() const { return IsName("BEGIN") || IsPunct('{'); }
+bool Parser::IsEndOfBlock() const { return IsName("END") || IsPunct('}'); }
+
+// Adjacent strings make one text.
+bool Parser::ReadString(std::string& out) {
+  if (tok_.kind != TokenKind::kString) return FailHere("expected a quoted string");
+  out = tok_.text;
+  Advance();
+  while (ok_ && tok_.kind == TokenKind::kString) {
+    out += tok_.text;
     Advance();
   }
+  return ok_;
+}
 
-  bool ParseScript() {
-    while (ok_ && tok_.kind != TokenKind::kEnd) {
-      if (!ParseTopStatement()) break;
-    }
-    return ok_;
-  }
+void Parser::SkipMemoryFlags() {
+  while (ok_ && tok_.kind == TokenKind::kName && IsMemoryFlag(text::ToUpperAscii(tok_.text)))
+    Advance();
+}
 
- private:
-  // Tokens -------------------------------------------------------------------------------
+// Numbers: literals, IDOK/IDCANCEL/IDC_STATIC, unary - ~, ( ), binary + - | &. ---------------
 
-  void Advance() {
-    if (!ok_) return;
-    tok_ = lexer_.Next();
-    if (tok_.kind == TokenKind::kError) Fail(tok_.line, tok_.text);
-  }
+bool Parser::ParseNumber(int& out) {
+  uint32_t v = 0;
+  if (!ParseExpression(v, 0)) return false;
+  out = static_cast<int>(static_cast<int32_t>(v));
+  return true;
+}
 
-  bool Fail(int line, std::string message) {
-    if (ok_) {
-      ok_ = false;
-      error_.line = line;
-      error_.message = std::move(message);
-    }
-    return false;
-  }
-  bool FailHere(const std::string& message) { return Fail(tok_.line, message + Found()); }
-
-  std::string Found() const {
-    switch (tok_.kind) {
-      case TokenKind::kEnd:
-        return " (found the end of the script)";
-      case TokenKind::kString:
-        return " (found a string)";
+bool Parser::ParseExpression(uint32_t& out, int depth) {
+  if (!ParseUnary(out, depth)) return false;
+  while (
+      ok_ && tok_.kind == TokenKind::kPunct && tok_.text.size() == 1 &&
+      (tok_.text[0] == '+' || tok_.text[0] == '-' || tok_.text[0] == '|' || tok_.text[0] == '&')) {
+    const char op = tok_.text[0];
+    Advance();
+    uint32_t rhs = 0;
+    if (!ParseUnary(rhs, depth)) return false;
+    switch (op) {
+      case '+':
+        out += rhs;
+        break;
+      case '-':
+        out -= rhs;
+        break;
+      case '|':
+        out |= rhs;
+        break;
       default:
-        return " (found \"" + tok_.text + "\")";
+        out &= rhs;
+        break;
     }
   }
+  return ok_;
+}
 
-  bool IsName(const char* upperName) const {
-    return tok_.kind == TokenKind::kName && text::ToUpperAscii(tok_.text) == upperName;
-  }
-  bool IsPunct(char c) const {
-    return tok_.kind == TokenKind::kPunct && tok_.text.size() == 1 && tok_.text[0] == c;
-  }
-  bool AcceptPunct(char c) {
-    if (!IsPunct(c)) return false;
-    Advance();
+bool Parser::ParseUnary(uint32_t& out, int depth) {
+  if (depth > kMaxExpressionDepth) return FailHere("expression nested too deeply");
+  if (AcceptPunct('-')) {
+    if (!ParseUnary(out, depth + 1)) return false;
+    out = 0u - out;
     return true;
   }
-  bool ExpectComma() {
-    if (AcceptPunct(',')) return true;
-    return FailHere("expected \",\"");
-  }
-  bool IsBegin() const { return IsName("BEGIN") || IsPunct('{'); }
-  bool IsEndOfBlock() const { return IsName("END") || IsPunct('}'); }
-
-  // Adjacent strings make one text.
-  bool ReadString(std::string& out) {
-    if (tok_.kind != TokenKind::kString) return FailHere("expected a quoted string");
-    out = tok_.text;
-    Advance();
-    while (ok_ && tok_.kind == TokenKind::kString) {
-      out += tok_.text;
-      Advance();
-    }
-    return ok_;
-  }
-
-  void SkipMemoryFlags() {
-    while (ok_ && tok_.kind == TokenKind::kName && IsMemoryFlag(text::ToUpperAscii(tok_.text)))
-      Advance();
-  }
-
-  // Numbers: literals, IDOK/IDCANCEL/IDC_STATIC, unary - ~, ( ), binary + - | &. ---------------
-
-  bool ParseNumber(int& out) {
-    uint32_t v = 0;
-    if (!ParseExpression(v, 0)) return false;
-    out = static_cast<int>(static_cast<int32_t>(v));
+  if (AcceptPunct('~')) {
+    if (!ParseUnary(out, depth + 1)) return false;
+    out = ~out;
     return true;
   }
-
-  bool ParseExpression(uint32_t& out, int depth) {
-    if (!ParseUnary(out, depth)) return false;
-    while (ok_ && tok_.kind == TokenKind::kPunct && tok_.text.size() == 1 &&
-           (tok_.text[0] == '+' || tok_.text[0] == '-' || tok_.text[0] == '|' ||
-            tok_.text[0] == '&')) {
-      const char op = tok_.text[0];
-      Advance();
-      uint32_t rhs = 0;
-      if (!ParseUnary(rhs, depth)) return false;
-      switch (op) {
-        case '+':
-          out += rhs;
-          break;
-        case '-':
-          out -= rhs;
-          break;
-        case '|':
-          out |= rhs;
-          break;
-        default:
-          out &= rhs;
-          break;
-      }
-    }
+  if (AcceptPunct('(')) {
+    if (!ParseExpression(out, depth + 1)) return false;
+    if (!AcceptPunct(')')) return FailHere("expected \")\"");
+    return true;
+  }
+  if (tok_.kind == TokenKind::kNumber) {
+    out = tok_.number;
+    Advance();
     return ok_;
   }
-
-  bool ParseUnary(uint32_t& out, int depth) {
-    if (depth > kMaxExpressionDepth) return FailHere("expression nested too deeply");
-    if (AcceptPunct('-')) {
-      if (!ParseUnary(out, depth + 1)) return false;
-      out = 0u - out;
-      return true;
-    }
-    if (AcceptPunct('~')) {
-      if (!ParseUnary(out, depth + 1)) return false;
-      out = ~out;
-      return true;
-    }
-    if (AcceptPunct('(')) {
-      if (!ParseExpression(out, depth + 1)) return false;
-      if (!AcceptPunct(')')) return FailHere("expected \")\"");
-      return true;
-    }
-    if (tok_.kind == TokenKind::kNumber) {
-      out = tok_.number;
-      Advance();
-      return ok_;
-    }
-    if (tok_.kind == TokenKind::kName) {
-      static const std::pair<const char*, int> kIds[] = {
-          {"IDOK", 1},     {"IDCANCEL", 2}, {"IDABORT", 3}, {"IDRETRY", 4},
-          {"IDIGNORE", 5}, {"IDYES", 6},    {"IDNO", 7},    {"IDC_STATIC", -1},
-      };
-      for (const auto& id : kIds) {
-        if (tok_.text == id.first) {
-          out = static_cast<uint32_t>(id.second);
-          Advance();
-          return ok_;
-        }
+  if (tok_.kind == TokenKind::kName) {
+    static const std::pair<const char*, int> kIds[] = {
+        {"IDOK", 1},     {"IDCANCEL", 2}, {"IDABORT", 3}, {"IDRETRY", 4},
+        {"IDIGNORE", 5}, {"IDYES", 6},    {"IDNO", 7},    {"IDC_STATIC", -1},
+    };
+    for (const auto& id : kIds) {
+      if (tok_.text == id.first) {
+        out = static_cast<uint32_t>(id.second);
+        Advance();
+        return ok_;
       }
-      return FailHere("unknown name: ids must be numbers, IDOK, IDCANCEL or IDC_STATIC");
     }
-    return FailHere("expected a number");
+    return FailHere("unknown name: ids must be numbers, IDOK, IDCANCEL or IDC_STATIC");
   }
+  return FailHere("expected a number");
+}
 
-  // Style expressions: names and numbers joined by "|", each optionally preceded by NOT. ---------
+// Style expressions: names and numbers joined by "|", each optionally preceded by NOT. ---------
 
-  bool ParseStyle(StyleSet& set) {
-    do {
-      bool remove = false;
-      if (IsName("NOT")) {
-        remove = true;
-        Advance();
-      }
-      if (tok_.kind == TokenKind::kName && !IsName("NOT")) {
-        if (remove) {
-          set.Remove(tok_.text);
-        } else {
-          set.Add(tok_.text);
-        }
-        Advance();
-      } else if (tok_.kind == TokenKind::kNumber || IsPunct('(') || IsPunct('-') || IsPunct('~')) {
-        uint32_t bits = 0;
-        if (!ParseUnary(bits, 0)) return false;
-        if (remove) {
-          set.RemoveBits(bits);
-        } else {
-          set.AddBits(bits);
-        }
+bool Parser::ParseStyle(StyleSet& set) {
+  do {
+    bool remove = false;
+    if (IsName("NOT")) {
+      remove = true;
+      Advance();
+    }
+    if (tok_.kind == TokenKind::kName && !IsName("NOT")) {
+      if (remove) {
+        set.Remove(tok_.text);
       } else {
-        return FailHere("expected a style");
+        set.Add(tok_.text);
       }
-    } while (ok_ && AcceptPunct('|'));
+      Advance();
+    } else if (tok_.kind == TokenKind::kNumber || IsPunct('(') || IsPunct('-') || IsPunct('~')) {
+      uint32_t bits = 0;
+      if (!ParseUnary(bits, 0)) return false;
+      if (remove) {
+        set.RemoveBits(bits);
+      } else {
+        set.AddBits(bits);
+      }
+    } else {
+      return FailHere("expected a style");
+    }
+  } while (ok_ && AcceptPunct('|'));
+  return ok_;
+}
+
+// Top level ----------------------------------------------------------------------------------
+
+bool Parser::ParseTopStatement() {
+  if (IsName("LANGUAGE")) return SkipLanguage();
+  if (IsName("STRINGTABLE")) return ParseStringTable();
+  if (tok_.kind == TokenKind::kName) {
+    return FailHere("expected a resource statement: resource ids must be numbers");
+  }
+  const int line = tok_.line;
+  int id = 0;
+  if (!ParseNumber(id)) return false;
+  if (id < 0 || id > 65535) {
+    return Fail(line, "resource id " + std::to_string(id) + " is out of range 0 to 65535");
+  }
+  if (tok_.kind == TokenKind::kNumber) return SkipResource(line);  // numeric type
+  if (tok_.kind != TokenKind::kName) return FailHere("expected a resource type");
+  const std::string type = text::ToUpperAscii(tok_.text);
+  if (type == "ICON") {
+    Advance();
+    return ParseIcon(line, id);
+  }
+  if (type == "DIALOG" || type == "DIALOGEX") {
+    Advance();
+    return ParseDialog(line, id, type == "DIALOGEX");
+  }
+  if (IsSkippedResourceType(type)) return SkipResource(line);
+  return FailHere("unsupported resource type");
+}
+
+bool Parser::SkipLanguage() {
+  Advance();
+  return ParseNumberOrName() && ExpectComma() && ParseNumberOrName();
+}
+
+// LANGUAGE LANG_FRENCH, SUBLANG_FRENCH: the names come from winnt.h.
+bool Parser::ParseNumberOrName() {
+  if (tok_.kind == TokenKind::kName) {
+    Advance();
     return ok_;
   }
+  int ignored = 0;
+  return ParseNumber(ignored);
+}
 
-  // Top level ----------------------------------------------------------------------------------
+// Everything up to the file name, or the whole BEGIN ... END block, nested blocks included.
+bool Parser::SkipResource(int line) {
+  Advance();  // the type
+  while (ok_ && tok_.kind != TokenKind::kString && !IsBegin()) {
+    if (tok_.kind == TokenKind::kEnd) return Fail(line, "resource without content");
+    Advance();
+  }
+  if (!ok_) return false;
+  if (tok_.kind == TokenKind::kString) {
+    std::string ignored;
+    return ReadString(ignored);
+  }
+  int depth = 0;
+  do {
+    if (tok_.kind == TokenKind::kEnd) return Fail(line, "missing END of the resource block");
+    if (IsBegin()) ++depth;
+    if (IsEndOfBlock()) --depth;
+    Advance();
+  } while (ok_ && depth > 0);
+  return ok_;
+}
 
-  bool ParseTopStatement() {
-    if (IsName("LANGUAGE")) return SkipLanguage();
-    if (IsName("STRINGTABLE")) return ParseStringTable();
-    if (tok_.kind == TokenKind::kName) {
-      return FailHere("expected a resource statement: resource ids must be numbers");
+bool Parser::ParseIcon(int line, int id) {
+  SkipMemoryFlags();
+  ScriptIcon icon;
+  icon.line = line;
+  icon.id = id;
+  if (!ReadString(icon.fileName)) return false;
+  if (icon.fileName.empty()) return Fail(line, "empty icon file name");
+  if (!script_.icons.emplace(id, std::move(icon)).second) {
+    return Fail(line, "icon " + std::to_string(id) + " is defined twice");
+  }
+  return true;
+}
+
+bool Parser::ParseStringTable() {
+  const int line = tok_.line;
+  Advance();
+  while (ok_ && !IsBegin()) {
+    if (tok_.kind == TokenKind::kEnd) return Fail(line, "STRINGTABLE without BEGIN");
+    if (tok_.kind == TokenKind::kName && IsMemoryFlag(text::ToUpperAscii(tok_.text))) {
+      Advance();
+    } else if (IsName("LANGUAGE")) {
+      if (!SkipLanguage()) return false;
+    } else if (IsName("CHARACTERISTICS") || IsName("VERSION")) {
+      Advance();
+      int ignored = 0;
+      if (!ParseNumber(ignored)) return false;
+    } else {
+      return FailHere("expected BEGIN after STRINGTABLE");
     }
-    const int line = tok_.line;
+  }
+  Advance();
+  while (ok_ && !IsEndOfBlock()) {
+    if (tok_.kind == TokenKind::kEnd) return Fail(line, "missing END of STRINGTABLE");
+    const int entryLine = tok_.line;
     int id = 0;
     if (!ParseNumber(id)) return false;
+    AcceptPunct(',');
+    std::string text;
+    if (!ReadString(text)) return false;
     if (id < 0 || id > 65535) {
-      return Fail(line, "resource id " + std::to_string(id) + " is out of range 0 to 65535");
+      return Fail(entryLine, "string id " + std::to_string(id) + " is out of range 0 to 65535");
     }
-    if (tok_.kind == TokenKind::kNumber) return SkipResource(line);  // numeric type
-    if (tok_.kind != TokenKind::kName) return FailHere("expected a resource type");
-    const std::string type = text::ToUpperAscii(tok_.text);
-    if (type == "ICON") {
-      Advance();
-      return ParseIcon(line, id);
-    }
-    if (type == "DIALOG" || type == "DIALOGEX") {
-      Advance();
-      return ParseDialog(line, id, type == "DIALOGEX");
-    }
-    if (IsSkippedResourceType(type)) return SkipResource(line);
-    return FailHere("unsupported resource type");
-  }
-
-  bool SkipLanguage() {
-    Advance();
-    return ParseNumberOrName() && ExpectComma() && ParseNumberOrName();
-  }
-
-  // LANGUAGE LANG_FRENCH, SUBLANG_FRENCH: the names come from winnt.h.
-  bool ParseNumberOrName() {
-    if (tok_.kind == TokenKind::kName) {
-      Advance();
-      return ok_;
-    }
-    int ignored = 0;
-    return ParseNumber(ignored);
-  }
-
-  // Everything up to the file name, or the whole BEGIN ... END block, nested blocks included.
-  bool SkipResource(int line) {
-    Advance();  // the type
-    while (ok_ && tok_.kind != TokenKind::kString && !IsBegin()) {
-      if (tok_.kind == TokenKind::kEnd) return Fail(line, "resource without content");
-      Advance();
-    }
-    if (!ok_) return false;
-    if (tok_.kind == TokenKind::kString) {
-      std::string ignored;
-      return ReadString(ignored);
-    }
-    int depth = 0;
-    do {
-      if (tok_.kind == TokenKind::kEnd) return Fail(line, "missing END of the resource block");
-      if (IsBegin()) ++depth;
-      if (IsEndOfBlock()) --depth;
-      Advance();
-    } while (ok_ && depth > 0);
-    return ok_;
-  }
-
-  bool ParseIcon(int line, int id) {
-    SkipMemoryFlags();
-    ScriptIcon icon;
-    icon.line = line;
-    icon.id = id;
-    if (!ReadString(icon.fileName)) return false;
-    if (icon.fileName.empty()) return Fail(line, "empty icon file name");
-    if (!script_.icons.emplace(id, std::move(icon)).second) {
-      return Fail(line, "icon " + std::to_string(id) + " is defined twice");
-    }
-    return true;
-  }
-
-  bool ParseStringTable() {
-    const int line = tok_.line;
-    Advance();
-    while (ok_ && !IsBegin()) {
-      if (tok_.kind == TokenKind::kEnd) return Fail(line, "STRINGTABLE without BEGIN");
-      if (tok_.kind == TokenKind::kName && IsMemoryFlag(text::ToUpperAscii(tok_.text))) {
-        Advance();
-      } else if (IsName("LANGUAGE")) {
-        if (!SkipLanguage()) return false;
-      } else if (IsName("CHARACTERISTICS") || IsName("VERSION")) {
-        Advance();
-        int ignored = 0;
-        if (!ParseNumber(ignored)) return false;
-      } else {
-        return FailHere("expected BEGIN after STRINGTABLE");
-      }
-    }
-    Advance();
-    while (ok_ && !IsEndOfBlock()) {
-      if (tok_.kind == TokenKind::kEnd) return Fail(line, "missing END of STRINGTABLE");
-      const int entryLine = tok_.line;
-      int id = 0;
-      if (!ParseNumber(id)) return false;
-      AcceptPunct(',');
-      std::string text;
-      if (!ReadString(text)) return false;
-      if (id < 0 || id > 65535) {
-        return Fail(entryLine, "string id " + std::to_string(id) + " is out of range 0 to 65535");
-      }
-      if (!script_.strings.emplace(id, std::move(text)).second) {
-        return Fail(entryLine, "string " + std::to_string(id) + " is defined twice");
-      }
-    }
-    Advance();  // END
-    return ok_;
-  }
-
-  // Dialogs --------------------------------------------------------------------------------------
-
-  bool ParseDialog(int line, int id, bool extended) {
-    ScriptDialog dialog;
-    dialog.line = line;
-    dialog.id = id;
-    dialog.extended = extended;
-    SkipMemoryFlags();
-    if (!ParseNumber(dialog.x) || !ExpectComma() || !ParseNumber(dialog.y) || !ExpectComma() ||
-        !ParseNumber(dialog.w) || !ExpectComma() || !ParseNumber(dialog.h)) {
-      return false;
-    }
-    if (AcceptPunct(',')) {  // help id of DIALOGEX
-      int ignored = 0;
-      if (!ParseNumber(ignored)) return false;
-    }
-    StyleSet style, exStyle;
-    while (ok_ && !IsBegin()) {
-      if (tok_.kind != TokenKind::kName) return FailHere("expected BEGIN of the dialog");
-      const std::string word = text::ToUpperAscii(tok_.text);
-      const int wordLine = tok_.line;
-      Advance();
-      if (word == "STYLE") {
-        if (!ParseStyle(style)) return false;
-      } else if (word == "EXSTYLE") {
-        if (!ParseStyle(exStyle)) return false;
-      } else if (word == "CAPTION") {
-        if (!ReadString(dialog.caption)) return false;
-      } else if (word == "FONT") {
-        if (!ParseFont(dialog)) return false;
-      } else if (word == "LANGUAGE") {
-        if (!ParseNumberOrName() || !ExpectComma() || !ParseNumberOrName()) return false;
-      } else if (word == "MENU" || word == "CLASS") {
-        if (tok_.kind == TokenKind::kString) {
-          std::string ignored;
-          if (!ReadString(ignored)) return false;
-        } else if (!ParseNumberOrName()) {
-          return false;
-        }
-      } else if (word == "CHARACTERISTICS" || word == "VERSION") {
-        int ignored = 0;
-        if (!ParseNumber(ignored)) return false;
-      } else {
-        return Fail(wordLine, "unknown dialog statement \"" + word + "\"");
-      }
-    }
-    if (!ok_) return false;
-    dialog.styles = style.Names();
-    dialog.exStyles = exStyle.Names();
-    Advance();  // BEGIN
-    while (ok_ && !IsEndOfBlock()) {
-      if (tok_.kind == TokenKind::kEnd) return Fail(line, "missing END of dialog");
-      if (dialog.controls.size() >= kMaxControls) return FailHere("too many controls");
-      ScriptControl control;
-      if (!ParseControl(control)) return false;
-      dialog.controls.push_back(std::move(control));
-    }
-    if (!ok_) return false;
-    Advance();  // END
-    if (!script_.dialogs.emplace(id, std::move(dialog)).second) {
-      return Fail(line, "dialog " + std::to_string(id) + " is defined twice");
-    }
-    return ok_;
-  }
-
-  // FONT size, "name" [, weight [, italic [, charset]]]
-  bool ParseFont(ScriptDialog& dialog) {
-    if (!ParseNumber(dialog.fontSize) || !ExpectComma() || !ReadString(dialog.fontName)) {
-      return false;
-    }
-    for (int extra = 0; extra < 3 && AcceptPunct(','); ++extra) {
-      int ignored = 0;
-      if (!ParseNumber(ignored)) return false;
-    }
-    return ok_;
-  }
-
-  bool ParseControl(ScriptControl& control) {
-    control.line = tok_.line;
-    if (tok_.kind != TokenKind::kName) return FailHere("expected a control statement");
-    control.statement = text::ToUpperAscii(tok_.text);
-    StyleSet styles;
-    if (control.statement == "CONTROL") {
-      Advance();
-      if (!ParseGenericControl(control, styles)) return false;
-    } else {
-      const ControlStatement* statement = FindControlStatement(control.statement);
-      if (!statement) return FailHere("unknown control statement");
-      Advance();
-      if (!ParseShortControl(*statement, control, styles)) return false;
-    }
-    control.styles = styles.Names();
-    control.groupStart = styles.Has("WS_GROUP");
-    control.tabStop = styles.Has("WS_TABSTOP");
-    control.disabled = styles.Has("WS_DISABLED");
-    return true;
-  }
-
-  bool ParseRectangle(ScriptControl& control) {
-    return ParseNumber(control.x) && ExpectComma() && ParseNumber(control.y) && ExpectComma() &&
-           ParseNumber(control.w) && ExpectComma() && ParseNumber(control.h);
-  }
-
-  // text, id, x, y, w, h [, style [, exstyle [, helpid]]]; EDITTEXT and COMBOBOX have no text.
-  bool ParseShortControl(const ControlStatement& statement, ScriptControl& control,
-                         StyleSet& styles) {
-    control.className = statement.className;
-    control.kind = statement.kind;
-    if (statement.hasText && (!ReadString(control.text) || !ExpectComma())) return false;
-    if (!ParseNumber(control.id) || !ExpectComma() || !ParseRectangle(control)) return false;
-    if (AcceptPunct(',')) {
-      AddStyles(styles, statement.baseStyles);
-      if (!ParseStyle(styles)) return false;
-      if (!SkipTrailingFields()) return false;
-    } else {
-      AddStyles(styles, statement.defaultStyles);
-    }
-    return ok_;
-  }
-
-  static void AddStyles(StyleSet& styles, std::string_view names) {
-    while (!names.empty()) {
-      const size_t bar = names.find('|');
-      styles.Add(names.substr(0, bar));
-      names = bar == std::string_view::npos ? std::string_view() : names.substr(bar + 1);
+    if (!script_.strings.emplace(id, std::move(text)).second) {
+      return Fail(entryLine, "string " + std::to_string(id) + " is defined twice");
     }
   }
-
-  // CONTROL text, id, class, style, x, y, w, h [, exstyle [, helpid]]
-  bool ParseGenericControl(ScriptControl& control, StyleSet& styles) {
-    if (tok_.kind == TokenKind::kString) {
-      if (!ReadString(control.text)) return false;
-    } else {
-      int ignored = 0;  // a resource id as text (icons, bitmaps): no text of ours
-      if (!ParseNumber(ignored)) return false;
-    }
-    if (!ExpectComma() || !ParseNumber(control.id) || !ExpectComma()) return false;
-    std::string className;
-    const int classLine = tok_.line;
-    if (tok_.kind == TokenKind::kString) {
-      if (!ReadString(className)) return false;
-    } else if (tok_.kind == TokenKind::kName) {
-      className = tok_.text;
-      Advance();
-    } else {
-      return FailHere("expected a control class");
-    }
-    const char* canonical = CanonicalControlClass(className);
-    if (!canonical) return Fail(classLine, "unsupported control class \"" + className + "\"");
-    control.className = canonical;
-    if (!ExpectComma() || !ParseStyle(styles) || !ExpectComma() || !ParseRectangle(control)) {
-      return false;
-    }
-    control.kind = KindOfClass(control.className, styles);
-    return SkipTrailingFields();
-  }
-
-  // [, exstyle [, helpid]]: not used by the model.
-  bool SkipTrailingFields() {
-    for (int field = 0; field < 2 && AcceptPunct(','); ++field) {
-      StyleSet ignored;
-      if (!ParseStyle(ignored)) return false;
-    }
-    if (IsBegin()) return FailHere("control data blocks are not supported");
-    return ok_;
-  }
-
-  RcLexer lexer_;
-  ResourceScript& script_;
-  ScriptError& error_;
-  Token tok_;
-  bool ok_ = true;
-};
-
-}  // namespace
+  Advance();  // END
+  return ok_;
+}
+}  // namespace rc
 
 bool ScriptControl::HasStyle(std::string_view name) const {
   return std::find(styles.begin(), styles.end(), name) != styles.end();
@@ -520,7 +343,7 @@ bool ScriptControl::HasStyle(std::string_view name) const {
 
 bool ParseResourceScript(std::string_view source, ResourceScript& script, ScriptError& error) {
   error = ScriptError();
-  Parser parser(source, script, error);
+  rc::Parser parser(source, script, error);
   return parser.ParseScript();
 }
 
