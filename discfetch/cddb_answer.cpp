@@ -34,12 +34,6 @@ std::string_view SkipSpaces(std::string_view text) {
   return text;
 }
 
-std::string_view TrimSpaces(std::string_view text) {
-  text = SkipSpaces(text);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
 // "N123 45": hemisphere letter, three digits of degrees, a separator, two digits of minutes.
 bool ParseCoordinate(std::string_view token, char positive, char negative, int32_t& isPositive,
                      int32_t& minutes) {
@@ -73,8 +67,8 @@ bool ParseMatchLine(std::string_view line, QueryMatch& match) {
   if (slash == std::string_view::npos) {
     match.matchTitle = EntryTextToUser(discText);
   } else {
-    match.matchArtist = EntryTextToUser(TrimSpaces(discText.substr(0, slash)));
-    match.matchTitle = EntryTextToUser(TrimSpaces(discText.substr(slash + 1)));
+    match.matchArtist = EntryTextToUser(text::TrimSpaces(discText.substr(0, slash)));
+    match.matchTitle = EntryTextToUser(text::TrimSpaces(discText.substr(slash + 1)));
   }
   return true;
 }

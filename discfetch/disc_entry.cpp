@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "text/ascii.h"
 #include "text/lines.h"
 #include "text/number.h"
 
@@ -10,12 +11,6 @@ namespace {
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
-}
-
-std::string_view TrimSpaces(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
 }
 
 std::vector<std::string_view> Words(std::string_view text) {
@@ -68,7 +63,7 @@ bool ParseDiscEntry(std::string_view text, DiscEntry& entry) {
   std::string discTitle, playOrder;
   for (const std::string_view line : text::SplitLines(text)) {
     if (StartsWith(line, "#")) {
-      const std::string_view rest = TrimSpaces(line.substr(1));
+      const std::string_view rest = text::TrimSpaces(line.substr(1));
       const std::string_view comment = rest.size() > 1 ? rest : std::string_view();
       if (StartsWith(comment, "xmcd")) {
         signature = true;

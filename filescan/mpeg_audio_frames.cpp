@@ -1,5 +1,7 @@
 #include "filescan/mpeg_audio_frames.h"
 
+#include "text/byte_cursor.h"
+
 namespace orv::filescan {
 namespace {
 
@@ -15,20 +17,16 @@ const int kMpeg2Layer23[15] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 12
 const int kSampleRates[4][3] = {
     {0, 0, 0}, {11025, 12000, 8000}, {22050, 24000, 16000}, {44100, 48000, 32000}};
 
-uint32_t BigEndian(std::string_view bytes) {
-  return (uint32_t{static_cast<uint8_t>(bytes[0])} << 24) |
-         (uint32_t{static_cast<uint8_t>(bytes[1])} << 16) |
-         (uint32_t{static_cast<uint8_t>(bytes[2])} << 8) | uint32_t{static_cast<uint8_t>(bytes[3])};
-}
-
 // The position of the next frame header from `from`, within the search limit.
 std::optional<uint64_t> FindHeader(text::BufferedReader& reader, uint64_t from,
                                    FrameHeader& header) {
   std::string_view bytes;
   for (int step = 0; step < kSearchPositions; ++step) {
     const uint64_t at = from + static_cast<uint64_t>(step);
-    if (!reader.View(at, 4, bytes)) return std::nullopt;
-    const uint32_t bits = BigEndian(bytes);
+    uint32_t bits = 0;
+    if (!reader.View(at, 4, bytes) || !text::ReadU32At(bytes, 0, text::ByteOrder::kBig, bits)) {
+      return std::nullopt;
+    }
     if ((bits & 0xFFE00000u) != 0xFFE00000u) continue;
     if (const std::optional<FrameHeader> found = DecodeFrameHeader(bits)) {
       header = *found;

@@ -14,7 +14,6 @@ namespace {
 
 using namespace orv::testing;
 
-const std::string kSummaryName = "\005SummaryInformation";
 
 uint32_t Le32At(const std::string& bytes, size_t at) {
   uint32_t value = 0;
@@ -238,7 +237,7 @@ PeImage ReportTool(std::string block = BuildVersionBlock(ReportToolVersion())) {
   return BuildPe(layout);
 }
 
-void AddPrograms(std::vector<InputFile>& out) {
+void AddProgramRegressions(std::vector<InputFile>& out) {
   const auto add = [&](const std::string& name, const std::string& bytes) {
     out.push_back({"pe_version", name, bytes});
   };
@@ -333,7 +332,7 @@ void AddPrograms(std::vector<InputFile>& out) {
 
 // Web pages ---------------------------------------------------------------------------------
 
-void AddWebPages(std::vector<InputFile>& out) {
+void AddWebPageRegressions(std::vector<InputFile>& out) {
   const auto add = [&](const std::string& name, const std::string& page) {
     out.push_back({"web_page", name, page});
   };
@@ -364,8 +363,8 @@ std::vector<InputFile> DocumentRegressions() {
   std::vector<InputFile> out;
   AddCompoundFiles(out);
   AddPropertySets(out);
-  AddPrograms(out);
-  AddWebPages(out);
+  AddProgramRegressions(out);
+  AddWebPageRegressions(out);
   return out;
 }
 

@@ -193,7 +193,7 @@ void AddIptc(std::vector<InputFile>& out) {
 
 // Music -------------------------------------------------------------------------------------
 
-void AddMusic(std::vector<InputFile>& out) {
+void AddMusicRegressions(std::vector<InputFile>& out) {
   const auto add = [&](const std::string& name, const std::string& bytes) {
     out.push_back({"mp3", name, bytes});
   };
@@ -225,7 +225,7 @@ void AddMusic(std::vector<InputFile>& out) {
 
 // ID3v2 tags -------------------------------------------------------------------------------
 
-void AddId3v2(std::vector<InputFile>& out) {
+void AddId3v2Regressions(std::vector<InputFile>& out) {
   const auto add = [&](const std::string& name, const std::string& bytes) {
     out.push_back({"id3v2", name, bytes});
   };
@@ -263,7 +263,7 @@ size_t StreamHeaderField(const std::string& avi, size_t at) {
   return OffsetOf(avi, "strh") + 8 + at;
 }
 
-void AddVideos(std::vector<InputFile>& out) {
+void AddVideoRegressions(std::vector<InputFile>& out) {
   const auto add = [&](const std::string& name, const std::string& bytes) {
     out.push_back({"avi", name, bytes});
   };
@@ -351,9 +351,9 @@ std::vector<InputFile> MediaRegressions() {
   std::vector<InputFile> out;
   AddExif(out);
   AddIptc(out);
-  AddMusic(out);
-  AddId3v2(out);
-  AddVideos(out);
+  AddMusicRegressions(out);
+  AddId3v2Regressions(out);
+  AddVideoRegressions(out);
   return out;
 }
 

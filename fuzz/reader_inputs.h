@@ -16,6 +16,9 @@
 
 namespace orv::fuzz {
 
+// The stream that holds a compound document's summary properties.
+inline const std::string kSummaryName = "\005SummaryInformation";
+
 struct InputFile {
   std::string target;  // the fuzz target's name
   std::string name;    // the file's name: what it holds or what it catches

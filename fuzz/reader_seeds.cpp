@@ -17,7 +17,6 @@ namespace {
 
 using namespace orv::testing;
 
-const std::string kSummaryName = "\005SummaryInformation";
 
 // Pictures ----------------------------------------------------------------------------------
 

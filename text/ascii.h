@@ -21,6 +21,12 @@ std::string ToUpperAscii(std::string_view text);
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 // Without the blanks (space, tab, CR, LF, VT, FF) at both ends.
 std::string_view TrimAsciiBlanks(std::string_view text);
+// Without the spaces (0x20 only) at both ends: fields whose tabs and line ends are data.
+inline std::string_view TrimSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
 // Trimmed, and each run of blanks inside made one space: a text that was laid out on lines.
 std::string CollapseAsciiBlanks(std::string_view text);
 

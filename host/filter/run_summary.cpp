@@ -19,7 +19,7 @@ std::string Tail(const RunCounts& counts) {
   return "; " + Counted(counts.empty, "call", "calls") + " produced nothing; " + seconds;
 }
 
-std::string CategoryText(int32_t category) {
+std::string OfCategory(int32_t category) {
   const std::string name = CategoryName(category);
   return "of category " + (name.empty() ? std::to_string(category) : name);
 }
@@ -36,9 +36,9 @@ std::string ImportSummary(const std::string& filter, const RunCounts& counts,
   if (counts.produced == 0) {
     return head + "nothing stored: " + filter + " produced no item" + Tail(counts);
   }
-  const std::string links =
-      kept.links ? "; " + Counted(kept.links, "link kept with its item", "links kept with their items")
-                 : "";
+  const std::string links = kept.links ? "; " + Counted(kept.links, "link kept with its item",
+                                                        "links kept with their items")
+                                       : "";
   if (kept.stored == 0 && kept.alreadyThere > 0) {
     return head + "nothing new stored in " + collection + ": the " +
            Counted(kept.alreadyThere, "item", "items") + " " + filter + " produced " +
@@ -52,12 +52,12 @@ std::string ImportSummary(const std::string& filter, const RunCounts& counts,
 
 std::string ExportSummary(const std::string& filter, const RunCounts& counts, int32_t handed,
                           int32_t category, const std::string& output) {
-  const std::string items = Counted(handed, "item", "items") + " " + CategoryText(category);
+  const std::string items = Counted(handed, "item", "items") + " " + OfCategory(category);
   const std::string head = Interrupted(counts);
   if (counts.produced == 0) {
     return head + "nothing written: " + filter + " produced no item from " + items + Tail(counts);
   }
-  return head + Counted(counts.produced, "item", "items") + " " + CategoryText(category) +
+  return head + Counted(counts.produced, "item", "items") + " " + OfCategory(category) +
          " written by " + filter + " to " + output + Tail(counts);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "tests/auctionsearch/auction_pages.h"
+#include "tests/builders/user_text.h"
 #include "tests/platform/temp_folder.h"
 #include "text/codepage.h"
 #include "websearch/web_ids.h"
@@ -21,7 +22,7 @@ extern "C" int32_t ORV_CALL GetFunctionInfo(FilterFunctions* table);
 namespace orv::auctionsearch {
 namespace {
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 class AuctionDialogs : public ::testing::Test {
  protected:

@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/process.h"
 #include "tests/auctionsearch/auction_pages.h"
+#include "tests/builders/user_text.h"
 #include "tests/platform/temp_folder.h"
 #include "tests/websearch/fake_site.h"
 #include "tests/websearch/web_run.h"
@@ -18,7 +19,7 @@
 namespace orv::auctionsearch {
 namespace {
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 class AuctionRun : public ::testing::Test {
  protected:

@@ -66,6 +66,8 @@ inline std::string WriteTocImage(const std::filesystem::path& folder, const std:
 
 // The worked example: starts 0:02:00 and 3:30:37, lead-out 7:01:12 (identifier 0501a302).
 inline std::vector<ImageTrack> WorkedExampleTracks() { return {{15637}, {15800}}; }
+// The disc id of WorkedExampleTracks().
+inline constexpr const char* kExampleId = "0501a302";
 
 // A disc of `count` tracks of `seconds` each.
 inline std::vector<ImageTrack> EvenTracks(int count, int seconds) {

@@ -15,9 +15,9 @@ using testing::Produced;
 using testing::WorkedExampleTracks;
 
 // Identifiers of the discs the tests insert.
-constexpr const char* kExampleId = "0501a302";  // WorkedExampleTracks()
-constexpr const char* kElevenId = "a10a9d0b";   // EvenTracks(11, 247)
-constexpr const char* kThreeId = "1e02d603";    // EvenTracks(3, 242)
+using testing::kExampleId;
+constexpr const char* kElevenId = "a10a9d0b";  // EvenTracks(11, 247)
+constexpr const char* kThreeId = "1e02d603";   // EvenTracks(3, 242)
 
 std::vector<int32_t> Results(const std::vector<Produced>& produced) {
   std::vector<int32_t> results;

@@ -21,7 +21,7 @@ using testing::EntryText;
 using testing::Produced;
 using testing::WorkedExampleTracks;
 
-constexpr const char* kExampleId = "0501a302";  // WorkedExampleTracks()
+using testing::kExampleId;
 constexpr const char* kAcquire = "dialog 130 press 3002 ok\n";
 
 class Outcomes : public testing::RunTest {

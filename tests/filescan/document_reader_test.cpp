@@ -21,11 +21,11 @@ std::string Document(const std::vector<PropertySpec>& properties) {
       .bytes;
 }
 
-struct Read {
+struct DocumentRead {
   std::string title, author, editor, comment, type;
 };
 
-Read ReadBytes(const std::string& name, const std::string& bytes) {
+DocumentRead ReadBytes(const std::string& name, const std::string& bytes) {
   TempFolder folder;
   HostItem item;
   const std::string path = folder.Write(name, bytes);
@@ -35,7 +35,7 @@ Read ReadBytes(const std::string& name, const std::string& bytes) {
 }
 
 TEST(DocumentReader, MapsTheSummaryPropertiesOntoTheItem) {
-  const Read read = ReadBytes(
+  const DocumentRead read = ReadBytes(
       "q3.doc",
       Document({CodePageProperty(1252), StringProperty(2, "Report"), StringProperty(3, "Q3"),
                 StringProperty(4, "Ann"), StringProperty(5, "sales"), StringProperty(6, "Final"),
@@ -50,14 +50,14 @@ TEST(DocumentReader, MapsTheSummaryPropertiesOntoTheItem) {
 TEST(DocumentReader, CommentPartsAppearOnlyWhenSet) {
   EXPECT_EQ(ReadBytes("k.doc", Document({StringProperty(5, "keywords")})).comment, "\\nkeywords");
   EXPECT_EQ(ReadBytes("s.doc", Document({StringProperty(3, "Q3")})).comment, "Q3\\n");
-  const Read untitled = ReadBytes("my_report.xls", Document({StringProperty(6, "Final")}));
+  const DocumentRead untitled = ReadBytes("my_report.xls", Document({StringProperty(6, "Final")}));
   EXPECT_EQ(untitled.title, "my_report") << "underscores kept";
   EXPECT_EQ(untitled.comment, "Final");
   EXPECT_EQ(untitled.author, "");
 }
 
 TEST(DocumentReader, TextWrittenAsUtf8ComesOutAsWritten) {
-  const Read read = ReadBytes(
+  const DocumentRead read = ReadBytes(
       "cv.doc",
       Document({CodePageProperty(65001), StringProperty(2, "Résumé"), StringProperty(4, "Zoé")}));
   EXPECT_EQ(read.title, text::Utf8ToUser("Résumé"));
@@ -66,14 +66,15 @@ TEST(DocumentReader, TextWrittenAsUtf8ComesOutAsWritten) {
 
 TEST(DocumentReader, FilesThatAreNoCompoundFileKeepTheirFileTitle) {
   EXPECT_EQ(ReadBytes("notes.doc", "just some text\r\n").title, "notes");
-  const Read zipped = ReadBytes("new.doc", std::string("PK\3\4", 4) + std::string(200, 'z'));
+  const DocumentRead zipped =
+      ReadBytes("new.doc", std::string("PK\3\4", 4) + std::string(200, 'z'));
   EXPECT_EQ(zipped.title, "new");
   EXPECT_FALSE(zipped.type.empty());
-  const Read noSummary =
+  const DocumentRead noSummary =
       ReadBytes("plain.ppt", BuildCompoundFile({{"PowerPoint Document", "p"}}).bytes);
   EXPECT_EQ(noSummary.title, "plain");
   EXPECT_EQ(noSummary.comment, "");
-  const Read badSummary =
+  const DocumentRead badSummary =
       ReadBytes("bad.doc", BuildCompoundFile({{kSummary, std::string(64, '\x01')}}).bytes);
   EXPECT_EQ(badSummary.title, "bad");
   EXPECT_EQ(badSummary.comment, "");
@@ -82,7 +83,7 @@ TEST(DocumentReader, FilesThatAreNoCompoundFileKeepTheirFileTitle) {
 TEST(DocumentReader, ACompoundFileThatCannotBeOpenedGetsNoTitle) {
   std::string badSectors = Document({StringProperty(2, "Report")});
   PatchLe(badSectors, 0x1E, 30, 2);  // a sector size of a gigabyte
-  const Read read = ReadBytes("damaged.doc", badSectors);
+  const DocumentRead read = ReadBytes("damaged.doc", badSectors);
   EXPECT_EQ(read.title, "");
   EXPECT_FALSE(read.type.empty()) << "the type is still the shell's";
   std::string noDirectory = Document({StringProperty(2, "Report")});

@@ -9,6 +9,7 @@
 #include "filescan/filescan_filter.h"
 #include "filescan/resource_ids.h"
 #include "platform/profile.h"
+#include "tests/builders/user_text.h"
 #include "tests/filescan/scan_fixture.h"
 #include "text/codepage.h"
 
@@ -19,7 +20,7 @@ namespace {
 
 using namespace orv::testing;
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 bool Enabled(const ui::DialogModel& model, int id) {
   const ui::Control* control = model.Find(id);

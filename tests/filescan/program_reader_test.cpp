@@ -12,11 +12,12 @@ namespace {
 
 using namespace orv::testing;
 
-struct Read {
+struct ProgramRead {
   std::string title, editor, comment, coauthor, lang, type;
 };
 
-Read ReadImage(const VersionSpec& version, bool pe32Plus = false, bool withResources = true) {
+ProgramRead ReadImage(const VersionSpec& version, bool pe32Plus = false,
+                      bool withResources = true) {
   PeSpec layout;
   layout.pe32Plus = pe32Plus;
   layout.withResources = withResources;
@@ -30,7 +31,7 @@ Read ReadImage(const VersionSpec& version, bool pe32Plus = false, bool withResou
 
 TEST(ProgramReader, TitleEditorCommentAndLanguageFromTheVersionResource) {
   for (bool plus : {false, true}) {
-    const Read read = ReadImage(ReportToolVersion(), plus);
+    const ProgramRead read = ReadImage(ReportToolVersion(), plus);
     EXPECT_EQ(read.title, "Report tool v1.2.3.4");
     EXPECT_EQ(read.editor, "Acme");
     EXPECT_EQ(read.coauthor, "rt.dll");
@@ -43,7 +44,7 @@ TEST(ProgramReader, TitleEditorCommentAndLanguageFromTheVersionResource) {
 TEST(ProgramReader, MissingStringsLeaveTheirPartOut) {
   VersionSpec noOriginal = ReportToolVersion();
   noOriginal.strings.erase(noOriginal.strings.begin() + 4);
-  const Read read = ReadImage(noOriginal);
+  const ProgramRead read = ReadImage(noOriginal);
   EXPECT_EQ(read.coauthor, "");
   EXPECT_EQ(read.comment, "Suite v6, 4, 0, 0\\n(c) Acme");
 
@@ -51,7 +52,7 @@ TEST(ProgramReader, MissingStringsLeaveTheirPartOut) {
   bare.strings = {{"Comments", "built by hand"}};
   bare.fileVersion[0] = 2, bare.fileVersion[1] = 0, bare.fileVersion[2] = 10,
   bare.fileVersion[3] = 300;
-  const Read untitled = ReadImage(bare);
+  const ProgramRead untitled = ReadImage(bare);
   EXPECT_EQ(untitled.title, "rt_tool v2.0.10.300");
   EXPECT_EQ(untitled.comment, "\\nbuilt by hand");
   EXPECT_EQ(untitled.editor, "");
@@ -61,7 +62,7 @@ TEST(ProgramReader, TableKeysInLowerCaseAreFoundAndLongStringsCut) {
   VersionSpec layout = ReportToolVersion();
   layout.tableKey = "040904b0";
   layout.strings.push_back({"Comments", std::string(300, 'c')});
-  const Read read = ReadImage(layout);
+  const ProgramRead read = ReadImage(layout);
   EXPECT_EQ(read.editor, "Acme");
   EXPECT_EQ(read.comment, "Suite v6, 4, 0, 0\\nrt.dll\\n(c) Acme\\n" + std::string(255, 'c'));
 }
@@ -70,7 +71,7 @@ TEST(ProgramReader, TableKeysInLowerCaseAreFoundAndLongStringsCut) {
 TEST(ProgramReader, AnEmptyTranslationListGivesNoStringsAndNoLanguage) {
   VersionSpec layout = ReportToolVersion();
   layout.translations.clear();
-  const Read read = ReadImage(layout);
+  const ProgramRead read = ReadImage(layout);
   EXPECT_EQ(read.title, "rt_tool v1.2.3.4");
   EXPECT_EQ(read.editor, "");
   EXPECT_EQ(read.comment, "");
@@ -78,7 +79,7 @@ TEST(ProgramReader, AnEmptyTranslationListGivesNoStringsAndNoLanguage) {
 }
 
 TEST(ProgramReader, WithoutVersionInformationTheFileTitleStays) {
-  const Read none = ReadImage(ReportToolVersion(), false, false);
+  const ProgramRead none = ReadImage(ReportToolVersion(), false, false);
   EXPECT_EQ(none.title, "rt_tool");
   EXPECT_EQ(none.comment, "");
   EXPECT_FALSE(none.type.empty());

@@ -8,13 +8,14 @@
 #include "filmcard/running_time.h"
 #include "filmcard/title_composition.h"
 #include "filmcard/video_standard.h"
+#include "tests/builders/user_text.h"
 #include "text/codepage.h"
 
 namespace orv::filmcard {
 namespace {
 
 // Expected texts are written in UTF-8 here; the filter speaks the user's code page.
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 TEST(CardReader, SplitsCrLfAndLfAndReadsMissingLinesAsEmpty) {
   const CardLines lines = DecodeCard("Un\r\nDeux\nTrois\r\n\r\nCinq");

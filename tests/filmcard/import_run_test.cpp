@@ -9,6 +9,7 @@
 
 #include "contract/path.h"
 #include "filmcard/filmcard_filter.h"
+#include "tests/builders/user_text.h"
 #include "tests/filmcard/film_fixture.h"
 #include "text/codepage.h"
 
@@ -22,7 +23,7 @@ using testing::FakeItem;
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 const std::string kBirds =
     CardText({"Les Oiseaux", "Alfred H.", "1963", "USA / FRANCE", "Horreur", "1H59",

@@ -8,6 +8,7 @@
 #include "filmcard/filmcard_dialog.h"
 #include "filmcard/filmcard_filter.h"
 #include "filmcard/resource_ids.h"
+#include "tests/builders/user_text.h"
 #include "tests/filmcard/film_fixture.h"
 #include "text/codepage.h"
 
@@ -16,7 +17,7 @@ extern "C" int32_t ORV_CALL GetFunctionInfo(FilterFunctions* table);
 namespace orv::filmcard {
 namespace {
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 TEST(OptionsDialog, TheTemplateHoldsEveryBoundControl) {
   const ui::DialogModel model = ui::LoadDialogModel(129);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "tests/builders/user_text.h"
 #include "tests/filmsearch/film_run_fixture.h"
 #include "text/ascii.h"
 #include "text/codepage.h"
@@ -16,7 +17,7 @@ namespace {
 using orv::testing::FakeResponse;
 using orv::testing::Page;
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 FakeResponse WithStatus(int status, std::string body = "<html><body>Erreur</body></html>") {
   FakeResponse response = Page(std::move(body));

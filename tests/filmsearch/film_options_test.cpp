@@ -11,6 +11,7 @@
 #include "filmsearch/resource_ids.h"
 #include "platform/process.h"
 #include "platform/profile.h"
+#include "tests/builders/user_text.h"
 #include "tests/filmsearch/film_pages.h"
 #include "tests/platform/temp_folder.h"
 #include "text/codepage.h"
@@ -22,7 +23,7 @@ extern "C" int32_t ORV_CALL GetFunctionInfo(FilterFunctions* table);
 namespace orv::filmsearch {
 namespace {
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 class FilmOptionsTest : public ::testing::Test {
  protected:

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/builders/user_text.h"
 #include "tests/filmsearch/film_run_fixture.h"
 #include "text/codepage.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 using orv::testing::Page;
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 TEST_F(FilmRun, TwoFilmsOfTheSameTitleKeepTwoPictures) {
   filter_.Web().validateResult = 0;

@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/builders/user_text.h"
 #include "text/codepage.h"
 #include "websearch/links.h"
 
 namespace orv::websearch {
 namespace {
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 TEST(ExtractBetween, MarkersFoundMissingAndRepeated) {
   const ExtractionRules plain;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "tests/builders/user_text.h"
 #include "text/codepage.h"
 #include "text/html_charset.h"
 #include "text/html_entities.h"
@@ -11,7 +12,7 @@
 namespace orv::websearch {
 namespace {
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 TEST(PageCharset, DeclaredSetWinsAndLatin1ReadsAsWindows1252) {
   const std::string utf8Page = "<p>Fran\xC3\xA7ois</p>";

@@ -5,12 +5,13 @@
 
 #include <string>
 
+#include "tests/builders/user_text.h"
 #include "text/codepage.h"
 
 namespace orv::websearch {
 namespace {
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 std::string Ld(const std::string& json) {
   return "<script type=\"application/ld+json\">" + json + "</script>";
@@ -78,8 +79,7 @@ TEST(StructuredData, AProductAndThePriceOfItsOffer) {
                 .price,
             "1 234,50")
       << "a price written as text is left to the price rule";
-  EXPECT_EQ(Auction(Ld(R"({"@type":"Product","offers":{"terms":{"price":7}}})")).price,
-            "7.00");
+  EXPECT_EQ(Auction(Ld(R"({"@type":"Product","offers":{"terms":{"price":7}}})")).price, "7.00");
   // An Offer of its own when the page has no Product; prices no price field can hold are none.
   EXPECT_EQ(Auction(Ld(R"({"@type":"Offer","price":"3.20"})")).price, "3.20");
   EXPECT_TRUE(Auction(Ld(R"({"@type":"Offer","price":-1})")).price.empty());

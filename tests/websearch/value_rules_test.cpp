@@ -6,13 +6,14 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/builders/user_text.h"
 #include "text/codepage.h"
 #include "websearch/keywords.h"
 
 namespace orv::websearch {
 namespace {
 
-std::string U(const char* utf8) { return text::Utf8ToUser(utf8); }
+using orv::testing::U;
 
 TEST(RunningTime, HoursMinutesAndWhatTheTextSays) {
   EXPECT_EQ(RunningTime("95"), "01:35:00");

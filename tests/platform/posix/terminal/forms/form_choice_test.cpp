@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/terminal/forms/form_painter.h"
 #include "platform/posix/resource_table.h"
+#include "platform/posix/terminal/forms/form_painter.h"
+#include "tests/platform/posix/terminal/forms/key_events.h"
 
 namespace orv::ui::form {
 namespace {
@@ -69,16 +70,8 @@ class SiteLogic : public DialogLogic {
   }
 };
 
-KeyEvent K(Key key) {
-  KeyEvent event;
-  event.key = key;
-  return event;
-}
-KeyEvent Char(char32_t ch) {
-  KeyEvent event = K(Key::kChar);
-  event.ch = ch;
-  return event;
-}
+using testing::Char;
+using testing::K;
 
 class FormChoiceTest : public ::testing::Test {
  protected:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/posix/resource_table.h"
+#include "tests/platform/posix/terminal/forms/key_events.h"
 
 namespace orv::ui::form {
 namespace {
@@ -41,17 +42,8 @@ class RecordingLogic : public DialogLogic {
   static std::string Id(int id) { return std::to_string(id); }
 };
 
-KeyEvent K(Key key) {
-  KeyEvent event;
-  event.key = key;
-  return event;
-}
-KeyEvent Char(char32_t ch) {
-  KeyEvent event;
-  event.key = Key::kChar;
-  event.ch = ch;
-  return event;
-}
+using testing::Char;
+using testing::K;
 KeyEvent Alt(char32_t ch) {
   KeyEvent event = Char(ch);
   event.key = Key::kAlt;

@@ -7,17 +7,13 @@
 
 #include "platform/posix/terminal/forms/form_controller.h"
 #include "platform/posix/terminal/forms/path_prompt_form.h"
+#include "tests/platform/posix/terminal/forms/key_events.h"
 #include "tests/platform/temp_folder.h"
 
 namespace orv::ui::form {
 namespace {
 
-KeyEvent K(Key key, char32_t ch = 0) {
-  KeyEvent event;
-  event.key = key;
-  event.ch = ch;
-  return event;
-}
+using testing::K;
 
 TEST(MessageFormTest, TheBoxIsCentredWithItsWrappedTextAndFrenchButtons) {
   MessageForm box(
