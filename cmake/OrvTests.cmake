@@ -18,7 +18,8 @@ include(GoogleTest)
 set(ORV_TEST_OPTIONS $<$<NOT:$<CONFIG:Debug>>:-O0>)
 file(WRITE ${CMAKE_BINARY_DIR}/orv_test_pch.cpp "int main() { return 0; }\n")
 add_executable(orv_test_pch EXCLUDE_FROM_ALL ${CMAKE_BINARY_DIR}/orv_test_pch.cpp)
-target_link_libraries(orv_test_pch PRIVATE ${ORV_GTEST_LIBS})
+# orv_core too: its compile definitions (the Windows API level) must be those of the tests.
+target_link_libraries(orv_test_pch PRIVATE orv_core ${ORV_GTEST_LIBS})
 target_compile_options(orv_test_pch PRIVATE ${ORV_TEST_OPTIONS})
 target_precompile_headers(orv_test_pch PRIVATE
   <gtest/gtest.h> <gmock/gmock.h> <chrono> <cstdint> <filesystem> <fstream> <string> <vector>)

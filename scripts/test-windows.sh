@@ -62,8 +62,9 @@ trap 'wineserver -k 2>/dev/null || true; kill "${site_pids[@]}" 2>/dev/null || t
 step "tests under Wine"
 # Wine's background processes would inherit each test's output pipe and keep CTest waiting for
 # them: start them first, once, with their output elsewhere, and keep them for the whole run.
+# The programs mostly wait (on Wine, on the sites' time-outs), so three run at once.
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-  wineserver -p && wineboot >/dev/null 2>&1 && ctest --preset mingw
+  wineserver -p && wineboot >/dev/null 2>&1 && ctest --preset mingw -j3
   status=$?
   wineserver -k
   exit $status'

@@ -8,6 +8,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
+deps_start=$SECONDS
 scripts/install-deps.sh native || exit 1
 
 fuzz_seconds=${ORV_FUZZ_SECONDS:-20}
@@ -25,7 +26,7 @@ export ORV_FUZZ_SEED=${ORV_FUZZ_SEED:-1}
 later_deps=$!
 
 failed=()
-summary=()
+summary=("native packages: ready ($((SECONDS - deps_start)) s)")
 
 # run_suite PRESET: configure, build and test one preset; its ctest summary is kept for the end.
 run_suite() {

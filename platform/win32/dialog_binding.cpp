@@ -17,11 +17,11 @@ using ui::ControlKind;
 constexpr int kMaxChildren = 1000;
 constexpr int kMaxListEntries = 100000;
 constexpr int kMaxColumns = 64;
-constexpr int kMaxTextBytes = 1 << 20;
+constexpr int kMaxControlTextBytes = 1 << 20;
 
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
-  if (length <= 0 || length > kMaxTextBytes) return std::string();
+  if (length <= 0 || length > kMaxControlTextBytes) return std::string();
   std::string text(static_cast<size_t>(length) + 1, '\0');
   const int n = GetWindowTextA(window, text.data(), length + 1);
   text.resize(n > 0 ? static_cast<size_t>(n) : 0);
@@ -39,7 +39,7 @@ std::vector<std::string> ComboItems(HWND combo) {
   const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count && i < kMaxListEntries; ++i) {
     const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
-    if (length < 0 || length > kMaxTextBytes) {
+    if (length < 0 || length > kMaxControlTextBytes) {
       items.emplace_back();
       continue;
     }
@@ -53,7 +53,7 @@ std::vector<std::string> ComboItems(HWND combo) {
 
 std::string ListViewCell(HWND list, int row, int column) {
   // The control gives no length: grow the buffer until the text fits.
-  for (int size = 256; size <= kMaxTextBytes; size *= 8) {
+  for (int size = 256; size <= kMaxControlTextBytes; size *= 8) {
     std::string text(static_cast<size_t>(size), '\0');
     LVITEMA item{};
     item.iSubItem = column;

@@ -9,13 +9,13 @@ namespace orv::platform::win32 {
 
 namespace {
 
-constexpr DWORD kMaxTextBytes = 1 << 20;
+constexpr DWORD kMaxProfileTextBytes = 1 << 20;
 
 // GetPrivateProfileString fills at most size - 1 characters (size - 2 for lists of names) and
 // says nothing else about truncation: grow the buffer until the answer fits.
 std::string ReadString(const char* section, const char* name, const std::string& file,
                        DWORD reserve) {
-  for (DWORD size = 1024; size <= kMaxTextBytes; size *= 4) {
+  for (DWORD size = 1024; size <= kMaxProfileTextBytes; size *= 4) {
     std::string buffer(size, '\0');
     const DWORD n = GetPrivateProfileStringA(section, name, "", buffer.data(), size, file.c_str());
     if (n + reserve < size) {
