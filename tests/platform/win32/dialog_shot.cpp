@@ -9,8 +9,8 @@
 #include <string>
 
 #include "contract/abi.h"
-#include "tests/win32/dialog_driver.h"
-#include "tests/win32/window_capture.h"
+#include "tests/platform/win32/dialog_driver.h"
+#include "tests/platform/win32/window_capture.h"
 
 int main(int argc, char** argv) {
   if (argc != 3 && argc != 4) {

@@ -9,7 +9,7 @@
 #include "platform/data_folder.h"
 #include "platform/files.h"
 #include "tests/discfetch/entry_text.h"
-#include "tests/win32/dialog_driver.h"
+#include "tests/platform/win32/dialog_driver.h"
 
 namespace orv::discfetch {
 namespace {

@@ -8,7 +8,7 @@
 #include "tests/builders/avi_builder.h"
 #include "tests/builders/compound_file_builder.h"
 #include "tests/builders/pe_builder.h"
-#include "tests/win32/temp_folder.h"
+#include "tests/platform/win32/temp_folder.h"
 
 namespace orv::platform {
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "platform/library.h"
-#include "tests/win32/temp_folder.h"
+#include "tests/platform/win32/temp_folder.h"
 
 // windows.h maps CopyFile to CopyFileA; the platform function of that name is meant here.
 #undef CopyFile

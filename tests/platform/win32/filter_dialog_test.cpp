@@ -8,8 +8,8 @@
 #include "contract/abi.h"
 #include "platform/library.h"
 #include "platform/process.h"
-#include "tests/win32/dialog_driver.h"
-#include "tests/win32/temp_folder.h"
+#include "tests/platform/win32/dialog_driver.h"
+#include "tests/platform/win32/temp_folder.h"
 
 namespace orv {
 namespace {

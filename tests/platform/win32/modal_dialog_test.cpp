@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 #include "platform/ui.h"
-#include "tests/win32/dialog_driver.h"
+#include "tests/platform/win32/dialog_driver.h"
 
 namespace orv::ui {
 namespace {

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "platform/ui.h"
-#include "tests/win32/dialog_driver.h"
-#include "tests/win32/temp_folder.h"
+#include "tests/platform/win32/dialog_driver.h"
+#include "tests/platform/win32/temp_folder.h"
 
 namespace orv::ui {
 namespace {

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "platform/win32/profile_store.h"
-#include "tests/win32/temp_folder.h"
+#include "tests/platform/win32/temp_folder.h"
 
 namespace orv::platform {
 namespace {

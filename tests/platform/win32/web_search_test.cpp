@@ -22,8 +22,8 @@
 #include "platform/process.h"
 #include "tests/auctionsearch/auction_pages.h"
 #include "tests/filmsearch/film_pages.h"
-#include "tests/win32/dialog_driver.h"
-#include "tests/win32/temp_folder.h"
+#include "tests/platform/win32/dialog_driver.h"
+#include "tests/platform/win32/temp_folder.h"
 #include "text/codepage.h"
 
 namespace orv {

@@ -1,4 +1,4 @@
-#include "tests/win32/window_capture.h"
+#include "tests/platform/win32/window_capture.h"
 
 #include <fstream>
 
