@@ -11,11 +11,11 @@ else()
 endif()
 include(GoogleTest)
 
-# The test programs' code is compiled without optimisation in every build: it runs for seconds,
-# while optimising its many small TEST bodies doubled the build. The code under test keeps the
-# build's own flags. GoogleTest's headers (and the standard headers most tests use) are
-# precompiled once, by orv_test_pch, and reused by every test program.
-set(ORV_TEST_OPTIONS $<$<NOT:$<CONFIG:Debug>>:-O0>)
+# The test programs' code is compiled without optimisation in every build (ORV_TEST_OPTIONS, set
+# in the top CMakeLists.txt): it runs for seconds, while optimising its many small TEST bodies
+# doubled the build. The code under test keeps the build's own flags. GoogleTest's headers (and
+# the standard headers most tests use) are precompiled once, by orv_test_pch, and reused by
+# every test program.
 file(WRITE ${CMAKE_BINARY_DIR}/orv_test_pch.cpp "int main() { return 0; }\n")
 add_executable(orv_test_pch EXCLUDE_FROM_ALL ${CMAKE_BINARY_DIR}/orv_test_pch.cpp)
 # orv_core too: its compile definitions (the Windows API level) must be those of the tests.
@@ -32,6 +32,9 @@ function(orv_add_test name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_compile_options(${name} PRIVATE ${ORV_TEST_OPTIONS})
   target_precompile_headers(${name} REUSE_FROM orv_test_pch)
+  # Test files are compiled together in every build (the product's files, one by one in the
+  # release build, still show that each includes what it uses).
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON)
   if(CMAKE_CROSSCOMPILING)
     # Every program started under the emulator costs about a second: one CTest test per program.
     add_test(NAME ${name} COMMAND ${name})
