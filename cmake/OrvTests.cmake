@@ -24,16 +24,20 @@ target_compile_options(orv_test_pch PRIVATE ${ORV_TEST_OPTIONS})
 target_precompile_headers(orv_test_pch PRIVATE
   <gtest/gtest.h> <gmock/gmock.h> <chrono> <cstdint> <filesystem> <fstream> <string> <vector>)
 
-# orv_add_test(NAME SOURCES file... LIBS target...)
+# orv_add_test(NAME SOURCES file... LIBS target... [COST N]): COST puts the program's tests
+# first in a CTest run, for those that wait out long time-outs (a fresh clone has no timings).
 function(orv_add_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "COST" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_COST)
+    set(T_COST 0)
+  endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} orv_core ${ORV_GTEST_LIBS})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_compile_options(${name} PRIVATE ${ORV_TEST_OPTIONS})
   target_precompile_headers(${name} REUSE_FROM orv_test_pch)
-  # Test files are compiled together in every build (the product's files, one by one in the
-  # release build, still show that each includes what it uses).
+  # Test files are compiled together in every build, even one that compiles the product's
+  # files one by one (-DCMAKE_UNITY_BUILD=OFF, which shows that each includes what it uses).
   set_target_properties(${name} PROPERTIES UNITY_BUILD ON)
   if(CMAKE_CROSSCOMPILING)
     # Every program started under the emulator costs about a second: one CTest test per program.
@@ -43,6 +47,6 @@ function(orv_add_test name)
   else()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT "ORV_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
-                                    TIMEOUT 300)
+                                    TIMEOUT 300 COST ${T_COST})
   endif()
 endfunction()

@@ -54,10 +54,11 @@ run_target() {
   # -timeout: an input taking longer is a hang; -rss_limit_mb: one that takes more memory is a
   # blow-up. Both are findings. SECONDS are CPU seconds: on a loaded machine a round gets less
   # than its wall-clock time, so further rounds, each going on from the corpus, make up the
-  # rest (a round short of a second is not worth starting).
+  # rest (a round short of a second is not worth starting; test.sh runs this beside other
+  # stages, so allow many rounds).
   local TIMEFORMAT='%U %S' times status=0 cpu=0 left=$seconds execs=0 round=0
   : >"$log"
-  while [[ $left -ge 1 && $status -eq 0 && $round -lt 20 ]]; do
+  while [[ $left -ge 1 && $status -eq 0 && $round -lt 50 ]]; do
     round=$((round + 1))
     local seed=()
     [[ -n ${ORV_FUZZ_SEED:-} ]] && seed=(-seed=$((ORV_FUZZ_SEED + round - 1)))

@@ -6,9 +6,10 @@
 # seconds, 20 by default; 0 skips it) with fixed seeds (ORV_FUZZ_SEED, 1 by default), so that
 # short run reaches the same inputs on every machine. Exits non-zero when anything fails.
 #
-# The fuzz stage runs beside the Windows and package stages, at the lowest priority: those
-# mostly wait (on Wine, on the fake sites' time-outs, on lintian's single core), and the fuzz
-# budget counts CPU seconds, so sharing the machine takes nothing from it.
+# The fuzz stage runs beside the sanitize, Windows and package stages, at a lower priority:
+# their tests mostly wait (on time-outs, on Wine, on lintian's single core), and the fuzz budget
+# counts CPU seconds, so sharing the machine takes nothing from it. (Not the lowest priority:
+# starved that far, one slow input could outlast the fuzzers' 10-second hang limit.)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,9 +23,12 @@ export ORV_FUZZ_SEED=${ORV_FUZZ_SEED:-1}
 # build: on a fresh machine that takes over a minute, mostly spent waiting on the network and
 # the disk. Each stage still calls install-deps.sh itself, which then finds nothing missing,
 # or retries and shows why the early install failed.
+# clang comes first: the fuzz stage starts after the release suite.
+deps_marks=$(mktemp -d)
 (
-  [[ -f scripts/test-windows.sh ]] && scripts/install-deps.sh windows && scripts/install-deps.sh package
   [[ $fuzz_seconds -gt 0 ]] && scripts/install-deps.sh fuzz
+  touch "$deps_marks/fuzz"
+  [[ -f scripts/test-windows.sh ]] && scripts/install-deps.sh windows && scripts/install-deps.sh package
   true
 ) >/dev/null 2>&1 &
 later_deps=$!
@@ -59,6 +63,15 @@ timed() {
 }
 
 timed run_suite release
+
+fuzz_log=$(mktemp)
+if [[ $fuzz_seconds -gt 0 ]]; then
+  while [[ ! -e $deps_marks/fuzz ]] && kill -0 "$later_deps" 2>/dev/null; do sleep 1; done
+  fuzz_start=$SECONDS
+  nice -n 10 bash scripts/fuzz.sh "$fuzz_seconds" >"$fuzz_log" 2>&1 &
+  fuzz_pid=$!
+fi
+
 timed run_suite sanitize
 
 run_windows() {
@@ -71,13 +84,6 @@ run_windows() {
   fi
 }
 wait "$later_deps"
-
-fuzz_log=$(mktemp)
-if [[ $fuzz_seconds -gt 0 ]]; then
-  fuzz_start=$SECONDS
-  nice -n 19 bash scripts/fuzz.sh "$fuzz_seconds" >"$fuzz_log" 2>&1 &
-  fuzz_pid=$!
-fi
 
 [[ -f scripts/test-windows.sh ]] && timed run_windows
 
@@ -109,10 +115,10 @@ finish_fuzz() {
     failed+=("fuzz")
     summary+=("fuzz: failed (findings in build/fuzz/findings)")
   fi
-  summary[-1]+=" ($((SECONDS - fuzz_start)) s, beside windows and packages)"
+  summary[-1]+=" ($((SECONDS - fuzz_start)) s, beside sanitize, windows and packages)"
 }
 [[ $fuzz_seconds -gt 0 ]] && finish_fuzz
-rm -f "$fuzz_log"
+rm -rf "$fuzz_log" "$deps_marks"
 summary+=("total: $SECONDS s")
 
 echo
