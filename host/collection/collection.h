@@ -54,6 +54,13 @@ class Collection {
   // Removes these items with their links, all or none.
   virtual bool RemoveItems(const std::vector<int64_t>& ids, std::string& error) = 0;
 
+  // Makes every item stored so far durable. False (error set) when the store could not: the
+  // items stored since it last could are then gone, and the error says how many.
+  virtual bool SaveStoredItems(std::string& error) {
+    (void)error;
+    return true;
+  }
+
   // Records a run starting now (sets run.id); EndRun records its count and ending.
   virtual bool BeginRun(RunRecord& run, std::string& error) = 0;
   virtual bool EndRun(const RunRecord& run, std::string& error) = 0;

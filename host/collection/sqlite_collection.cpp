@@ -65,6 +65,7 @@ class SqliteCollection : public Collection {
     id = sqlite3_last_insert_rowid(db_);
     sqlite3_reset(insert.get());
     ++batched_;
+    if (stored) ++batchedItems_;
     // A failed insert is undone alone: the items before it are committed.
     if (!stored || batched_ >= kBatchItems ||
         std::chrono::steady_clock::now() - batchStart_ >= kBatchTime) {
@@ -212,6 +213,8 @@ class SqliteCollection : public Collection {
     return true;
   }
 
+  bool SaveStoredItems(std::string& error) override { return CommitBatch(error); }
+
   bool EndRun(const RunRecord& run, std::string& error) override {
     // The run's last items are committed with its ending.
     if (!CommitBatch(error)) return false;
@@ -339,13 +342,17 @@ class SqliteCollection : public Collection {
   static constexpr int kBatchItems = 256;
   static constexpr std::chrono::milliseconds kBatchTime{500};
 
-  // Ends the transaction of the items added since the last commit, if any.
+  // Ends the transaction of the items added since the last commit, if any. When the commit
+  // fails those items are gone, and the error says how many.
   bool CommitBatch(std::string& error) {
     if (batched_ == 0) return true;
-    batched_ = 0;
+    const int items = batchedItems_;
+    batched_ = batchedItems_ = 0;
     if (Execute("COMMIT")) return true;
     Failed(error);
     Execute("ROLLBACK");
+    error = "the last " + std::to_string(items) + (items == 1 ? " item" : " items") +
+            " stored could not be saved (" + error + ")";
     return false;
   }
   void CommitBatch() {
@@ -356,7 +363,8 @@ class SqliteCollection : public Collection {
   sqlite3* db_;
   int version_;
   std::unique_ptr<Statement> insert_, findSame_, findLink_;
-  int batched_ = 0;  // items added in the open transaction
+  int batched_ = 0;       // inserts run in the open transaction
+  int batchedItems_ = 0;  // the items they stored
   std::chrono::steady_clock::time_point batchStart_;
 };
 

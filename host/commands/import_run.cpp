@@ -101,10 +101,19 @@ int RunImport(const Command& command) {
   });
   record.stored = store.stored();
   record.ending = Ending(outcome);
+  // The run's last items are saved before its end is recorded: a store that cannot save them
+  // has lost them, and the run is no success whatever the filter did.
+  std::string saveError;
+  const bool saved = collection.SaveStoredItems(saveError);
+  if (!saved) record.ending = Ending(RunOutcome::kStopped);
   // The items are kept whatever becomes of this record: its failure is only said.
   if (!collection.EndRun(record, error)) {
     std::fprintf(stderr, "orvhost: the end of run %lld was not recorded: %s\n",
                  static_cast<long long>(record.id), error.c_str());
+  }
+  if (!saved) {
+    return Fail(kExitUnavailable, "the collection could not keep the run's last items: " +
+                                      saveError + "; the items saved before them are kept");
   }
   if (outcome == RunOutcome::kOpenFailed) {
     return Fail(kExitOpenFailed, OpenFailure(command.filter, source, SourceCause(source)));
@@ -112,7 +121,7 @@ int RunImport(const Command& command) {
   if (outcome == RunOutcome::kStopped) {
     return Fail(kExitUnavailable, "the collection could not keep an item" +
                                       (storeError.empty() ? std::string() : ": " + storeError) +
-                                      "; the items stored before it are kept");
+                                      "; the items saved before it are kept");
   }
   RunCounts counts{run.produced(), run.empty(), SecondsSince(start)};
   counts.interrupted = outcome == RunOutcome::kInterrupted;

@@ -2,6 +2,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 
 #include "host_run.h"
@@ -241,6 +244,31 @@ TEST_F(ImportTest, DefaultCollectionLivesInTheDataFolder) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(std::filesystem::is_regular_file(folder_ + "/data/orvhost/collection.db"));
   EXPECT_EQ(Orvhost({"list", "--json"}).OutLines().size(), 5u);
+}
+
+// A collection that cannot grow (a full disk, here the file size limit) loses the items it
+// could not save: the import must say so and fail, and count nothing it did not keep.
+TEST_F(ImportTest, ItemsTheCollectionCouldNotSaveMakeTheImportFail) {
+  ASSERT_EQ(Import().status, 0);  // the collection exists, with a first run of three items
+  SetOption("Count", "3000");
+
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  const off_t limit = std::filesystem::file_size(collection_) + 256 * 1024;
+  rlimit small{static_cast<rlim_t>(limit), old.rlim_max};
+  // orvhost inherits both: writes past the limit fail instead of killing it.
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const RunResult r = Import({"--keep-duplicates"});
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, previous);
+
+  EXPECT_NE(r.status, 0) << r.out;
+  EXPECT_THAT(r.err, HasSubstr("could not be saved")) << r.err;
+  EXPECT_THAT(r.out, ::testing::Not(HasSubstr("stored in"))) << r.out;
+  const std::vector<std::string> runs = Orvhost({"runs", "--collection", collection_}).OutLines();
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_THAT(runs[2], HasSubstr(" stopped ")) << runs[2];
 }
 
 }  // namespace
