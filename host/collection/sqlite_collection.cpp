@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -13,6 +12,7 @@
 #include <system_error>
 
 #include "host/collection/collection.h"
+#include "host/collection/sqlite_file.h"
 #include "host/collection/sqlite_schema.h"
 #include "host/collection/sqlite_statement.h"
 
@@ -368,65 +368,6 @@ class SqliteCollection : public Collection {
   std::chrono::steady_clock::time_point batchStart_;
 };
 
-// A file URI that opens `path` as immutable: read without the lock and log files a reader
-// otherwise makes beside it.
-std::string ImmutableUri(const std::string& path) {
-  std::string uri = "file:";
-  for (const char c : path) {
-    if (c == '%' || c == '?' || c == '#') {
-      char escaped[4];
-      std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
-      uri += escaped;
-    } else {
-      uri += c;
-    }
-  }
-  return uri + "?immutable=1";
-}
-
-// True when the write-ahead log beside `path` holds changes not yet in the file.
-bool HasPendingLog(const std::string& path) {
-  std::error_code code;
-  const uintmax_t size = fs::file_size(fs::u8path(path + "-wal"), code);
-  return !code && size > 0;
-}
-
-// Why the user cannot change an existing collection, "" when nothing stands in the way: the
-// database writes its log beside the file, so the folder must be writable too.
-std::string WriteObstacle(const fs::path& file) {
-  if (access(file.c_str(), W_OK) != 0) return "the file is read-only for you";
-  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  if (access(folder.c_str(), W_OK) != 0) {
-    return "its folder " + folder.u8string() + " is not writable for you";
-  }
-  return "";
-}
-
-sqlite3* OpenDatabase(const std::string& name, int flags, std::string& error) {
-  sqlite3* db = nullptr;
-  if (sqlite3_open_v2(name.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-    error = db ? sqlite3_errmsg(db) : "out of memory";
-    sqlite3_close(db);
-    return nullptr;
-  }
-  sqlite3_busy_timeout(db, 5000);
-  return db;
-}
-
-// Items are committed in small batches (StoreItem), so an interrupted import keeps what was
-// committed. A write-ahead log without a sync per commit keeps that true when the process dies,
-// at a small fraction of the cost of a full sync. Switching to it rewrites the file's header: a
-// reader leaves the file as it is; a new file takes it before its schema, which then costs no
-// sync of its own.
-void UseWriteAheadLog(sqlite3* db) {
-  // Each checkpoint of the log syncs twice; one every 32 MiB of log instead of every 4 MiB keeps
-  // a large import from waiting on the disk again and again.
-  sqlite3_exec(db,
-               "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; "
-               "PRAGMA wal_autocheckpoint=8192;",
-               nullptr, nullptr, nullptr);
-}
-
 }  // namespace
 
 std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mode,
@@ -442,7 +383,7 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
     return nullptr;
   }
   if (exists && !readOnly) {
-    if (const std::string obstacle = WriteObstacle(file); !obstacle.empty()) {
+    if (const std::string obstacle = sqlite::WriteObstacle(file); !obstacle.empty()) {
       error = "cannot change collection " + path + ": " + obstacle +
               " (orvhost list and export still read it)";
       return nullptr;
@@ -452,7 +393,7 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
                     : exists ? SQLITE_OPEN_READWRITE
                              : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
   std::string why;
-  sqlite3* db = OpenDatabase(path, flags, why);
+  sqlite3* db = sqlite::OpenDatabase(path, flags, why);
   if (!db) {
     error = "cannot open collection " + path + ": " + why;
     return nullptr;
@@ -464,9 +405,9 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
     // with; the file alone is the whole collection when no log is pending beside it.
     const int code = sqlite3_errcode(db);
     if (version == 0 && readOnly && (code == SQLITE_CANTOPEN || code == SQLITE_READONLY) &&
-        !HasPendingLog(path)) {
+        !sqlite::HasPendingLog(path)) {
       sqlite3_close(db);
-      db = OpenDatabase(ImmutableUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, why);
+      db = sqlite::OpenDatabase(sqlite::ImmutableUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, why);
       if (!db) {
         error = "cannot open collection " + path + ": " + why;
         return nullptr;
@@ -476,14 +417,14 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
     if (version == 0) {
       sqlite3_close(db);
       error = path + " " + why;
-      if (readOnly && HasPendingLog(path)) {
+      if (readOnly && sqlite::HasPendingLog(path)) {
         error += " (its last changes wait in " + path +
                  "-wal: open it once where it can be written)";
       }
       return nullptr;
     }
   } else {
-    UseWriteAheadLog(db);
+    sqlite::UseWriteAheadLog(db);
     if (!sqlite::CreateSchema(db)) {
       error = "cannot create collection " + path + ": " + sqlite3_errmsg(db);
       sqlite3_close(db);
@@ -500,7 +441,7 @@ std::unique_ptr<Collection> OpenCollection(const std::string& path, OpenMode mod
     }
     version = sqlite::kSchemaVersion;
   }
-  if (!readOnly) UseWriteAheadLog(db);
+  if (!readOnly) sqlite::UseWriteAheadLog(db);
   return std::make_unique<SqliteCollection>(db, version);
 }
 
