@@ -13,6 +13,8 @@
 #include "platform/page_fetch.h"
 
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <string>
 
 namespace orv::platform {
@@ -110,11 +112,21 @@ std::string QueryText(HINTERNET request, DWORD what) {
   return std::string(text, size < sizeof text ? size : sizeof text - 1);
 }
 
-std::string FinalAddress(HINTERNET request) {
-  char text[2048] = {};
-  DWORD size = sizeof text - 1;
-  if (!InternetQueryOptionA(request, INTERNET_OPTION_URL, text, &size)) return std::string();
-  return std::string(text);  // the buffer was zeroed and has room for its terminator
+// Where the request ended after redirects; nothing when that cannot be read. A long address
+// takes a second query with the size the first one asked for, up to a bound.
+std::optional<std::string> FinalAddress(HINTERNET request) {
+  constexpr DWORD kMaxAddress = 64 * 1024;
+  std::string text(2048, '\0');
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    DWORD size = static_cast<DWORD>(text.size() - 1);
+    if (InternetQueryOptionA(request, INTERNET_OPTION_URL, &text[0], &size)) {
+      text.resize(std::strlen(text.c_str()));  // zeroed, with room for its terminator
+      return text;
+    }
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size >= kMaxAddress) break;
+    text.assign(size + 2, '\0');
+  }
+  return std::nullopt;
 }
 
 void SetTimeout(HINTERNET handle, DWORD option, DWORD ms) {
@@ -191,10 +203,11 @@ int WebClient::FetchPage(const std::string& address, WebPage& page, const std::s
     SetStatus(status_, ErrorText(GetLastError()));
     return 0;
   }
-  // Where redirects led: anything but http or https is refused before a byte is read.
-  const std::string landed = FinalAddress(request);
-  if (!landed.empty() && !IsWebAddress(landed)) {
-    const std::string reason = RefusedAddressText(landed);
+  // Where redirects led: anything but http or https, or an address that cannot be read, is
+  // refused before a byte is read.
+  const std::optional<std::string> landed = FinalAddress(request);
+  if (!landed || !IsWebAddress(*landed)) {
+    const std::string reason = RefusedAddressText(landed.value_or("(unreadable)"));
     InternetCloseHandle(request);
     SetStatus(status_, reason);
     return 0;

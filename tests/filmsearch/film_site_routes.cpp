@@ -23,6 +23,13 @@ void ServeFilmSite(FakeSite& site) {
   local.status = 302;
   local.location = "file:///C:/windows/win.ini";
   site.Serve("/detour-fichier", local);
+  // A redirect to an address longer than a first 2 KiB buffer holds (and within the 2084
+  // characters WinInet takes).
+  FakeResponse far;
+  far.status = 302;
+  far.location = "/covers/Bleu.JPG?" + std::string(2030, 'x');
+  site.Serve("/detour-long", far);
+  site.Serve(far.location, Page("\xFF\xD8 cover \xFF\xD9", "image/jpeg"));
 }
 
 }  // namespace orv::testing

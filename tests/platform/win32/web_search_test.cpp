@@ -164,6 +164,9 @@ TEST_F(WebSearchTest, ErrorPagesAreFailedFetchesAndTheProxyIsUsed) {
   ASSERT_EQ(client.FetchPage(SiteRoot() + "/covers/Bleu.JPG", page, "Test"), 1);
   EXPECT_EQ(page.bytes, "\xFF\xD8 cover \xFF\xD9");
   EXPECT_EQ(page.contentType, "image/jpeg");
+  // Where a long redirect led is read whole, checked, and fetched.
+  ASSERT_EQ(client.FetchPage(SiteRoot() + "/detour-long", page, "Test"), 1) << client.StatusText();
+  EXPECT_EQ(page.bytes, "\xFF\xD8 cover \xFF\xD9");
   // A byte now and then within the idle time: the bound on the whole page ends it.
   EXPECT_EQ(client.FetchPage(SiteRoot() + "/goutte", page, "Test"), 0);
   EXPECT_EQ(client.StatusText(), platform::TooSlowText(platform::CurrentWebTimeouts().wholeMs));
