@@ -64,14 +64,14 @@ $needs_i386 && dpkg --add-architecture i386
 echo "Installing ${missing[*]}" >&2
 # With the packages they recommend: the Windows tests were proven with Wine's recommended set.
 # dpkg without a sync after every file it writes (an install cut short is simply run again).
-install() { apt-get install -y -q -o Dpkg::Options::=--force-unsafe-io "${missing[@]}" >&2; }
+apt_install() { apt-get install -y -q -o Dpkg::Options::=--force-unsafe-io "${missing[@]}" >&2; }
 # test.sh calls this for one job after another: the package lists are read again only when
 # they are over an hour old, an architecture was just added, or the install fails without it.
 stamp=/var/cache/apt/orv-lists-read
 update() { apt-get update -q >&2 && touch "$stamp"; }
 if $needs_i386 || [[ -z $(find "$stamp" -mmin -60 2>/dev/null) ]]; then
   update
-  install
+  apt_install
 else
-  install || { update && install; }
+  apt_install || { update && apt_install; }
 fi
