@@ -1,6 +1,10 @@
 #include "tests/platform/win32/dialog_driver.h"
 
+// windows.h must come before the other Windows headers.
+// clang-format off
+#include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include <cstring>
 #include <thread>

@@ -4,18 +4,19 @@
 #ifndef ORV_TESTS_WIN32_DIALOG_DRIVER_H
 #define ORV_TESTS_WIN32_DIALOG_DRIVER_H
 
-#include <windows.h>
-
 #include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/platform/win32/window_handle.h"
+
 namespace orv::testing {
 
 class DialogDriver {
  public:
-  DialogDriver(DWORD uiThread, const std::atomic<bool>& uiDone)
+  // `uiThread`: the Windows thread id of the thread that runs the dialogs.
+  DialogDriver(unsigned long uiThread, const std::atomic<bool>& uiDone)
       : uiThread_(uiThread), uiDone_(uiDone) {}
 
   // The visible dialog box (class "#32770") of the UI thread owned by `owner` (null: one with no
@@ -42,7 +43,7 @@ class DialogDriver {
   void CancelAll() const;
 
  private:
-  DWORD uiThread_;
+  unsigned long uiThread_;
   const std::atomic<bool>& uiDone_;
 };
 

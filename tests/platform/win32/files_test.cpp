@@ -2,6 +2,7 @@
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <set>
 

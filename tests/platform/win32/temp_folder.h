@@ -1,13 +1,16 @@
-// A fresh folder under the Windows temporary folder for one test, removed afterwards.
+// A fresh folder under the Windows temporary folder for one test, removed afterwards. Apart
+// from tests/platform/temp_folder.h because names here are in the user's code page (as the host
+// hands them to the filters), which std::filesystem would take for UTF-8: they are joined and
+// opened as narrow strings.
 #ifndef ORV_TESTS_WIN32_TEMP_FOLDER_H
 #define ORV_TESTS_WIN32_TEMP_FOLDER_H
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace orv::testing {
@@ -16,7 +19,8 @@ class TempFolder {
  public:
   TempFolder() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = "orv_win32_" + std::to_string(GetCurrentProcessId()) + "_";
+    // A random part keeps runs of the same test apart.
+    std::string name = "orv_win32_" + std::to_string(std::random_device{}()) + "_";
     if (info) name += std::string(info->test_suite_name()) + "_" + info->name();
     for (char& c : name) {
       if (c == '/') c = '_';

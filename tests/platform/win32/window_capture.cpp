@@ -1,5 +1,7 @@
 #include "tests/platform/win32/window_capture.h"
 
+#include <windows.h>
+
 #include <fstream>
 
 namespace orv::testing {

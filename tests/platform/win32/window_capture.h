@@ -2,11 +2,11 @@
 #ifndef ORV_TESTS_WIN32_WINDOW_CAPTURE_H
 #define ORV_TESTS_WIN32_WINDOW_CAPTURE_H
 
-#include <windows.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "tests/platform/win32/window_handle.h"
 
 namespace orv::testing {
 
